@@ -1,0 +1,88 @@
+#pragma once
+// The one league record of a running program: three teams of thirty players with their career
+// figures, the league counters, the season in progress and the flags through which the windows
+// talk to the season driver.
+//
+//   League league;
+//   league.AtBats[1][7] += 1;
+//   double avg = BattingAverage(league, 1, 7);
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zelvano {
+
+inline constexpr int kTeams = 3;
+inline constexpr int kPlayers = 30;
+inline constexpr int kLeagueSlots = 10;
+inline constexpr int kBattingSlots = 9;
+inline constexpr int kLineupSides = 2;
+
+// Career counters are 32-bit: a long league passes 32767 at-bats, and the file stores decimal text.
+using Counter = std::int32_t;
+
+template <typename T>
+using PerTeam = std::array<T, kTeams + 1>;  // index 0 unused
+template <typename T>
+using PerPlayer = std::array<std::array<T, kPlayers + 1>, kTeams + 1>;  // [team][player], 0 unused
+
+enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// The state of the game being played, overwritten by every game.
+struct GameState {
+    std::array<int, 3> Runs{};        // [side], 0 unused
+    std::array<int, 3> SideTeam{};    // team of side 1 and side 2
+    std::array<int, 3> BatterSlot{};  // slot of the side's last batter, 0 before its first
+    std::array<int, 3> AverageSum{};  // sum of the nine displayed averages at game start
+    std::array<int, kPlayers + 1> Drawn{};  // players already drawn into the lineup being built
+    int Inning = 0;                   // last inning played
+    int PlateAppearances = 0;         // of both sides in this game
+};
+
+struct League {
+    // Persistent part: written to and read from the league file.
+    Counter CurrentYear = 0;
+    PerTeam<std::string> TeamName{};
+    PerPlayer<std::string> PlayerName{};
+    PerPlayer<Counter> AtBats{};
+    PerPlayer<Counter> Hits{};
+    PerPlayer<Counter> EntryYear{};
+    std::array<Counter, kLeagueSlots> LeagueRecord{};
+    std::array<std::string, kLeagueSlots> LeagueRecordText{};
+
+    // The season in progress.
+    PerTeam<std::string> SeasonMarks{};
+    int PairingTeam1 = 0;
+    int PairingTeam2 = 0;
+    int PairingGame = 0;
+    int LastWinner = 0;
+    int LastLoser = 0;
+    std::array<std::array<int, kBattingSlots + 1>, kLineupSides + 1> BattingOrder{};  // [side][slot]
+    std::array<int, kBattingSlots + 2> ChosenOrder{};  // slots 1..9 used; lives for one program run
+    int PickedPlayer = 0;  // 0 nothing yet, 1..30 a player, kWholeOrderPicked the whole order
+    int OwnSide = 0;
+    GameState CurrentGame{};
+    std::string LoanNews;
+
+    // Flags and settings shared with the windows.
+    bool KeepPlaying = false;
+    bool NextRequested = false;
+    bool WizardFinished = false;
+    int ListedTeam = 0;
+    WindowState GameWindowState = WindowState::Normal;
+    int GameWait = 0;
+};
+
+inline constexpr int kWholeOrderPicked = 100;
+
+// Hits ÷ AtBats, unrounded. Every slot keeps at least one at-bat, so there is no guard.
+inline double BattingAverage(const League& league, int team, int player) {
+    return static_cast<double>(league.Hits[team][player]) /
+           static_cast<double>(league.AtBats[team][player]);
+}
+
+// The average as shown on the game and batting-order windows: the integer part of 1000 × average.
+int displayedAverage(const League& league, int team, int player);
+
+}  // namespace zelvano

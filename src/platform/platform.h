@@ -1,0 +1,58 @@
+#pragma once
+// The one interface through which the logic reaches the outside world. The game runs on the Qt
+// implementation; tests and zelvano-sim run the very same logic on the headless one.
+//
+//   platform.waitUntil([&] { return league.NextRequested; });
+//   if (platform.message({text, "Zelvano 2004", MessageIcon::Question, MessageButtons::YesNo,
+//                         Answer::Yes}) == Answer::No) { ... }
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/file_store.h"
+#include "platform/random_source.h"
+#include "platform/settings_store.h"
+#include "platform/views.h"
+
+namespace zelvano {
+
+// Thrown from the logic's own stack (never from inside a window event) to end the program; main
+// catches it. A window event that ends the program calls Platform::requestEnd instead, and the
+// next yield, wait or sleep throws.
+struct ProgramEnded {
+    int status = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Processes the pending window events once and returns.
+    virtual void yieldOnce() = 0;
+    // Blocks on window events until done() holds. It uses no processor time while it waits.
+    virtual void waitUntil(const std::function<bool()>& done) = 0;
+    virtual void sleepMs(int milliseconds) = 0;
+
+    virtual Answer message(const MessageRequest& request) = 0;
+    // The typed text; empty on Cancel.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
+    virtual void beep() = 0;
+
+    virtual SettingsStore& settings() = 0;
+    virtual FileStore& files() = 0;
+    virtual RandomSource& random() = 0;
+
+    virtual void playSound(const std::string& fileName) = 0;
+    virtual void startEditor(const std::string& fileName) = 0;
+
+    // Asked from inside a window event: the program ends at the next yield, wait or sleep.
+    virtual void requestEnd(int status) = 0;
+
+    virtual std::unique_ptr<GameView> createGameView(GameViewEvents& events) = 0;
+    virtual std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) = 0;
+    virtual std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) = 0;
+};
+
+}  // namespace zelvano

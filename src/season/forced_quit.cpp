@@ -1,0 +1,16 @@
+#include "season/forced_quit.h"
+
+namespace zelvano {
+
+bool ConfirmForcedQuit(Platform& platform) {
+    const Answer answer = platform.message(
+        {"強制終了しようとしています。データを保存する前に終了してよろしいのですか？",
+         "Zelvano2004／強制終了", MessageIcon::Question, MessageButtons::YesNo, Answer::No});
+    if (answer == Answer::Yes) {
+        platform.requestEnd(0);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zelvano

@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/platform.h"
+
+namespace zelvano {
+
+// Asked when the user closes the game, batting-order or wizard window. Yes ends the program
+// without saving; No returns true, so the window stays open and the game goes on where it was.
+bool ConfirmForcedQuit(Platform& platform);
+
+}  // namespace zelvano
