@@ -26,10 +26,19 @@ public:
     int lineNumber() const { return line_; }
 
 private:
+    // Starts a field: false at the end of the text. Sets line_ to the field's line.
+    bool beginField();
+    void skipSpaces();
+    bool atLineEnd() const;
+    // Moves past the line end at pos_ (or to the end of the text when it ends there).
+    void consumeLineEnd();
+    void skipRestOfLine();
+
     std::string_view text_;
     std::size_t pos_ = 0;
     int line_ = 1;
-    // private helpers are the implementer's
+    int nextLine_ = 1;         // line of pos_
+    bool afterComma_ = false;  // a comma promises one more field, even at the end of the text
 };
 
 }  // namespace zelvano::text
