@@ -30,7 +30,7 @@ private:
     bool beginField();
     void skipSpaces();
     bool atLineEnd() const;
-    // Moves past the line end at pos_ (or to the end of the text when it ends there).
+    // Moves past the line end at pos_ (CR LF, LF or a lone CR); nothing to do at the end.
     void consumeLineEnd();
     void skipRestOfLine();
 

@@ -9,11 +9,9 @@ namespace zelvano::text {
 
 namespace {
 
-// The digits of |value| rounded to `fractionDigits` places, without leading zeros in the
-// integer part (empty for zero) and with exactly `fractionDigits` digits after the point.
 struct RoundedDigits {
-    std::string integer;
-    std::string fraction;
+    std::string integer;   // without leading zeros, so empty for zero
+    std::string fraction;  // exactly as many digits as asked for
 };
 
 // A double such as 0.2995 is a shade below what it was meant to be; rounding the text of its
