@@ -1,0 +1,117 @@
+// zelvano-sim: plays a league without a window, on the same season code as the game.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/auto_manager.h"
+#include "app/sim_options.h"
+#include "league/league_file.h"
+#include "league/registration.h"
+#include "platform/headless/headless_platform.h"
+#include "season/season_driver.h"
+
+namespace {
+
+using namespace zelvano;
+
+// One record a line, fields separated by TAB; a line break inside a text becomes "\n".
+std::string field(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\\n";
+        } else if (text[i] == '\t') {
+            out += ' ';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+class RecordPrinter final : public SeasonObserver {
+public:
+    void gamePlayed(const League& league, int gameNumber) override {
+        const GameState& game = league.CurrentGame;
+        std::cout << "game\t" << league.CurrentYear << '\t' << gameNumber << '\t'
+                  << league.PairingTeam1 << '\t' << league.PairingTeam2 << '\t' << game.Runs[1]
+                  << '\t' << game.Runs[2] << '\t' << game.Inning << '\t' << game.PlateAppearances
+                  << '\n';
+    }
+    void seasonPlayed(const League& league, int champion) override {
+        std::cout << "season\t" << league.CurrentYear << '\t' << champion;
+        for (int team = 1; team <= kTeams; ++team) std::cout << '\t' << league.SeasonMarks[team];
+        std::cout << '\n';
+    }
+};
+
+int fail(const std::string& line) {
+    std::cerr << "zelvano-sim: " << line << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const SimOptionsParse parsed =
+        parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) return fail(parsed.error + " (" + kSimUsage + ")");
+    const SimOptions& options = *parsed.options;
+
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.folder, error)) {
+        return fail("no such folder: " + options.folder);
+    }
+    auto files = makeFolderFileStore(options.folder);
+    const bool leagueExists = files->exists(kLeagueFileName);
+    if (options.command == SimOptions::Command::New && leagueExists) {
+        return fail("a league already exists in " + options.folder + "; it is left as it is");
+    }
+    if (options.command == SimOptions::Command::Play && !leagueExists) {
+        return fail("no league in " + options.folder + " (create one with 'zelvano-sim new')");
+    }
+
+    if (leagueExists) {
+        // A damaged league is reported here, on one line, before anything is played.
+        const FileRead read = files->readFile(kLeagueFileName);
+        if (read.status != FileRead::Status::Ok) return fail(kLeagueFileName + (": " + read.problem));
+        League scratch;
+        const LeagueFileRead check = parseLeagueFile(read.bytes, scratch);
+        if (!check.ok) {
+            return fail(std::string(kLeagueFileName) + " is damaged at line " +
+                        std::to_string(check.line) + ": " + check.problem);
+        }
+    }
+
+    League league;
+    AutoManager manager(league, options.seasons);
+    HeadlessPlatform platform(manager, std::move(files), options.seed.value_or(seedFromClock()));
+    platform.onDialog = [](const std::string& kind, const std::string& title,
+                           const std::string& text, const std::string& answer) {
+        std::cout << kind << '\t' << field(title) << '\t' << field(text);
+        if (kind != "message") std::cout << '\t' << field(answer);
+        std::cout << '\n';
+    };
+    RecordPrinter printer;
+    try {
+        int status = 0;
+        if (options.command == SimOptions::Command::New) {
+            try {
+                RegisterNewLeague(league, platform);
+            } catch (const ProgramEnded& ended) {
+                status = ended.status;
+            }
+        } else {
+            status = RunLeague(league, platform, &printer);
+        }
+        std::cout.flush();
+        if (status != 0) return fail("the league stopped; see the last message above");
+        return 0;
+    } catch (const HeadlessStall& stall) {
+        std::cout.flush();
+        return fail(stall.what());
+    }
+}

@@ -1,0 +1,96 @@
+#include "game/lineups.h"
+
+#include <utility>
+
+namespace zelvano {
+
+int eligiblePlayerCount(const League& league, int team) {
+    int count = 0;
+    for (int player = 1; player <= kPlayers; ++player) {
+        if (league.Hits[team][player] != 0) ++count;
+    }
+    return count;
+}
+
+namespace {
+
+template <std::size_t N>
+void completeFromStart(std::array<int, N>& order, int filled) {
+    if (filled <= 0) return;
+    for (int slot = filled + 1; slot <= kBattingSlots; ++slot) order[slot] = order[slot - filled];
+}
+
+// Draws candidates until `count` different players that `usable` accepts are in slots 1..count.
+// The draw repeats on a player already drawn or not usable; callers make sure that enough exist.
+template <typename Usable>
+void drawDistinct(League& league, RandomSource& random, int side, int count, Usable usable) {
+    auto& drawn = league.CurrentGame.Drawn;
+    drawn.fill(0);
+    for (int slot = 1; slot <= count; ++slot) {
+        int candidate = 0;
+        do {
+            candidate = drawOneTo(random, kPlayers);
+        } while (drawn[candidate] != 0 || !usable(candidate));
+        league.BattingOrder[side][slot] = candidate;
+        drawn[candidate] = candidate;
+    }
+}
+
+void drawSide(League& league, RandomSource& random, int side) {
+    const int team = side == 1 ? league.PairingTeam1 : league.PairingTeam2;
+    const int eligible = eligiblePlayerCount(league, team);
+    if (eligible > 0) {
+        const int count = eligible < kBattingSlots ? eligible : kBattingSlots;
+        drawDistinct(league, random, side, count,
+                     [&](int player) { return league.Hits[team][player] != 0; });
+        completeFromStart(league.BattingOrder[side], count);
+        return;
+    }
+    // Nobody can hit: the empty slots take the field (any slot when none is empty).
+    int empty = 0;
+    for (int player = 1; player <= kPlayers; ++player) {
+        if (league.PlayerName[team][player].empty()) ++empty;
+    }
+    const bool emptyOnly = empty > 0;
+    const int pool = emptyOnly ? empty : kPlayers;
+    const int count = pool < kBattingSlots ? pool : kBattingSlots;
+    drawDistinct(league, random, side, count, [&](int player) {
+        return !emptyOnly || league.PlayerName[team][player].empty();
+    });
+    completeFromStart(league.BattingOrder[side], count);
+}
+
+}  // namespace
+
+void completeOrderFromStart(std::array<int, kBattingSlots + 2>& order, int filled) {
+    completeFromStart(order, filled);
+}
+
+void completeOrderFromStart(std::array<int, kBattingSlots + 1>& order, int filled) {
+    completeFromStart(order, filled);
+}
+
+void DrawLineups(League& league, RandomSource& random) {
+    drawSide(league, random, 1);
+    drawSide(league, random, 2);
+}
+
+std::array<int, kPlayers + 1> sortedByAverage(const League& league) {
+    std::array<double, kPlayers + 1> average{};
+    std::array<int, kPlayers + 1> number{};
+    for (int i = 1; i <= kPlayers; ++i) {
+        average[i] = BattingAverage(league, 1, i);
+        number[i] = i;
+    }
+    for (int i = 2; i <= kPlayers; ++i) {
+        for (int j = 1; j <= kPlayers - 1; ++j) {
+            if (average[j] < average[i]) {
+                std::swap(average[i], average[j]);
+                std::swap(number[i], number[j]);
+            }
+        }
+    }
+    return number;
+}
+
+}  // namespace zelvano

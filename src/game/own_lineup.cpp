@@ -1,0 +1,109 @@
+#include "game/own_lineup.h"
+
+#include <array>
+#include <string>
+
+#include "game/lineups.h"
+#include "season/forced_quit.h"
+
+namespace zelvano {
+
+namespace {
+
+bool canPlay(const League& league, int player) {
+    return player >= 1 && player <= kPlayers && league.Hits[1][player] != 0;
+}
+
+int ownSideOf(const League& league) { return league.PairingTeam1 == 1 ? 1 : 2; }
+
+}  // namespace
+
+bool previousOrderPlayable(const League& league) {
+    for (int slot = 1; slot <= kBattingSlots; ++slot) {
+        if (!canPlay(league, league.ChosenOrder[slot])) return false;
+    }
+    return true;
+}
+
+void OrderPicker::Command1_Click(int index) {
+    const int player = index + 1;
+    // A pick already waiting to be taken, or a player who cannot play, changes nothing: the
+    // window greys such players, this only guards against a second click in the same moment.
+    if (league_.PickedPlayer != 0 || !canPlay(league_, player) || taken_[player]) return;
+    league_.PickedPlayer = player;
+}
+
+void OrderPicker::Command2_Click() {
+    if (!shortcutsLive_ || view_ == nullptr) return;
+    const auto sorted = sortedByAverage(league_);
+    for (int slot = 1; slot <= kBattingSlots; ++slot) league_.ChosenOrder[slot] = sorted[slot];
+    // With fewer than nine players who can play, the proposal repeats them from the top.
+    const int eligible = eligiblePlayerCount(league_, 1);
+    if (eligible > 0 && eligible < kBattingSlots) {
+        completeOrderFromStart(league_.ChosenOrder, eligible);
+    }
+    platform_.beep();
+    view_->focusPlayer(league_.ChosenOrder[1] - 1);
+    view_->showWholeOrderButton("ベスト打順");
+}
+
+void OrderPicker::Command3_Click() {
+    if (!shortcutsLive_ || !previousOrderPlayable(league_)) return;
+    league_.OwnSide = ownSideOf(league_);
+    for (int slot = 1; slot <= kBattingSlots; ++slot) {
+        league_.BattingOrder[league_.OwnSide][slot] = league_.ChosenOrder[slot];
+    }
+    league_.PickedPlayer = kWholeOrderPicked;
+}
+
+bool OrderPicker::Form_QueryUnload() { return ConfirmForcedQuit(platform_); }
+
+void ChooseOwnLineup(League& league, Platform& platform) {
+    league.OwnSide = ownSideOf(league);
+    league.PickedPlayer = 0;
+    const int eligible = eligiblePlayerCount(league, 1);
+    // Nobody can be picked: the drawn lineup of empty slots plays, as for any team without hits.
+    if (eligible == 0) return;
+
+    OrderPicker picker(league, platform);
+    auto view = platform.createOrderView(picker);
+    picker.attach(*view);
+    view->setMatchLine(league.TeamName[league.PairingTeam1] + "対" +
+                       league.TeamName[league.PairingTeam2] + "の試合です。");
+    view->setRosterTitle(league.TeamName[1] + "のメンバー表");
+    for (int player = 1; player <= kPlayers; ++player) {
+        platform.yieldOnce();
+        view->setPlayerRow(player - 1, std::to_string(player), "  " + league.PlayerName[1][player],
+                           std::to_string(displayedAverage(league, 1, player)));
+        if (league.Hits[1][player] == 0) view->disablePlayer(player - 1, false);
+    }
+    if (previousOrderPlayable(league)) view->showWholeOrderButton("前回と同順");
+    view->show();
+
+    int picked = 0;
+    for (int slot = 1; slot <= kBattingSlots; ++slot) {
+        view->setPrompt(std::to_string(slot) + "番打者を決定してください。");
+        const int remembered = league.ChosenOrder[slot];
+        if (canPlay(league, remembered)) view->focusPlayer(remembered - 1);
+        platform.waitUntil([&] { return league.PickedPlayer != 0; });
+        view->disableShortcuts();
+        picker.endShortcuts();
+        if (league.PickedPlayer == kWholeOrderPicked) break;
+
+        const int player = league.PickedPlayer;
+        league.BattingOrder[league.OwnSide][slot] = player;
+        view->disablePlayer(player - 1, true);
+        picker.markPicked(player);
+        league.ChosenOrder[slot] = player;
+        league.PickedPlayer = 0;
+        // Once every player who can play is picked, the order completes itself from the top.
+        if (++picked == eligible && slot < kBattingSlots) {
+            completeOrderFromStart(league.BattingOrder[league.OwnSide], slot);
+            completeOrderFromStart(league.ChosenOrder, slot);
+            break;
+        }
+    }
+    view->closeByProgram();
+}
+
+}  // namespace zelvano

@@ -1,0 +1,147 @@
+#include "game/play_game.h"
+
+#include <string>
+
+#include "game/scoreboard_text.h"
+
+namespace zelvano {
+
+bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne) {
+    const auto p = static_cast<float>(static_cast<double>(hits) /
+                                      static_cast<double>(atBatsIncludingThisOne));
+    return r < p;
+}
+
+namespace {
+
+class GameRun {
+public:
+    GameRun(League& league, Platform& platform, GameView& view)
+        : league_(league), platform_(platform), view_(view), game_(league.CurrentGame) {}
+
+    void setUp() {
+        const auto drawn = game_.Drawn;  // the lineup draw's scratch, not the game's
+        game_ = GameState{};
+        game_.Drawn = drawn;
+        game_.SideTeam[1] = league_.PairingTeam1;
+        game_.SideTeam[2] = league_.PairingTeam2;
+        view_.setCaption("Zelvano");
+        for (int side = 1; side <= 2; ++side) {
+            view_.setTeamName(side, league_.TeamName[game_.SideTeam[side]]);
+        }
+        for (int side = 1; side <= 2; ++side) {
+            const int team = game_.SideTeam[side];
+            for (int slot = 1; slot <= kBattingSlots; ++slot) {
+                const int player = league_.BattingOrder[side][slot];
+                const int average = displayedAverage(league_, team, player);
+                view_.setBatterName(batterLabelIndex(side, slot), league_.PlayerName[team][player]);
+                view_.setBatterAverage(batterLabelIndex(side, slot), std::to_string(average));
+                game_.AverageSum[side] += average;
+            }
+        }
+        view_.setScoreLine(openingScoreLine(league_));
+        for (int side = 1; side <= 2; ++side) {
+            view_.setTeamAverage(side, "平均：" + std::to_string(game_.AverageSum[side] / 9));
+        }
+    }
+
+    void play() {
+        int inning = 1;
+        int half = 1;
+        // The first nine innings are played in full; from then on the game ends at the first
+        // boundary between half-innings at which the runs differ.
+        while (inning < 10 || game_.Runs[1] == game_.Runs[2]) {
+            game_.Inning = inning;
+            playHalfInning(inning, half);
+            if (++half > 2) {
+                ++inning;
+                half = 1;
+            }
+        }
+        if (game_.Runs[1] > game_.Runs[2]) {
+            league_.LastWinner = league_.PairingTeam1;
+            league_.LastLoser = league_.PairingTeam2;
+        } else {
+            league_.LastWinner = league_.PairingTeam2;
+            league_.LastLoser = league_.PairingTeam1;
+        }
+    }
+
+private:
+    void playHalfInning(int inning, int half) {
+        int outs = 0;
+        int halfHits = 0;
+        platform_.yieldOnce();
+        const std::string text = inningText(inning, half);
+        view_.setInningText(text);
+        view_.setCaption(text);
+        while (outs < 3) {
+            if (plateAppearance(half, halfHits)) {
+                ++halfHits;
+            } else {
+                ++outs;
+            }
+            pause();
+        }
+        for (int index = 0; index < 2 * kBattingSlots; ++index) {
+            view_.setBatterHighlighted(index, false);
+        }
+    }
+
+    // Returns whether the batter hit. Three hits fill the bases; every further one scores.
+    bool plateAppearance(int side, int halfHitsBefore) {
+        const int team = game_.SideTeam[side];
+        if (++game_.BatterSlot[side] > kBattingSlots) game_.BatterSlot[side] = 1;
+        const int slot = game_.BatterSlot[side];
+        for (int other = 1; other <= kBattingSlots; ++other) {
+            view_.setBatterHighlighted(batterLabelIndex(side, other), false);
+        }
+        view_.setBatterHighlighted(batterLabelIndex(side, slot), true);
+
+        const int batter = league_.BattingOrder[side][slot];
+        league_.AtBats[team][batter] += 1;
+        ++game_.PlateAppearances;
+        const float r = platform_.random().next();
+        const bool hit = isHit(r, league_.Hits[team][batter], league_.AtBats[team][batter]);
+        if (hit) {
+            league_.Hits[team][batter] += 1;
+            if (halfHitsBefore + 1 > 3) {
+                ++game_.Runs[side];
+                view_.setScoreLine(scoreLine(league_, game_.Runs[1], game_.Runs[2]));
+            }
+        }
+        view_.setBatterAverage(batterLabelIndex(side, slot),
+                               std::to_string(displayedAverage(league_, team, batter)));
+        return hit;
+    }
+
+    // About GameWait × 50 ms per plate appearance, with the window kept alive meanwhile.
+    void pause() {
+        for (int round = 0; round < league_.GameWait * 5; ++round) {
+            platform_.yieldOnce();
+            platform_.sleepMs(10);
+            platform_.yieldOnce();
+        }
+    }
+
+    League& league_;
+    Platform& platform_;
+    GameView& view_;
+    GameState& game_;
+};
+
+}  // namespace
+
+std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewEvents& events) {
+    auto view = platform.createGameView(events);
+    view->setWindowState(league.GameWindowState);
+    ShowStandings(league, *view);
+    GameRun run(league, platform, *view);
+    run.setUp();
+    view->show();
+    run.play();
+    league.GameWindowState = view->windowState();
+    return view;
+}
+
+}  // namespace zelvano

@@ -1,0 +1,26 @@
+#pragma once
+// One game, plate appearance by plate appearance, on a new scoreboard window. Every plate
+// appearance is one draw against the batter's career average; the fourth and every later hit of
+// a half-inning scores a run. The window is left on screen showing the final state.
+//
+//   DrawLineups(league, platform.random());
+//   auto window = PlayGame(league, platform, handlers);
+//   // league.LastWinner, league.LastLoser, league.CurrentGame hold the result
+
+#include <memory>
+
+#include "league/league.h"
+#include "platform/platform.h"
+
+namespace zelvano {
+
+std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewEvents& events);
+
+// A hit when r < H ÷ A, where A already counts this plate appearance: compared in single
+// precision, so a batter with 3 hits in 10 at-bats hits with probability 3/11.
+bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne);
+
+// Index of a batter's name and average labels: side 1 on the left (0..8), side 2 on the right.
+constexpr int batterLabelIndex(int side, int slot) { return (side - 1) * kBattingSlots + slot - 1; }
+
+}  // namespace zelvano

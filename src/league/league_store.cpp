@@ -1,0 +1,66 @@
+#include "league/league_store.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "league/league_file.h"
+#include "league/registration.h"
+#include "league/settings_keys.h"
+
+namespace zelvano {
+
+namespace {
+
+[[noreturn]] void endAfterLoadProblem(Platform& platform, const std::string& detail) {
+    platform.message({"リーグのデータファイル「" + std::string(kLeagueFileName) +
+                          "」を読み込めませんでした。\n" + detail +
+                          "\n\nファイルには手を付けずに残してあります。バックアップから戻すなどして"
+                          "ファイルを直してから、もう一度起動してください。",
+                      "Zelvano／データ読込エラー", MessageIcon::Exclamation,
+                      MessageButtons::Ok, Answer::Ok});
+    throw ProgramEnded{1};
+}
+
+}  // namespace
+
+void LoadLeague(League& league, Platform& platform) {
+    league.GameWait = gameWaitFromSetting(platform.settings().read(kGameSpeedKey));
+    const FileRead read = platform.files().readFile(kLeagueFileName);
+    switch (read.status) {
+        case FileRead::Status::Missing:
+            RegisterNewLeague(league, platform);
+            return;
+        case FileRead::Status::Failed:
+            endAfterLoadProblem(platform, "（" + read.problem + "）");
+        case FileRead::Status::Ok:
+            break;
+    }
+    const LeagueFileRead parsed = parseLeagueFile(read.bytes, league);
+    if (!parsed.ok) {
+        endAfterLoadProblem(platform, "（" + std::to_string(parsed.line) + "行目：" +
+                                          parsed.problem + "）");
+    }
+}
+
+void SaveLeague(League& league, Platform& platform) {
+    for (;;) {
+        std::string problem;
+        try {
+            problem = platform.files().replaceFile(kLeagueFileSaveName, leagueFileBytes(league));
+        } catch (const std::logic_error& fault) {
+            // A name that slipped past the name rule: nothing is written, the old file stays.
+            problem = fault.what();
+        }
+        if (problem.empty()) return;
+        const Answer retry = platform.message(
+            {"リーグのデータを「" + std::string(kLeagueFileName) +
+                 "」に保存できませんでした。\n（" + problem +
+                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n"
+                 "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま残ります。",
+             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo,
+             Answer::Yes});
+        if (retry == Answer::No) throw ProgramEnded{1};
+    }
+}
+
+}  // namespace zelvano

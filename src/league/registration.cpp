@@ -1,0 +1,145 @@
+#include "league/registration.h"
+
+#include "league/league_store.h"
+#include "league/name_rule.h"
+#include "season/forced_quit.h"
+#include "text/utf8.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr const char* kWizardTitle = "Zelvano 2004　選手登録ウィザード";
+
+}  // namespace
+
+std::string defaultPlayerName(int team, int player) {
+    std::string name;
+    text::appendUtf8(name, U'Ａ' + static_cast<char32_t>(team - 1));
+    text::appendUtf8(name, U'０' + static_cast<char32_t>(player / 10));
+    text::appendUtf8(name, U'０' + static_cast<char32_t>(player % 10));
+    return name;
+}
+
+void setUpNewLeague(League& league) {
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int player = 1; player <= kPlayers; ++player) {
+            league.Hits[team][player] = 3;
+            league.AtBats[team][player] = 10;
+            league.EntryYear[team][player] = 0;
+            if (team != 1) league.PlayerName[team][player] = defaultPlayerName(team, player);
+        }
+    }
+}
+
+void RegistrationWizard::Form_Load() {
+    team_ = 1;
+    player_ = 1;
+    wizset();
+}
+
+void RegistrationWizard::wizset() {
+    view_->setTeamLabel("チーム名" + std::to_string(team_));
+    view_->setPlayerLabel("選手名" + std::to_string(player_));
+    view_->setTeamText(league_.TeamName[team_]);
+    view_->setPlayerText(league_.PlayerName[team_][player_]);
+}
+
+void RegistrationWizard::warn(const std::string& text) {
+    platform_.message(
+        {text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
+}
+
+void RegistrationWizard::Command1_Click() {
+    if (league_.WizardFinished) return;
+    const std::string playerText = view_->playerText();
+    const std::string teamText = view_->teamText();
+    if (playerText.empty()) {
+        warn("選手名が未入力です。名前を登録してください。");
+        view_->focusPlayerText(false);
+        return;
+    }
+    if (teamText.empty()) {
+        warn("チーム名が未入力です。チームの名前を登録してください。");
+        view_->focusTeamText();
+        return;
+    }
+    // Both names go into the league file; one it cannot hold is refused before anything is stored.
+    const NameCheck player = admitName(playerText);
+    if (!player.accepted) {
+        warn("選手名を登録できません。" + player.problem);
+        view_->focusPlayerText(true);
+        return;
+    }
+    const NameCheck team = admitName(teamText);
+    if (!team.accepted) {
+        warn("チーム名を登録できません。" + team.problem);
+        view_->focusTeamText();
+        return;
+    }
+    // A name of spaces alone would be stored empty, which the league reads as a vacant slot.
+    if (player.name.empty()) {
+        warn("選手名が未入力です。名前を登録してください。");
+        view_->focusPlayerText(true);
+        return;
+    }
+    if (team.name.empty()) {
+        warn("チーム名が未入力です。チームの名前を登録してください。");
+        view_->focusTeamText();
+        return;
+    }
+    league_.TeamName[team_] = team.name;
+    league_.PlayerName[team_][player_] = player.name;
+
+    if (++player_ > kPlayers) {
+        player_ = 1;
+        if (++team_ > kTeams) {
+            team_ = kTeams;
+            player_ = kPlayers;
+            league_.WizardFinished = true;
+            view_->closeByProgram();
+            return;
+        }
+    }
+    wizset();
+    view_->focusPlayerText(true);
+}
+
+void RegistrationWizard::Command2_Click() {
+    if (league_.WizardFinished) return;
+    if (--player_ < 1) {
+        --team_;
+        player_ = kPlayers;
+        if (team_ < 1) {
+            // The first entry is already shown.
+            team_ = 1;
+            player_ = 1;
+            return;
+        }
+    }
+    wizset();
+}
+
+bool RegistrationWizard::Form_QueryUnload() { return ConfirmForcedQuit(platform_); }
+
+void RegisterNewLeague(League& league, Platform& platform) {
+    league.WizardFinished = false;
+    setUpNewLeague(league);
+    platform.message(
+        {"いまから３つのチームのチーム名と、各球団３０人づつの選手名を登録していただきます。"
+         "一見、９０人のデータを登録するというのは面倒であり、手間がかかりますが、"
+         "これから長く遊ぶための大切なデータですから丁寧に入力してください。",
+         kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+    RegistrationWizard wizard(league, platform);
+    auto view = platform.createWizardView(wizard);
+    wizard.attach(*view);
+    wizard.Form_Load();
+    view->show();
+    platform.waitUntil([&] { return league.WizardFinished; });
+    view.reset();
+    SaveLeague(league, platform);
+    platform.message({"登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。",
+                      kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+}
+
+}  // namespace zelvano

@@ -1,0 +1,47 @@
+#pragma once
+// A new league: every player starts with 3 hits in 10 at-bats, the rivals get default names, and
+// the user enters the three team names and all ninety player names one at a time in the wizard.
+//
+//   RegisterNewLeague(league, platform);   // returns once the new league is saved
+
+#include <string>
+
+#include "league/league.h"
+#include "platform/platform.h"
+
+namespace zelvano {
+
+void RegisterNewLeague(League& league, Platform& platform);
+
+// Ｂ０１…Ｂ３０ for team 2, Ｃ０１…Ｃ３０ for team 3.
+std::string defaultPlayerName(int team, int player);
+
+// Starting figures of every slot and the rivals' default names; team 1's names stay empty.
+void setUpNewLeague(League& league);
+
+// The wizard's events and its position (team 1..3, player 1..30).
+class RegistrationWizard final : public WizardViewEvents {
+public:
+    RegistrationWizard(League& league, Platform& platform) : league_(league), platform_(platform) {}
+    void attach(WizardView& view) { view_ = &view; }
+
+    void Form_Load();
+    void Command1_Click() override;
+    void Command2_Click() override;
+    bool Form_QueryUnload() override;
+
+    int team() const { return team_; }
+    int player() const { return player_; }
+
+private:
+    void wizset();
+    void warn(const std::string& text);
+
+    League& league_;
+    Platform& platform_;
+    WizardView* view_ = nullptr;
+    int team_ = 1;
+    int player_ = 1;
+};
+
+}  // namespace zelvano

@@ -1,0 +1,129 @@
+#pragma once
+// Windows without a screen: each view keeps what a window would show, and the press functions
+// do what a click would, refusing what a real window would not allow (a hidden or greyed button).
+
+#include <array>
+#include <string>
+
+#include "platform/views.h"
+
+namespace zelvano {
+
+class HeadlessPlatform;
+
+class HeadlessGameView final : public GameView {
+public:
+    HeadlessGameView(HeadlessPlatform& owner, GameViewEvents& events);
+    ~HeadlessGameView() override;
+
+    void setWindowState(WindowState state) override { state_ = state; }
+    WindowState windowState() const override { return state_; }
+    void setCaption(const std::string& text) override { caption = text; }
+    void setInningText(const std::string& text) override { inningText = text; }
+    void setScoreLine(const std::string& text) override { scoreLine = text; }
+    void setTeamName(int side, const std::string& text) override { teamNames.at(side - 1) = text; }
+    void setBatterName(int index, const std::string& text) override { names.at(index) = text; }
+    void setBatterAverage(int index, const std::string& text) override { averages.at(index) = text; }
+    void setBatterHighlighted(int index, bool current) override { red.at(index) = current; }
+    void setTeamAverage(int side, const std::string& text) override {
+        teamAverages.at(side - 1) = text;
+    }
+    void setStandings(int team, const std::string& name, const std::string& marks) override {
+        standingNames.at(team - 1) = name;
+        standingMarks.at(team - 1) = marks;
+    }
+    void show() override { shown = true; }
+    void startAdvanceTimer(int milliseconds) override { timerPeriodMs = milliseconds; }
+    void showNextButton() override { nextVisible = true; }
+    void closeByProgram() override { closed = true; }
+
+    // What the user can do.
+    bool pressNext();      // false when "次へ" is hidden
+    void tickTimer();      // one tick of the auto-advance timer, when it runs
+    bool closeByUser();    // true when the window stayed open
+
+    std::string caption, inningText, scoreLine;
+    std::array<std::string, 2> teamNames, teamAverages;
+    std::array<std::string, 18> names, averages;
+    std::array<bool, 18> red{};
+    std::array<std::string, 3> standingNames, standingMarks;
+    bool shown = false, nextVisible = false, closed = false;
+    int timerPeriodMs = 0;
+
+private:
+    HeadlessPlatform& owner_;
+    GameViewEvents& events_;
+    WindowState state_ = WindowState::Normal;
+};
+
+class HeadlessOrderView final : public OrderView {
+public:
+    HeadlessOrderView(HeadlessPlatform& owner, OrderViewEvents& events);
+    ~HeadlessOrderView() override;
+
+    void setMatchLine(const std::string& text) override { matchLine = text; }
+    void setRosterTitle(const std::string& text) override { rosterTitle = text; }
+    void setPlayerRow(int index, const std::string& button, const std::string& name,
+                      const std::string& average) override;
+    void disablePlayer(int index, bool averageToo) override;
+    void setPrompt(const std::string& text) override { prompt = text; }
+    void showWholeOrderButton(const std::string& caption) override;
+    void disableShortcuts() override { sortEnabled = wholeOrderEnabled = false; }
+    void focusPlayer(int index) override;
+    void show() override { shown = true; }
+    void closeByProgram() override { closed = true; }
+
+    bool pressPlayer(int index);       // Command1(index); false when greyed
+    bool doubleClickName(int index);   // Label3(index)
+    bool pressSort();                  // Command2
+    bool pressWholeOrder();            // Command3
+    bool closeByUser();
+
+    std::string matchLine, rosterTitle, prompt, wholeOrderCaption = "前回と同順";
+    std::array<std::string, 30> buttons, names, averages;
+    std::array<bool, 30> buttonEnabled{}, nameEnabled{}, averageEnabled{};
+    bool sortEnabled = true, wholeOrderVisible = false, wholeOrderEnabled = true;
+    bool shown = false, closed = false;
+    int focusedPlayer = -1;  // index of the player button with the focus, -1 for none
+
+private:
+    HeadlessPlatform& owner_;
+    OrderViewEvents& events_;
+};
+
+class HeadlessWizardView final : public WizardView {
+public:
+    HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events);
+    ~HeadlessWizardView() override;
+
+    void setTeamLabel(const std::string& text) override { teamLabel = text; }
+    void setPlayerLabel(const std::string& text) override { playerLabel = text; }
+    void setTeamText(const std::string& text) override { teamText_ = text; }
+    std::string teamText() const override { return teamText_; }
+    void setPlayerText(const std::string& text) override { playerText_ = text; }
+    std::string playerText() const override { return playerText_; }
+    void focusTeamText() override { focus = Focus::Team; }
+    void focusPlayerText(bool selectAll) override {
+        focus = Focus::Player;
+        playerSelected = selectAll;
+    }
+    void show() override { shown = true; }
+    void closeByProgram() override { closed = true; }
+
+    void typeTeam(const std::string& text) { teamText_ = text; }
+    void typePlayer(const std::string& text) { playerText_ = text; }
+    void pressForward() { events_.Command1_Click(); }
+    void pressBack() { events_.Command2_Click(); }
+    bool closeByUser();
+
+    enum class Focus { Player, Team } focus = Focus::Player;
+    std::string teamLabel, playerLabel;
+    bool playerSelected = false, shown = false, closed = false;
+
+private:
+    HeadlessPlatform& owner_;
+    WizardViewEvents& events_;
+    std::string teamText_, playerText_;
+};
+
+}  // namespace zelvano

@@ -1,0 +1,90 @@
+#include "season/season_driver.h"
+
+#include <string>
+
+#include "game/lineups.h"
+#include "game/own_lineup.h"
+#include "game/play_game.h"
+#include "game/scoreboard_text.h"
+#include "league/league_store.h"
+#include "season/game_window_events.h"
+#include "season/schedule.h"
+#include "season/season_end.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr int kAutoAdvancePeriodMs = 15000;
+
+class SeasonRun {
+public:
+    SeasonRun(League& league, Platform& platform, SeasonObserver* observer)
+        : league_(league), platform_(platform), observer_(observer), events_(league, platform) {}
+
+    void playYear() {
+        league_.CurrentYear += 1;
+        DrawLoanNews(league_, platform_.random());
+        startSchedule(league_);
+        for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
+        int gameNumber = 0;
+        while (!scheduleOver(league_)) {
+            for (int game = 1; game <= kGamesPerPairing; ++game) {
+                league_.PairingGame = game;
+                playOneGame(++gameNumber);
+            }
+            stepPairing(league_);
+        }
+        const int champion = ProcessSeasonEnd(league_, platform_);
+        if (observer_ != nullptr) observer_->seasonPlayed(league_, champion);
+        SaveLeague(league_, platform_);
+        askForNextYear();
+    }
+
+private:
+    void playOneGame(int gameNumber) {
+        DrawLineups(league_, platform_.random());
+        if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) {
+            ChooseOwnLineup(league_, platform_);
+        }
+        auto window = PlayGame(league_, platform_, events_);
+        appendSeasonMarks(league_);
+        ShowStandings(league_, *window);
+        if (observer_ != nullptr) observer_->gamePlayed(league_, gameNumber);
+        window->startAdvanceTimer(kAutoAdvancePeriodMs);
+        window->showNextButton();
+        league_.NextRequested = false;
+        platform_.waitUntil([this] { return league_.NextRequested; });
+        window->closeByProgram();
+    }
+
+    void askForNextYear() {
+        const Answer answer = platform_.message(
+            {std::to_string(league_.CurrentYear + 1) + "年目に進みますか？", "Zelvano 2004",
+             MessageIcon::Question, MessageButtons::YesNo, Answer::Yes});
+        if (answer == Answer::No) league_.KeepPlaying = false;
+    }
+
+    League& league_;
+    Platform& platform_;
+    SeasonObserver* observer_;
+    GameWindowEvents events_;
+};
+
+}  // namespace
+
+int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
+    try {
+        league.KeepPlaying = true;
+        LoadLeague(league, platform);
+        SeasonRun run(league, platform, observer);
+        while (league.KeepPlaying) run.playYear();
+        platform.message({"お疲れ様でした。また遊んでくださいね！", "Zelvano／終了",
+                          MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+        return 0;
+    } catch (const ProgramEnded& ended) {
+        return ended.status;
+    }
+}
+
+}  // namespace zelvano
