@@ -78,14 +78,17 @@ void HeadlessPlatform::requestEnd(int status) {
 }
 
 std::unique_ptr<GameView> HeadlessPlatform::createGameView(GameViewEvents& events) {
+    ++gameViewsCreated;
     return std::make_unique<HeadlessGameView>(*this, events);
 }
 
 std::unique_ptr<OrderView> HeadlessPlatform::createOrderView(OrderViewEvents& events) {
+    ++orderViewsCreated;
     return std::make_unique<HeadlessOrderView>(*this, events);
 }
 
 std::unique_ptr<WizardView> HeadlessPlatform::createWizardView(WizardViewEvents& events) {
+    ++wizardViewsCreated;
     return std::make_unique<HeadlessWizardView>(*this, events);
 }
 

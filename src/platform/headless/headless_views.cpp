@@ -70,6 +70,7 @@ void HeadlessOrderView::focusPlayer(int index) {
 
 bool HeadlessOrderView::pressPlayer(int index) {
     if (closed || !buttonEnabled.at(index)) return false;
+    focusedPlayer = index;  // a click gives the button the focus
     events_.Command1_Click(index);
     return true;
 }

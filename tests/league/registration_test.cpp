@@ -1,0 +1,158 @@
+#include "league/registration.h"
+
+#include <gtest/gtest.h>
+
+#include "league/league_file.h"
+#include "support/scripted_user.h"
+
+namespace zelvano {
+namespace {
+
+using testing::MemoryFileStore;
+using testing::ScriptedUser;
+
+struct Wizard {
+    ScriptedUser user;
+    MemoryFileStore* files = nullptr;
+    std::unique_ptr<HeadlessPlatform> platform;
+    League league;
+
+    Wizard() {
+        auto store = std::make_unique<MemoryFileStore>();
+        files = store.get();
+        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), 1u);
+    }
+    // Runs the wizard; `step` acts on the window at every wait.
+    void run(const std::function<bool(HeadlessWizardView&)>& step) {
+        user.onAct = [step](HeadlessPlatform& p) {
+            HeadlessWizardView* view = p.wizardView();
+            return view != nullptr && !view->closed && step(*view);
+        };
+        RegisterNewLeague(league, *platform);
+    }
+};
+
+// Types a team name when the box is empty and a player name for team 1, then presses "進む":
+// the rivals' default names are taken as shown.
+bool enterDefaults(HeadlessWizardView& view) {
+    if (view.teamText().empty())
+        view.typeTeam("チーム" + view.teamLabel.substr(std::string("チーム名").size()));
+    if (view.playerText().empty())
+        view.typePlayer("選手" + view.playerLabel.substr(std::string("選手名").size()));
+    view.pressForward();
+    return true;
+}
+
+TEST(RegisterNewLeague, NinetyEntriesMakeASavedNewLeague) {
+    Wizard wizard;
+    wizard.run(enterDefaults);
+    const std::string& bytes = wizard.files->files.at("Jbball.jdt");
+    League saved;
+    ASSERT_TRUE(parseLeagueFile(bytes, saved).ok);
+    EXPECT_EQ(saved.CurrentYear, 0);
+    EXPECT_EQ(saved.TeamName[1], "チーム1");
+    EXPECT_EQ(saved.TeamName[3], "チーム3");
+    EXPECT_EQ(saved.PlayerName[1][30], "選手30");
+    EXPECT_EQ(saved.PlayerName[2][1], "Ｂ０１");
+    EXPECT_EQ(saved.PlayerName[3][30], "Ｃ３０");
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int player = 1; player <= kPlayers; ++player) {
+            EXPECT_EQ(saved.AtBats[team][player], 10);
+            EXPECT_EQ(saved.Hits[team][player], 3);
+            EXPECT_EQ(saved.EntryYear[team][player], 0);
+        }
+    }
+    EXPECT_DOUBLE_EQ(BattingAverage(saved, 2, 5), 0.3);
+    ASSERT_EQ(wizard.user.asked.size(), 2u);
+    EXPECT_EQ(wizard.user.asked[0].title, "Zelvano 2004　選手登録ウィザード");
+    EXPECT_EQ(wizard.user.asked[1].text,
+              "登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。");
+    EXPECT_TRUE(wizard.league.WizardFinished);
+}
+
+TEST(RegisterNewLeague, BackAndForwardRules) {
+    Wizard wizard;
+    int step = 0;
+    wizard.run([&](HeadlessWizardView& view) {
+        ++step;
+        if (step == 1) {
+            EXPECT_EQ(view.teamLabel, "チーム名1");
+            EXPECT_EQ(view.playerLabel, "選手名1");
+            view.pressBack();  // at the first entry: stays there
+            EXPECT_EQ(view.playerLabel, "選手名1");
+            EXPECT_EQ(view.teamLabel, "チーム名1");
+        }
+        if (step == 31) {
+            // Team 2, player 1 shows the default name, selected so Enter, Enter accepts it.
+            EXPECT_EQ(view.teamLabel, "チーム名2");
+            EXPECT_EQ(view.playerText(), "Ｂ０１");
+            EXPECT_TRUE(view.playerSelected);
+            view.typeTeam("虎");
+            view.pressBack();
+            EXPECT_EQ(view.teamLabel, "チーム名1");
+            EXPECT_EQ(view.playerLabel, "選手名30");
+            EXPECT_EQ(view.teamText(), "チーム1");
+            EXPECT_EQ(view.playerText(), "選手30");
+            view.pressForward();
+            EXPECT_EQ(view.playerText(), "Ｂ０１");
+            EXPECT_EQ(view.teamText(), "");  // going back did not store "虎"
+        }
+        return enterDefaults(view);
+    });
+    EXPECT_EQ(wizard.league.TeamName[2], "チーム2");
+}
+
+TEST(RegisterNewLeague, MissingOrUnstorableNamesAreRefusedWhereTheyAre) {
+    struct Case {
+        const char* what;
+        const char* team;
+        const char* player;
+        const char* warning;  // the start of the warning, or nullptr when accepted
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"no player name", "T", "", "選手名が未入力です。名前を登録してください。", nullptr},
+        {"no team name", "", "P", "チーム名が未入力です。チームの名前を登録してください。",
+         nullptr},
+        {"spaces only", "T", "   ", "選手名が未入力です。", nullptr},
+        {"a comma", "T", "山田,太郎", nullptr, "山田，太郎"},
+        {"leading spaces", "T", "  鈴木", nullptr, "鈴木"},
+        {"outside the code page", "T", "Zoë", "選手名を登録できません。", nullptr},
+    };
+    for (const Case& c : cases) {
+        Wizard wizard;
+        bool checked = false;
+        wizard.run([&](HeadlessWizardView& view) {
+            if (checked) return enterDefaults(view);
+            checked = true;
+            view.typeTeam(c.team);
+            view.typePlayer(c.player);
+            view.pressForward();
+            if (c.warning != nullptr) {
+                EXPECT_EQ(view.playerLabel, "選手名1") << c.what;
+                EXPECT_EQ(wizard.user.asked.back().title, "Zelvano2004") << c.what;
+                EXPECT_EQ(wizard.user.asked.back().text.rfind(c.warning, 0), 0u)
+                    << c.what << ": " << wizard.user.asked.back().text;
+                view.typeTeam("T");
+                view.typePlayer("P");
+                view.pressForward();
+            }
+            return true;
+        });
+        EXPECT_EQ(wizard.league.PlayerName[1][1], c.stored ? c.stored : "P") << c.what;
+    }
+}
+
+TEST(RegisterNewLeague, ClosingTheWizardAsksAndYesSavesNothing) {
+    Wizard wizard;
+    wizard.user.answers = {Answer::Yes};
+    EXPECT_THROW(wizard.run([](HeadlessWizardView& view) {
+        view.closeByUser();
+        return true;
+    }),
+                 ProgramEnded);
+    EXPECT_TRUE(wizard.files->files.empty());
+}
+
+}  // namespace
+}  // namespace zelvano

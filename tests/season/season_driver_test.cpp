@@ -1,0 +1,198 @@
+#include "season/season_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "league/league_file.h"
+#include "season/game_window_events.h"
+#include "season/schedule.h"
+#include "support/scripted_user.h"
+#include "support/test_league.h"
+
+namespace zelvano {
+namespace {
+
+using testing::MemoryFileStore;
+using testing::ScriptedUser;
+
+class Recorder final : public SeasonObserver {
+public:
+    std::vector<std::pair<int, int>> pairings;
+    std::vector<std::string> firstGameMarks;
+    std::vector<int> years;
+    int seasons = 0;
+    void gamePlayed(const League& league, int gameNumber) override {
+        pairings.emplace_back(league.PairingTeam1, league.PairingTeam2);
+        years.push_back(league.CurrentYear);
+        if (gameNumber == 1) {
+            firstGameMarks = {league.SeasonMarks[1], league.SeasonMarks[2], league.SeasonMarks[3]};
+            winnerOfFirst = league.LastWinner;
+        }
+        for (int team = 1; team <= kTeams; ++team) {
+            EXPECT_EQ(league.SeasonMarks[team].size(), 3u * static_cast<std::size_t>(gameNumber));
+        }
+    }
+    void seasonPlayed(const League&, int) override { ++seasons; }
+    int winnerOfFirst = 0;
+};
+
+// A saved new league in memory, and a user who takes the sorted best order and presses "次へ".
+struct LeagueRun {
+    ScriptedUser user;
+    MemoryFileStore* files = nullptr;
+    std::unique_ptr<HeadlessPlatform> platform;
+    League league;
+    Recorder recorder;
+    std::string savedBefore;
+
+    LeagueRun() {
+        auto store = std::make_unique<MemoryFileStore>();
+        files = store.get();
+        League fresh = testing::testLeague();
+        store->files["Jbball.jdt"] = savedBefore = leagueFileBytes(fresh);
+        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), 7u);
+        user.onAct = [](HeadlessPlatform& p) {
+            if (auto* order = p.orderView(); order && !order->closed) {
+                return order->pressSort() && order->pressWholeOrder();
+            }
+            return p.gameView() != nullptr && p.gameView()->pressNext();
+        };
+    }
+    int run() { return RunLeague(league, *platform, &recorder); }
+};
+
+TEST(Schedule, SixPairingsOfTwoGamesInTheFixedOrder) {
+    League league;
+    startSchedule(league);
+    std::vector<std::pair<int, int>> pairings;
+    while (!scheduleOver(league)) {
+        pairings.emplace_back(league.PairingTeam1, league.PairingTeam2);
+        stepPairing(league);
+    }
+    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 2}, {2, 3}, {2, 1}, {3, 2}, {3, 1}};
+    EXPECT_EQ(pairings, expected);
+}
+
+TEST(SeasonMarks, WinnerLoserAndTheTeamThatDidNotPlay) {
+    League league;
+    league.LastWinner = 3;
+    league.LastLoser = 1;
+    appendSeasonMarks(league);
+    EXPECT_EQ(league.SeasonMarks[1], "★");
+    EXPECT_EQ(league.SeasonMarks[2], "　");
+    EXPECT_EQ(league.SeasonMarks[3], "☆");
+}
+
+TEST(RunLeague, OneSeasonOfTwelveGamesThenTheYearQuestionAndGoodbye) {
+    LeagueRun run;
+    run.user.answers = {Answer::No};
+    EXPECT_EQ(run.run(), 0);
+
+    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 3}, {1, 2}, {1, 2}, {2, 3}, {2, 3},
+                                                       {2, 1}, {2, 1}, {3, 2}, {3, 2}, {3, 1}, {3, 1}};
+    EXPECT_EQ(run.recorder.pairings, expected);
+    EXPECT_EQ(run.recorder.years, std::vector<int>(12, 1));
+    EXPECT_EQ(run.platform->orderViewsCreated, 8);  // team 1 plays in four pairings
+    EXPECT_EQ(run.platform->gameViewsCreated, 12);
+    EXPECT_EQ(run.recorder.seasons, 1);
+    const int loser = run.recorder.winnerOfFirst == 1 ? 3 : 1;
+    EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(run.recorder.winnerOfFirst - 1)], "☆");
+    EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(loser - 1)], "★");
+    EXPECT_EQ(run.recorder.firstGameMarks[1], "　");
+
+    ASSERT_EQ(run.user.asked.size(), 2u);
+    EXPECT_EQ(run.user.asked[0].text, "2年目に進みますか？");
+    EXPECT_EQ(run.user.asked[0].title, "Zelvano 2004");
+    EXPECT_EQ(run.user.asked[0].defaultAnswer, Answer::Yes);
+    EXPECT_EQ(run.user.asked[1].text, "お疲れ様でした。また遊んでくださいね！");
+    EXPECT_EQ(run.user.asked[1].title, "Zelvano／終了");
+
+    // The season was saved before the question, with the year and the grown careers.
+    League saved;
+    ASSERT_TRUE(parseLeagueFile(run.files->files["Jbball.jdt"], saved).ok);
+    EXPECT_EQ(saved.CurrentYear, 1);
+    EXPECT_EQ(saved.AtBats, run.league.AtBats);
+    EXPECT_EQ(saved.Hits, run.league.Hits);
+}
+
+TEST(RunLeague, YesPlaysTheNextYear) {
+    LeagueRun run;
+    run.user.answers = {Answer::Yes, Answer::No};
+    run.run();
+    EXPECT_EQ(run.recorder.seasons, 2);
+    EXPECT_EQ(run.league.CurrentYear, 2);
+    EXPECT_EQ(run.user.asked[1].text, "3年目に進みますか？");
+}
+
+TEST(RunLeague, AfterAGameOnlyTheTimerWithAutoAdvanceExactlyOnMovesOn) {
+    struct Case {
+        const char* setting;
+        bool advances;
+    };
+    const Case cases[] = {{"ON", true}, {"on", false}, {"OFF", false}, {"", false}, {"ON ", false}};
+    for (const Case& c : cases) {
+        League league;
+        ScriptedUser user;
+        HeadlessPlatform platform(user, std::make_unique<MemoryFileStore>(), 1u);
+        platform.settings().write("ZNext", c.setting);
+        GameWindowEvents events(league, platform);
+        events.Timer1_Timer();
+        EXPECT_EQ(league.NextRequested, c.advances) << '"' << c.setting << '"';
+    }
+
+    // Switched on while the window waits: the next tick moves on, without "次へ".
+    LeagueRun run;
+    run.user.answers = {Answer::No};
+    int ticks = 0;
+    run.user.onAct = [&](HeadlessPlatform& p) {
+        if (auto* order = p.orderView(); order && !order->closed) {
+            return order->pressSort() && order->pressWholeOrder();
+        }
+        HeadlessGameView* game = p.gameView();
+        if (game == nullptr || !game->nextVisible) return false;
+        EXPECT_EQ(game->timerPeriodMs, 15000);
+        p.settings().write("ZNext", ++ticks % 2 == 1 ? "OFF" : "ON");
+        game->tickTimer();
+        return true;
+    };
+    run.run();
+    EXPECT_EQ(ticks, 24);  // one tick without effect, one that advances, for each game
+}
+
+TEST(RunLeague, ClosingTheGameWindowAsksAndYesEndsWithoutSaving) {
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        LeagueRun run;
+        run.user.answers = {answer, Answer::No};
+        bool closed = false;
+        auto normal = run.user.onAct;
+        run.user.onAct = [&](HeadlessPlatform& p) {
+            if (!closed && p.gameView() != nullptr && p.gameView()->nextVisible) {
+                closed = true;
+                p.gameView()->closeByUser();
+                return true;
+            }
+            return normal(p);
+        };
+        EXPECT_EQ(run.run(), 0);
+        EXPECT_EQ(run.user.asked[0].text,
+                  "強制終了しようとしています。データを保存する前に終了してよろしいのですか？");
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(run.recorder.pairings.size(), 1u);
+            EXPECT_EQ(run.files->files["Jbball.jdt"], run.savedBefore);
+        } else {
+            EXPECT_EQ(run.recorder.pairings.size(), 12u);  // the season went on where it was
+            EXPECT_NE(run.files->files["Jbball.jdt"], run.savedBefore);
+        }
+    }
+}
+
+TEST(RunLeague, UnplayableWaitIsReportedNotHung) {
+    LeagueRun run;
+    run.user.onAct = [](HeadlessPlatform&) { return false; };
+    EXPECT_THROW(run.run(), HeadlessStall);
+}
+
+}  // namespace
+}  // namespace zelvano

@@ -1,0 +1,99 @@
+#pragma once
+// A user for the headless windows whose every move a test writes down beforehand.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_platform.h"
+
+namespace zelvano::testing {
+
+class ScriptedUser : public HeadlessUser {
+public:
+    // Answers to Yes/No questions in order; when they run out, the question's default.
+    std::deque<Answer> answers;
+    std::vector<MessageRequest> asked;  // every message and question, in order
+    // One action with the open windows; return false when nothing more can be done.
+    std::function<bool(HeadlessPlatform&)> onAct;
+    std::deque<std::string> inputs;
+
+    Answer answer(const MessageRequest& request) override {
+        asked.push_back(request);
+        if (request.buttons == MessageButtons::Ok) return Answer::Ok;
+        if (answers.empty()) return request.defaultAnswer;
+        const Answer next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+    std::string input(const std::string&, const std::string&) override {
+        if (inputs.empty()) return {};
+        std::string next = inputs.front();
+        inputs.pop_front();
+        return next;
+    }
+    bool act(HeadlessPlatform& platform) override { return onAct && onAct(platform); }
+};
+
+// Draws from a list, then a value that always makes an out.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<float> values, float after = 0.999f)
+        : values_(std::move(values)), after_(after) {}
+    float next() override {
+        ++drawn;
+        if (position_ < values_.size()) return values_[position_++];
+        return after_;
+    }
+    int drawn = 0;
+
+private:
+    std::vector<float> values_;
+    std::size_t position_ = 0;
+    float after_;
+};
+
+// Files in memory; a test can make the next replacements fail.
+class MemoryFileStore final : public FileStore {
+public:
+    std::map<std::string, std::string> files;
+    std::string failReplaceWith;  // non-empty: replaceFile fails with this reason
+    int replaceFailures = 0;      // how many replaceFile calls still fail
+
+    FileRead readFile(std::string_view name) override {
+        auto it = files.find(canonical(name));
+        if (it == files.end()) return {FileRead::Status::Missing, {}, {}};
+        return {FileRead::Status::Ok, it->second, {}};
+    }
+    std::string replaceFile(std::string_view name, std::string_view bytes) override {
+        if (replaceFailures > 0) {
+            --replaceFailures;
+            return failReplaceWith;
+        }
+        files[canonical(name)] = std::string(bytes);
+        return {};
+    }
+    std::string appendFile(std::string_view name, std::string_view bytes) override {
+        files[canonical(name)] += std::string(bytes);
+        return {};
+    }
+    bool exists(std::string_view name) override { return files.count(canonical(name)) != 0; }
+    std::string removeFile(std::string_view name) override {
+        files.erase(canonical(name));
+        return {};
+    }
+    std::filesystem::path resolve(std::string_view name) override { return canonical(name); }
+
+private:
+    // The league file is saved as "Jbball.Jdt" and loaded as "Jbball.jdt": one file.
+    static std::string canonical(std::string_view name) {
+        std::string lower(name);
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return lower == "jbball.jdt" ? "Jbball.jdt" : std::string(name);
+    }
+};
+
+}  // namespace zelvano::testing
