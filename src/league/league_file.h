@@ -16,16 +16,24 @@ inline constexpr const char* kLeagueFileSaveName = "Jbball.Jdt";  // same file, 
 inline constexpr int kLeagueFileLines = 384;
 
 // The persistent part of the league as the bytes of the file.
+//
+// Every name enters the league through admitName, so each text can be written and read back as
+// it is. A text that could not (a character outside code page 932, a line break, a comma, a
+// leading space or double quote) is a fault in the program, not in the user's data: writing it
+// would shift every later line of the file. So instead of writing substitute bytes this throws
+// std::logic_error, whose message (in Japanese) names the line and the text; nothing is written.
 std::string leagueFileBytes(const League& league);
 
 struct LeagueFileRead {
     bool ok = false;
-    int line = 0;          // the line at fault when not ok
-    std::string problem;   // in Japanese: what was expected there
+    int line = 0;         // the line at fault when not ok
+    std::string problem;  // in Japanese: what was expected there
 };
 
 // Reads the persistent part into `league` only when the whole file is sound; a damaged file
-// leaves `league` untouched.
+// leaves `league` untouched. Beyond the line format, a slot with fewer than one at-bat or with
+// hits below zero or above its at-bats counts as damage: such a league cannot be played. Nothing
+// after line 384 is looked at.
 LeagueFileRead parseLeagueFile(std::string_view bytes, League& league);
 
 }  // namespace zelvano

@@ -1,0 +1,229 @@
+#include "platform/folder_file_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/system_error_text.h"
+#include "platform/unique_fd.h"
+
+namespace zelvano {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The league's file names are ASCII; that is all the folding they need.
+std::string foldCase(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+std::string writeProblem(int error) {
+    // Only writing can meet a missing folder: a missing file to read is not a failure.
+    if (error == ENOENT) return "保存先のフォルダーが見つかりません。";
+    return systemErrorText(error, FileAccess::Write);
+}
+
+// Removes the temporary file of a replacement unless it has been renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const fs::path& path() const { return path_; }
+    void keep() { path_.clear(); }
+
+private:
+    fs::path path_;
+};
+
+class FolderFileStore final : public FileStore {
+public:
+    FolderFileStore(fs::path folder, FileSystemCalls calls)
+        : folder_(std::move(folder)), calls_(std::move(calls)) {}
+
+    FileRead readFile(std::string_view name) override;
+    std::string replaceFile(std::string_view name, std::string_view bytes) override;
+    std::string appendFile(std::string_view name, std::string_view bytes) override;
+    bool exists(std::string_view name) override { return findExisting(name).has_value(); }
+    std::string removeFile(std::string_view name) override;
+    fs::path resolve(std::string_view name) override {
+        return findExisting(name).value_or(folder_ / fs::path(std::string(name)));
+    }
+
+private:
+    std::optional<fs::path> findExisting(std::string_view name) const;
+    struct Temporary {
+        UniqueFd file;
+        fs::path path;
+        int error = 0;  // errno when the file could not be made
+    };
+    // Opens a new temporary file beside `target`.
+    Temporary createTemporary(const fs::path& target) const;
+    // 0 when every byte is written, flushed to the disk and the descriptor closed; else errno.
+    int writeSyncClose(UniqueFd file, std::string_view bytes) const;
+    void syncFolder() const;
+
+    ssize_t write(int fd, const void* data, std::size_t size) const {
+        return calls_.write ? calls_.write(fd, data, size) : ::write(fd, data, size);
+    }
+    int fsync(int fd) const { return calls_.fsync ? calls_.fsync(fd) : ::fsync(fd); }
+    int close(int fd) const { return calls_.close ? calls_.close(fd) : ::close(fd); }
+    int rename(const char* from, const char* to) const {
+        return calls_.rename ? calls_.rename(from, to) : ::rename(from, to);
+    }
+
+    fs::path folder_;
+    FileSystemCalls calls_;
+};
+
+std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) const {
+    std::error_code error;
+    const fs::path exact = folder_ / fs::path(std::string(name));
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+
+    // Of several spellings (possible on this file system, never made by the program) the first
+    // in byte order is taken, so the choice does not depend on the directory's order.
+    const std::string wanted = foldCase(name);
+    std::optional<fs::path> found;
+    fs::directory_iterator entry(folder_, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const fs::path candidate = entry->path();
+        if (foldCase(candidate.filename().string()) != wanted) continue;
+        if (!found || candidate.filename() < found->filename()) found = candidate;
+    }
+    return found;
+}
+
+FolderFileStore::Temporary FolderFileStore::createTemporary(const fs::path& target) const {
+    // The process id keeps two programs apart, the counter two saves of one; O_EXCL makes sure a
+    // leftover from a crashed run is never written into.
+    static std::atomic<unsigned> counter{0};
+    const std::string stem =
+        "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path path = folder_ / (stem + std::to_string(counter++));
+        // 0666 lets the umask decide, as for any new file of the user's.
+        UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.valid()) return {std::move(file), std::move(path), 0};
+        const int error = errno;
+        if (error != EEXIST) return {UniqueFd(), fs::path(), error};
+    }
+    return {UniqueFd(), fs::path(), EEXIST};
+}
+
+int FolderFileStore::writeSyncClose(UniqueFd file, std::string_view bytes) const {
+    while (!bytes.empty()) {
+        const ssize_t written = write(file.get(), bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        // A write that takes nothing would loop for ever; the device is not taking data.
+        if (written == 0) return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (fsync(file.get()) != 0) return errno;
+    // Close reports the last delayed write errors (on network file systems): it is checked too.
+    if (close(file.release()) != 0) return errno;
+    return 0;
+}
+
+void FolderFileStore::syncFolder() const {
+    // Makes the new directory entry durable. Should this fail, a crash could at worst bring back
+    // the old complete file, never a partial one, so the save still counts as done.
+    UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid()) ::fsync(folder.get());
+}
+
+FileRead FolderFileStore::readFile(std::string_view name) {
+    FileRead result;
+    const std::optional<fs::path> path = findExisting(name);
+    if (!path) return result;  // Missing
+    UniqueFd file(::open(path->c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) {
+        if (errno == ENOENT) return result;  // removed since it was found
+        result.status = FileRead::Status::Failed;
+        result.problem = systemErrorText(errno, FileAccess::Read);
+        return result;
+    }
+    std::array<char, 65536> buffer;
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            result.status = FileRead::Status::Failed;
+            result.problem = systemErrorText(errno, FileAccess::Read);
+            result.bytes.clear();
+            return result;
+        }
+        if (got == 0) break;
+        result.bytes.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    result.status = FileRead::Status::Ok;
+    return result;
+}
+
+std::string FolderFileStore::replaceFile(std::string_view name, std::string_view bytes) {
+    const fs::path target = resolve(name);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
+    Temporary created = createTemporary(target);
+    if (!created.file.valid()) return writeProblem(created.error);
+    TemporaryFile temporary(std::move(created.path));
+    UniqueFd file = std::move(created.file);
+    // The replacement keeps the permissions the user gave the old file.
+    if (replacing && ::fchmod(file.get(), old.st_mode & 07777) != 0) return writeProblem(errno);
+    if (const int error = writeSyncClose(std::move(file), bytes)) return writeProblem(error);
+    if (rename(temporary.path().c_str(), target.c_str()) != 0) return writeProblem(errno);
+    temporary.keep();
+    syncFolder();
+    return {};
+}
+
+std::string FolderFileStore::appendFile(std::string_view name, std::string_view bytes) {
+    const fs::path target = resolve(name);
+    const bool creating = !exists(name);
+    UniqueFd file(::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    if (!file.valid()) return writeProblem(errno);
+    if (const int error = writeSyncClose(std::move(file), bytes)) return writeProblem(error);
+    if (creating) syncFolder();
+    return {};
+}
+
+std::string FolderFileStore::removeFile(std::string_view name) {
+    const std::optional<fs::path> path = findExisting(name);
+    if (!path) return {};
+    if (::unlink(path->c_str()) != 0 && errno != ENOENT) return writeProblem(errno);
+    syncFolder();
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<FileStore> makeFolderFileStore(fs::path folder, FileSystemCalls calls) {
+    return std::make_unique<FolderFileStore>(std::move(folder), std::move(calls));
+}
+
+std::unique_ptr<FileStore> makeFolderFileStore(fs::path folder) {
+    return makeFolderFileStore(std::move(folder), FileSystemCalls{});
+}
+
+}  // namespace zelvano
