@@ -1,0 +1,115 @@
+// How fast the league runs without pauses: one game, one whole season through the season driver,
+// and the league file both ways. zelvano-sim's fast-forward lives on these.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "game/lineups.h"
+#include "game/play_game.h"
+#include "league/league_file.h"
+#include "league/registration.h"
+#include "platform/headless/headless_platform.h"
+#include "season/season_driver.h"
+
+namespace zelvano {
+namespace {
+
+class NoEvents final : public GameViewEvents {
+public:
+    void Command1_Click() override {}
+    void Timer1_Timer() override {}
+    void PicIcons_Click() override {}
+    bool Form_QueryUnload() override { return true; }
+};
+
+// Takes the sorted best order and presses "次へ"; plays `seasons` years.
+class BenchUser final : public HeadlessUser {
+public:
+    explicit BenchUser(int seasons) : seasons_(seasons) {}
+    Answer answer(const MessageRequest& request) override {
+        if (request.buttons == MessageButtons::Ok) return Answer::Ok;
+        return ++asked_ < seasons_ ? Answer::Yes : Answer::No;
+    }
+    std::string input(const std::string&, const std::string&) override { return "新人"; }
+    bool act(HeadlessPlatform& platform) override {
+        if (auto* order = platform.orderView(); order && !order->closed) {
+            return order->pressSort() && order->pressWholeOrder();
+        }
+        return platform.gameView() != nullptr && platform.gameView()->pressNext();
+    }
+
+private:
+    int seasons_;
+    int asked_ = 0;
+};
+
+// Files kept in memory, so the benchmark measures the league and not the disk.
+class MemoryFiles final : public FileStore {
+public:
+    std::string league;
+    FileRead readFile(std::string_view) override { return {FileRead::Status::Ok, league, {}}; }
+    std::string replaceFile(std::string_view, std::string_view bytes) override {
+        league = bytes;
+        return {};
+    }
+    std::string appendFile(std::string_view, std::string_view) override { return {}; }
+    bool exists(std::string_view) override { return true; }
+    std::string removeFile(std::string_view) override { return {}; }
+    std::filesystem::path resolve(std::string_view name) override { return name; }
+};
+
+League newLeague() {
+    League league;
+    setUpNewLeague(league);
+    league.TeamName = {"", "チーム１", "チーム２", "チーム３"};
+    for (int player = 1; player <= kPlayers; ++player) {
+        league.PlayerName[1][player] = defaultPlayerName(1, player);
+    }
+    return league;
+}
+
+void BM_PlayGame(benchmark::State& state) {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
+    NoEvents events;
+    League league = newLeague();
+    league.PairingTeam1 = 1;
+    league.PairingTeam2 = 3;
+    for (auto _ : state) {
+        DrawLineups(league, platform.random());
+        auto view = PlayGame(league, platform, events);
+        benchmark::DoNotOptimize(league.LastWinner);
+    }
+}
+BENCHMARK(BM_PlayGame);
+
+void BM_Seasons(benchmark::State& state) {
+    const int seasons = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        BenchUser user(seasons);
+        auto files = std::make_unique<MemoryFiles>();
+        files->league = leagueFileBytes(newLeague());
+        HeadlessPlatform platform(user, std::move(files), 1u);
+        League league;
+        benchmark::DoNotOptimize(RunLeague(league, platform));
+    }
+    state.SetItemsProcessed(state.iterations() * seasons);
+}
+BENCHMARK(BM_Seasons)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_LeagueFileWrite(benchmark::State& state) {
+    const League league = newLeague();
+    for (auto _ : state) benchmark::DoNotOptimize(leagueFileBytes(league));
+}
+BENCHMARK(BM_LeagueFileWrite);
+
+void BM_LeagueFileRead(benchmark::State& state) {
+    const std::string bytes = leagueFileBytes(newLeague());
+    League league;
+    for (auto _ : state) benchmark::DoNotOptimize(parseLeagueFile(bytes, league).ok);
+}
+BENCHMARK(BM_LeagueFileRead);
+
+}  // namespace
+}  // namespace zelvano
