@@ -1,0 +1,68 @@
+// zelvano: the game on the desktop. It keeps its league in the folder it is started in.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "league/league.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_translations.h"
+#include "season/season_driver.h"
+#include "windows/baseball_icon.h"
+#include "windows/fonts.h"
+
+namespace {
+
+constexpr const char* kNoDisplay =
+    "zelvano: no display found (DISPLAY/WAYLAND_DISPLAY unset); run it inside a desktop session, "
+    "or use zelvano-sim for a headless league\n";
+constexpr const char* kDisplayFailed =
+    "zelvano: cannot open the display; run it inside a desktop session, or use zelvano-sim for a "
+    "headless league\n";
+
+bool set(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Qt ends the program with a page of plugin diagnostics when the display cannot be opened. While
+// the application starts, its messages are held back; a fatal one becomes one plain line.
+bool starting = true;
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/,
+                           const QString& message) {
+    if (starting && type == QtFatalMsg) {
+        std::fputs(kDisplayFailed, stderr);
+        std::_Exit(1);
+    }
+    if (starting) return;
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM")) {
+        std::fputs(kNoDisplay, stderr);
+        return 1;
+    }
+
+    const QtMessageHandler previousHandler = qInstallMessageHandler(startupMessageHandler);
+    QApplication app(argc, argv);
+    starting = false;
+    qInstallMessageHandler(previousHandler);
+
+    QApplication::setApplicationName(QStringLiteral("zelvano"));
+    QApplication::setWindowIcon(zelvano::baseballIcon());
+    QApplication::setFont(zelvano::defaultWindowFont());
+    const auto translator = zelvano::installQtTranslations();
+
+    try {
+        zelvano::QtPlatform platform;
+        zelvano::League league;
+        return zelvano::RunLeague(league, platform);
+    } catch (const zelvano::ProgramEnded& ended) {
+        return ended.status;
+    }
+}

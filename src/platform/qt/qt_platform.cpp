@@ -1,0 +1,99 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QThread>
+#include <filesystem>
+
+#include "platform/qt/editor_launcher.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_settings_store.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/form4.h"
+#include "windows/qt_text.h"
+
+namespace zelvano {
+
+QtPlatform::QtPlatform() : QtPlatform(Parts{}) {}
+
+QtPlatform::QtPlatform(Parts parts) : parts_(std::move(parts)) {
+    if (!parts_.settings) parts_.settings = std::make_unique<QtSettingsStore>();
+    // The game keeps its league in the folder it is started in.
+    if (!parts_.files) parts_.files = makeFolderFileStore(std::filesystem::current_path());
+    if (!parts_.random) parts_.random = std::make_unique<SeededRandom>(seedFromClock());
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::throwIfEnded() const {
+    if (endRequested_) throw ProgramEnded{endStatus_};
+}
+
+void QtPlatform::yieldOnce() {
+    throwIfEnded();
+    QCoreApplication::processEvents();
+    throwIfEnded();
+}
+
+void QtPlatform::waitUntil(const std::function<bool()>& done) {
+    throwIfEnded();
+    while (!done()) {
+        // Sleeps in the window system until something happens; every event handler that could
+        // make done() true runs inside this call.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        throwIfEnded();
+    }
+}
+
+void QtPlatform::sleepMs(int milliseconds) {
+    throwIfEnded();
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+    throwIfEnded();
+}
+
+Answer QtPlatform::message(const MessageRequest& request) { return showMessageBox(request); }
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title) {
+    return showInputBox(prompt, title);
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+SettingsStore& QtPlatform::settings() { return *parts_.settings; }
+
+FileStore& QtPlatform::files() { return *parts_.files; }
+
+RandomSource& QtPlatform::random() { return *parts_.random; }
+
+void QtPlatform::playSound(const std::string& /*fileName*/) {
+    // The game has no sound yet: the opening demo, which plays the only one, brings it.
+}
+
+void QtPlatform::startEditor(const std::string& fileName) {
+    const std::filesystem::path path = parts_.files->resolve(fileName);
+    startEditorOn(QString::fromStdString(path.string()));
+}
+
+void QtPlatform::requestEnd(int status) {
+    endRequested_ = true;
+    endStatus_ = status;
+    // A wait blocked in the window system must notice the request even if no other event comes.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        dispatcher->wakeUp();
+    }
+}
+
+std::unique_ptr<GameView> QtPlatform::createGameView(GameViewEvents& events) {
+    return std::make_unique<Form1>(events);
+}
+
+std::unique_ptr<OrderView> QtPlatform::createOrderView(OrderViewEvents& events) {
+    return std::make_unique<Form2>(events);
+}
+
+std::unique_ptr<WizardView> QtPlatform::createWizardView(WizardViewEvents& events) {
+    return std::make_unique<Form4>(events);
+}
+
+}  // namespace zelvano

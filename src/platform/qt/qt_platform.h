@@ -1,0 +1,59 @@
+#pragma once
+// The logic's Platform on Qt: the game's real windows, dialogs and settings.
+//
+//   QApplication app(argc, argv);
+//   QtPlatform platform;
+//   League league;
+//   return RunLeague(league, platform);
+
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace zelvano {
+
+class QtPlatform final : public Platform {
+public:
+    // The pieces a test wants to control; whatever is left null is the real thing: the user's
+    // settings, the current folder and a generator seeded from the clock.
+    struct Parts {
+        std::unique_ptr<SettingsStore> settings;
+        std::unique_ptr<FileStore> files;
+        std::unique_ptr<RandomSource> random;
+    };
+
+    QtPlatform();
+    explicit QtPlatform(Parts parts);
+    ~QtPlatform() override;
+
+    void yieldOnce() override;
+    void waitUntil(const std::function<bool()>& done) override;
+    void sleepMs(int milliseconds) override;
+
+    Answer message(const MessageRequest& request) override;
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    void beep() override;
+
+    SettingsStore& settings() override;
+    FileStore& files() override;
+    RandomSource& random() override;
+
+    void playSound(const std::string& fileName) override;
+    void startEditor(const std::string& fileName) override;
+
+    void requestEnd(int status) override;
+    bool endRequested() const { return endRequested_; }
+
+    std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
+    std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
+    std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
+
+private:
+    void throwIfEnded() const;
+
+    Parts parts_;
+    bool endRequested_ = false;
+    int endStatus_ = 0;
+};
+
+}  // namespace zelvano

@@ -1,0 +1,32 @@
+#pragma once
+// Small helpers for the flat look of the windows: labels with a solid background, placed in
+// twips, showing their text exactly as given.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+namespace zelvano {
+
+// Fills the widget's background with the colour. A style sheet would override the font set on
+// the widget, so the palette is used instead.
+void setBackground(QWidget& widget, const QColor& colour);
+
+// The background a widget paints, for the tests and for symmetry with setBackground.
+QColor background(const QWidget& widget);
+
+struct LabelLook {
+    QFont font;
+    std::optional<QColor> background;  // none: the window's background shows through
+};
+
+// A label at the given place showing caption as plain text: names typed by the user
+// are never taken for markup.
+QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
+                  const QString& caption = QString());
+
+}  // namespace zelvano

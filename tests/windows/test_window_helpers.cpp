@@ -1,0 +1,108 @@
+// The small helpers every window uses: twips, centring, fonts and the drawn icon.
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include "windows/baseball_icon.h"
+#include "windows/centre_form.h"
+#include "windows/fonts.h"
+#include "windows/twips.h"
+
+class WindowHelpersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twipsToPixels_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("just under half") << 7 << 0;
+        QTest::newRow("just over half") << 8 << 1;
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("a text box") << 375 << 25;
+        QTest::newRow("first row") << 950 << 63;
+        QTest::newRow("window width") << 8910 << 594;
+    }
+    void twipsToPixels() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(zelvano::twipsToPixels(twips), pixels);
+    }
+
+    // Edges are rounded, so two controls that touch in twips touch in pixels.
+    void twipsRectKeepsNeighboursTouching() {
+        const QRect left = zelvano::twipsRect(0, 0, 500, 255);
+        const QRect right = zelvano::twipsRect(500, 0, 500, 255);
+        QCOMPARE(left.x() + left.width(), right.x());
+        QCOMPARE(zelvano::twipsRect(500, 950, 3135, 255), QRect(33, 63, 209, 17));
+    }
+
+    // The difference is rounded ties-to-even, then halved towards zero.
+    void centredOffset_data() {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<double>("window");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("even difference") << 1920.0 << 594.0 << 663;
+        QTest::newRow("odd difference drops the half") << 1000.0 << 501.0 << 249;
+        QTest::newRow("a half rounds down to even") << 100.5 << 0.0 << 50;
+        QTest::newRow("a half rounds up to even") << 101.5 << 0.0 << 51;
+        QTest::newRow("2.5 becomes 2") << 2.5 << 0.0 << 1;
+        QTest::newRow("3.5 becomes 4") << 3.5 << 0.0 << 2;
+        QTest::newRow("larger than the screen") << 100.0 << 103.0 << -1;
+        QTest::newRow("much larger") << 100.0 << 110.0 << -5;
+    }
+    void centredOffset() {
+        QFETCH(double, screen);
+        QFETCH(double, window);
+        QFETCH(int, offset);
+        QCOMPARE(zelvano::centredOffset(screen, window), offset);
+    }
+
+    void centreFormMovesToTheMiddle() {
+        QWidget window;
+        window.setFixedSize(201, 100);
+        zelvano::CentreForm(window);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window.pos(), QPoint(screen.x() + (screen.width() - 201) / 2,
+                                      screen.y() + (screen.height() - 100) / 2));
+    }
+
+    // The Japanese faces are there and are the ones actually used.
+    void fontsResolveToTheIpaFaces() {
+        const QFont mincho = zelvano::windowFont(zelvano::FontFace::Mincho, 12.75);
+        QCOMPARE(mincho.pixelSize(), 17);
+        QCOMPARE(QFontInfo(mincho).family(), QStringLiteral("IPAMincho"));
+        const QFont gothic = zelvano::windowFont(zelvano::FontFace::Gothic, 13.5, true);
+        QCOMPARE(gothic.pixelSize(), 18);
+        QVERIFY(gothic.bold());
+        QCOMPARE(QFontInfo(gothic).family(), QStringLiteral("IPAGothic"));
+        QCOMPARE(zelvano::defaultWindowFont().pixelSize(), 12);
+    }
+
+    // A white ball with red seams on a transparent ground.
+    void baseballIsDrawn() {
+        const QImage ball = zelvano::drawBaseball(32).toImage();
+        QCOMPARE(ball.size(), QSize(32, 32));
+        QCOMPARE(qAlpha(ball.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(ball.pixel(31, 31)), 0);
+        const QColor centre = ball.pixelColor(16, 16);
+        QCOMPARE(centre.alpha(), 255);
+        QVERIFY(centre.red() > 200 && centre.green() > 200 && centre.blue() > 200);
+        bool red = false;
+        for (int y = 0; y < 32 && !red; ++y) {
+            for (int x = 0; x < 32 && !red; ++x) {
+                const QColor c = ball.pixelColor(x, y);
+                red = c.alpha() == 255 && c.red() > 150 && c.green() < 100 && c.blue() < 100;
+            }
+        }
+        QVERIFY(red);
+        QVERIFY(zelvano::baseballIcon().availableSizes().contains(QSize(32, 32)));
+    }
+};
+
+QTEST_MAIN(WindowHelpersTest)
+#include "test_window_helpers.moc"
