@@ -1,0 +1,181 @@
+// The whole program on the real windows: a new league registered in the wizard, a first season
+// of twelve games with the batting order set before each own game, the year question, the
+// goodbye; then a second start that loads the saved league.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "gui_script.h"
+#include "platform/qt/qt_platform.h"
+#include "season/season_driver.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/form4.h"
+
+using namespace zelvano;
+using test::openMessageBox;
+using test::openWindow;
+
+namespace {
+
+struct Dialog {
+    std::string title;
+    std::string text;
+};
+
+// A user who does the obvious thing with whatever is on screen, and notes what he saw.
+class SteadyUser {
+public:
+    explicit SteadyUser(Platform& platform) : platform_(platform) {
+        QObject::connect(&ticker_, &QTimer::timeout, [this] { act(); });
+        ticker_.start(1);
+        watchdog_.setSingleShot(true);
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            stuck = true;
+            qWarning("stuck: %d entries, %d orders, %d games, %d dialogs, busy %d, modal %p",
+                     wizardEntries, orderWindows, gamesFinished, int(dialogs.size()), int(busy_),
+                     static_cast<void*>(QApplication::activeModalWidget()));
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible())
+                    qWarning("visible: %s %s", w->metaObject()->className(),
+                             qPrintable(w->windowTitle()));
+            }
+            platform_.requestEnd(99);
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        watchdog_.start(120000);
+    }
+
+    std::vector<Dialog> dialogs;
+    int wizardEntries = 0;
+    int orderWindows = 0;
+    int gamesFinished = 0;
+    bool stuck = false;
+
+private:
+    void act() {
+        if (busy_) return;
+        if (QMessageBox* box = openMessageBox()) {
+            dialogs.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+            // Every question the game asks here is the year question: stop after this year.
+            QAbstractButton* button = box->button(QMessageBox::Ok);
+            if (button == nullptr) button = box->button(QMessageBox::No);
+            button->click();
+            return;
+        }
+        if (auto* wizard = openWindow<Form4>()) {
+            if (wizard->Text1()->text().isEmpty()) {
+                wizard->Text1()->setText(QStringLiteral("チーム") +
+                                         wizard->Label1()->text().right(1));
+            }
+            if (wizard->Text2()->text().isEmpty()) {
+                wizard->Text2()->setText(QStringLiteral("選手") + wizard->Label2()->text().mid(3));
+            }
+            ++wizardEntries;
+            later(wizard->Command1());
+            return;
+        }
+        if (auto* order = openWindow<Form2>()) {
+            // Once per window: its handling ends only when the logic next looks at the pick.
+            if (!order->property("handled").toBool()) {
+                order->setProperty("handled", true);
+                ++orderWindows;
+                order->Command2()->click();  // the sort proposes ベスト打順
+                later(order->Command3());
+            }
+            return;
+        }
+        if (auto* game = openWindow<Form1>()) {
+            if (game->Command1()->isVisible()) {
+                ++gamesFinished;
+                later(game->Command1());
+            }
+        }
+    }
+
+    // Clicks once the event loop is back, and does nothing else until then.
+    void later(QAbstractButton* button) {
+        busy_ = true;
+        // The window may be gone by then: the logic can close it in the same pass of the loop.
+        QTimer::singleShot(0, &ticker_, [this, button = QPointer<QAbstractButton>(button)] {
+            busy_ = false;
+            if (button) button->click();
+        });
+    }
+
+    Platform& platform_;
+    QTimer ticker_;
+    QTimer watchdog_;
+    bool busy_ = false;
+};
+
+QtPlatform::Parts partsIn(const QTemporaryDir& folder) {
+    QtPlatform::Parts parts;
+    parts.settings = std::make_unique<MemorySettingsStore>();
+    parts.files = makeFolderFileStore(folder.path().toStdString());
+    parts.random = std::make_unique<SeededRandom>(2024);
+    return parts;
+}
+
+}  // namespace
+
+class WholeSeasonOnQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newLeagueThenASecondStart() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        {
+            QtPlatform platform(partsIn(folder));
+            SteadyUser user(platform);
+            League league;
+            QCOMPARE(RunLeague(league, platform), 0);
+            QVERIFY(!user.stuck);
+            QCOMPARE(user.wizardEntries, 90);
+            QCOMPARE(user.orderWindows, 8);
+            QCOMPARE(user.gamesFinished, 12);
+            QVERIFY(user.dialogs.size() >= 4);
+            QCOMPARE(user.dialogs.front().title, std::string("Zelvano 2004　選手登録ウィザード"));
+            const Dialog& question = user.dialogs[user.dialogs.size() - 2];
+            QCOMPARE(question.title, std::string("Zelvano 2004"));
+            QCOMPARE(question.text, std::string("2年目に進みますか？"));
+            QCOMPARE(user.dialogs.back().title, std::string("Zelvano／終了"));
+            QCOMPARE(user.dialogs.back().text,
+                     std::string("お疲れ様でした。また遊んでくださいね！"));
+            QCOMPARE(league.CurrentYear, 1);
+            int marks = 0;
+            for (int team = 1; team <= 3; ++team) {
+                QCOMPARE(league.SeasonMarks[team].size(),
+                         std::size_t{12 * 3});  // 12 marks of 3 bytes
+                marks += static_cast<int>(league.SeasonMarks[team].size());
+            }
+            QVERIFY(marks > 0);
+        }
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Jbball.jdt"))) ||
+                QFile::exists(folder.filePath(QStringLiteral("Jbball.Jdt"))));
+        {
+            QtPlatform platform(partsIn(folder));
+            SteadyUser user(platform);
+            League league;
+            QCOMPARE(RunLeague(league, platform), 0);
+            QVERIFY(!user.stuck);
+            QCOMPARE(user.wizardEntries, 0);
+            QCOMPARE(league.TeamName[1], std::string("チーム1"));
+            QCOMPARE(league.PlayerName[1][30], std::string("選手30"));
+            QCOMPARE(league.CurrentYear, 2);
+            QVERIFY(user.dialogs.size() >= 2);
+            QCOMPARE(user.dialogs[user.dialogs.size() - 2].text,
+                     std::string("3年目に進みますか？"));
+        }
+    }
+};
+
+QTEST_MAIN(WholeSeasonOnQtTest)
+#include "test_whole_season_on_qt.moc"
