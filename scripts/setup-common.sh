@@ -1,0 +1,51 @@
+# Shared by run-game.sh and run-tests.sh: the Debian packages the build needs, installed when
+# missing (as root, or through sudo), and the configure step both use.
+# shellcheck shell=bash
+
+ZELVANO_PACKAGES=(
+    cmake ninja-build g++
+    qt6-base-dev qt6-translations-l10n
+    fonts-ipafont-gothic fonts-ipafont-mincho
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+zelvano_missing_packages() {
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            echo "$package"
+        fi
+    done
+}
+
+zelvano_install_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        echo "zelvano: not a Debian system; make sure these are installed: ${ZELVANO_PACKAGES[*]}" >&2
+        return 0
+    fi
+    local missing
+    missing=$(zelvano_missing_packages "${ZELVANO_PACKAGES[@]}" | tr '\n' ' ')
+    if [ -z "${missing// /}" ]; then
+        return 0
+    fi
+    local -a as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "zelvano: these packages are missing and installing them needs root: $missing" >&2
+            exit 1
+        fi
+        as_root=(sudo)
+    fi
+    echo "zelvano: installing $missing"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    # shellcheck disable=SC2086  # one word per package
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends $missing
+}
+
+# zelvano_configure SOURCE BUILD [extra cmake options...]
+zelvano_configure() {
+    local source=$1 build=$2
+    shift 2
+    cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
