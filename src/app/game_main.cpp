@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previousHandler);
 
     QApplication::setApplicationName(QStringLiteral("zelvano"));
+    // The program ends when the league loop does; between two windows none may be open.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(zelvano::baseballIcon());
     QApplication::setFont(zelvano::defaultWindowFont());
     const auto translator = zelvano::installQtTranslations();

@@ -6,20 +6,18 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 namespace zelvano::test {
 
 inline void whenModalOpens(std::function<void(QWidget*)> handle) {
-    auto timer = std::make_shared<QTimer>();
+    auto* timer = new QTimer(QApplication::instance());  // owned by the application until done
     timer->setInterval(5);
-    QObject::connect(timer.get(), &QTimer::timeout, [timer, handle = std::move(handle)] {
+    QObject::connect(timer, &QTimer::timeout, [timer, handle = std::move(handle)] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) return;
         timer->stop();
+        timer->deleteLater();
         handle(modal);
-        // The timer owns this closure; it is released once the event loop is back.
-        QTimer::singleShot(0, [timer] {});
     });
     timer->start();
 }
