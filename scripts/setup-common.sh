@@ -4,7 +4,7 @@
 
 ZELVANO_PACKAGES=(
     cmake ninja-build g++
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
     libgtest-dev libgmock-dev libbenchmark-dev
 )

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -248,6 +249,22 @@ private slots:
         QVERIFY(dynamic_cast<zelvano::Form1*>(game.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
+    }
+
+    // The sound is found under any spelling of its name; a missing one plays nothing.
+    void soundFileIsFoundWithoutRegardToCase() {
+        QTemporaryDir folder;
+        QFile wave(folder.filePath(QStringLiteral("ordemo.wav")));
+        QVERIFY(wave.open(QIODevice::WriteOnly));
+        wave.write("RIFF");
+        wave.close();
+        QtPlatform::Parts parts = memoryParts();
+        parts.files = zelvano::makeFolderFileStore(folder.path().toStdString());
+        QtPlatform platform(std::move(parts));
+        platform.playSound("MISSING.WAV");
+        QVERIFY(platform.sound().source().isEmpty());
+        platform.playSound("ORDEMO.WAV");
+        QCOMPARE(QFileInfo(platform.sound().source()).fileName(), QStringLiteral("ordemo.wav"));
     }
 
     // The desktop's opener first, then the user's editors with their arguments, then fallbacks.

@@ -66,8 +66,9 @@ FileStore& QtPlatform::files() { return *parts_.files; }
 
 RandomSource& QtPlatform::random() { return *parts_.random; }
 
-void QtPlatform::playSound(const std::string& /*fileName*/) {
-    // The game has no sound yet: the opening demo, which plays the only one, brings it.
+void QtPlatform::playSound(const std::string& fileName) {
+    const std::filesystem::path path = parts_.files->resolve(fileName);
+    sound_.play(QString::fromStdString(path.string()));
 }
 
 void QtPlatform::startEditor(const std::string& fileName) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "platform/qt/sound_player.h"
 
 namespace zelvano {
 
@@ -43,6 +44,7 @@ public:
 
     void requestEnd(int status) override;
     bool endRequested() const { return endRequested_; }
+    const SoundPlayer& sound() const { return sound_; }
 
     std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
@@ -52,6 +54,7 @@ private:
     void throwIfEnded() const;
 
     Parts parts_;
+    SoundPlayer sound_;
     bool endRequested_ = false;
     int endStatus_ = 0;
 };

@@ -1,0 +1,25 @@
+#pragma once
+// Plays a wave file in the background: the call returns at once and the sound goes on while the
+// program does. A missing file or a machine without sound output plays nothing, silently, as
+// the optional opening sound has always been treated.
+
+#include <QString>
+#include <memory>
+
+class QSoundEffect;
+
+namespace zelvano {
+
+class SoundPlayer {
+public:
+    SoundPlayer();
+    ~SoundPlayer();
+    void play(const QString& path);
+    // The file being played last, empty when none was found.
+    QString source() const;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+}  // namespace zelvano
