@@ -37,9 +37,9 @@ TEST(DrawLineups, NineDifferentPlayersWithHitsForBothSides) {
 TEST(DrawLineups, ATeamWithFewerThanNineWhoCanPlayStillGetsALineup) {
     struct Case {
         const char* what;
-        std::vector<int> canPlay;   // players keeping their hits; all others have none
+        std::vector<int> canPlay;  // players keeping their hits; all others have none
         std::vector<int> emptySlots;
-        std::size_t distinct;       // different players in slots 1..distinct
+        std::size_t distinct;  // different players in slots 1..distinct
         bool fromCanPlay;
     };
     const Case cases[] = {
@@ -92,7 +92,8 @@ TEST(SortByAverage, BestFirstWithTheExchangeProceduresOrderOfTies) {
             EXPECT_EQ(sorted[k + 1], c.expectedHead[k]) << c.what << " place " << k + 1;
         }
         for (int k = 2; k <= kPlayers; ++k) {
-            EXPECT_GE(BattingAverage(league, 1, sorted[k - 1]), BattingAverage(league, 1, sorted[k]))
+            EXPECT_GE(BattingAverage(league, 1, sorted[k - 1]),
+                      BattingAverage(league, 1, sorted[k]))
                 << c.what;
         }
         if (c.expectedHead.empty()) {

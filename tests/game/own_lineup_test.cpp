@@ -55,53 +55,6 @@ std::function<bool(HeadlessOrderView&)> pickInTurn(std::vector<int> players) {
     };
 }
 
-TEST(ChooseOwnLineup, FirstGamePicksSlotBySlotWithoutSuggestions) {
-    Picking picking;
-    picking.run(pickInTurn({9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(picking.order(), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(picking.chosen(), picking.order());
-    EXPECT_FALSE(picking.wholeOrderVisibleAtStart);
-    EXPECT_EQ(picking.prompts.front(), "1番打者を決定してください。");
-    EXPECT_EQ(picking.prompts.back(), "9番打者を決定してください。");
-    for (int focus : picking.focusAtPrompt) EXPECT_EQ(focus, 0);
-    EXPECT_EQ(picking.league.OwnSide, 2);
-    EXPECT_EQ(picking.league.BattingOrder[1][1], 1);  // the other side keeps its drawn lineup
-}
-
-TEST(ChooseOwnLineup, RememberedOrderIsSuggestedAndReusedWhenPlayable) {
-    struct Case {
-        const char* what;
-        std::vector<int> remembered;
-        int loanedAway;  // a player whose hits are 0, or 0 for none
-        bool offered;
-    };
-    const Case cases[] = {
-        {"complete and playable", {3, 1, 4, 15, 9, 26, 5, 30, 2}, 0, true},
-        {"an empty slot", {3, 1, 4, 15, 0, 26, 5, 30, 2}, 0, false},
-        {"a player away", {3, 1, 4, 15, 9, 26, 5, 30, 2}, 26, false},
-    };
-    for (const Case& c : cases) {
-        Picking picking;
-        for (int slot = 1; slot <= 9; ++slot) {
-            picking.league.ChosenOrder[slot] = c.remembered[static_cast<std::size_t>(slot - 1)];
-        }
-        if (c.loanedAway != 0) picking.league.Hits[1][c.loanedAway] = 0;
-        if (c.offered) {
-            picking.run([](HeadlessOrderView& view) { return view.pressWholeOrder(); });
-            EXPECT_EQ(picking.order(), c.remembered) << c.what;
-            EXPECT_EQ(picking.prompts.size(), 1u) << c.what;  // no further slot is asked for
-            EXPECT_EQ(picking.wholeOrderCaptionAtStart, "前回と同順");
-        } else {
-            // The suggestion is the remembered player's button, unless he cannot play.
-            picking.run(pickInTurn({1, 2, 3, 4, 5, 6, 7, 8, 9}));
-            EXPECT_FALSE(picking.wholeOrderVisibleAtStart) << c.what;
-            EXPECT_EQ(picking.focusAtPrompt[0], 3) << c.what;
-            EXPECT_EQ(picking.focusAtPrompt[4], c.remembered[4]) << c.what;
-            EXPECT_EQ(picking.focusAtPrompt[5], c.loanedAway == 26 ? 0 : 26) << c.what;
-        }
-    }
-}
-
 TEST(ChooseOwnLineup, APlayerAlreadyPickedIsNotSuggestedAgainNorPickable) {
     Picking picking;
     picking.league.ChosenOrder = {0, 1, 2, 3, 4, 2, 6, 7, 8, 9, 0};  // slot 5 remembers player 2
@@ -119,28 +72,6 @@ TEST(ChooseOwnLineup, APlayerAlreadyPickedIsNotSuggestedAgainNorPickable) {
     EXPECT_TRUE(secondPickRefused);
     EXPECT_EQ(picking.focusAtPrompt[4], 0);  // player 2 went to slot 2
     EXPECT_EQ(picking.order(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-}
-
-TEST(ChooseOwnLineup, SortThenBestOrderTakesTheNineBestAverages) {
-    Picking picking;
-    for (int player = 1; player <= kPlayers; ++player) {
-        picking.league.AtBats[1][player] = 100;
-        picking.league.Hits[1][player] = player;  // player 30 is the best
-    }
-    picking.league.Hits[1][29] = 0;  // away: cannot play, sorted to the end
-    std::string captionAfterSort;
-    int focusAfterSort = -1;
-    picking.run([&](HeadlessOrderView& view) {
-        if (!view.pressSort()) return false;
-        captionAfterSort = view.wholeOrderCaption;
-        focusAfterSort = view.focusedPlayer + 1;
-        return view.pressWholeOrder();
-    });
-    EXPECT_EQ(picking.order(), (std::vector<int>{30, 28, 27, 26, 25, 24, 23, 22, 21}));
-    EXPECT_EQ(captionAfterSort, "ベスト打順");
-    EXPECT_EQ(focusAfterSort, 30);
-    EXPECT_EQ(picking.platform.beeps, 1);
-    EXPECT_EQ(picking.chosen(), picking.order());
 }
 
 TEST(ChooseOwnLineup, ShortcutsOnlyBeforeTheFirstPickAndNoPickOfPlayersWithoutHits) {
@@ -176,14 +107,15 @@ TEST(ChooseOwnLineup, FewerThanNineWhoCanPlayCompleteTheOrderThemselves) {
         for (int player : {4, 8, 15, 16, 23}) picking.league.Hits[1][player] = 3;
         picking.league.Hits[1][23] = 5;  // the best
         if (c.sort) {
-            picking.run([](HeadlessOrderView& view) {
-                return view.pressSort() && view.pressWholeOrder();
-            });
+            picking.run(
+                [](HeadlessOrderView& view) { return view.pressSort() && view.pressWholeOrder(); });
             // Ties among the four at .300 come out in the exchange procedure's order.
-            EXPECT_EQ(picking.order(), (std::vector<int>{23, 8, 15, 16, 4, 23, 8, 15, 16})) << c.what;
+            EXPECT_EQ(picking.order(), (std::vector<int>{23, 8, 15, 16, 4, 23, 8, 15, 16}))
+                << c.what;
         } else {
             picking.run(pickInTurn({16, 4, 23, 8, 15}));
-            EXPECT_EQ(picking.order(), (std::vector<int>{16, 4, 23, 8, 15, 16, 4, 23, 8})) << c.what;
+            EXPECT_EQ(picking.order(), (std::vector<int>{16, 4, 23, 8, 15, 16, 4, 23, 8}))
+                << c.what;
             EXPECT_EQ(picking.prompts.size(), 5u) << c.what;
         }
     }
@@ -191,33 +123,6 @@ TEST(ChooseOwnLineup, FewerThanNineWhoCanPlayCompleteTheOrderThemselves) {
     for (int player = 1; player <= kPlayers; ++player) nobody.league.Hits[1][player] = 0;
     nobody.run([](HeadlessOrderView&) { return false; });
     EXPECT_TRUE(nobody.prompts.empty());  // no window: the drawn lineup plays
-}
-
-TEST(ChooseOwnLineup, ClosingTheWindowAsksTheForcedQuitQuestion) {
-    Picking declined;
-    declined.user.answers = {Answer::No};
-    bool stayed = false;
-    auto picks = pickInTurn({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    declined.run([&](HeadlessOrderView& view) {
-        if (!stayed) {
-            stayed = view.closeByUser();
-            return true;
-        }
-        return picks(view);
-    });
-    EXPECT_TRUE(stayed);
-    ASSERT_EQ(declined.user.asked.size(), 1u);
-    EXPECT_EQ(declined.user.asked[0].title, "Zelvano2004／強制終了");
-    EXPECT_EQ(declined.user.asked[0].defaultAnswer, Answer::No);
-    EXPECT_EQ(declined.order(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-
-    Picking accepted;
-    accepted.user.answers = {Answer::Yes};
-    EXPECT_THROW(accepted.run([](HeadlessOrderView& view) {
-        view.closeByUser();
-        return true;
-    }),
-                 ProgramEnded);
 }
 
 }  // namespace

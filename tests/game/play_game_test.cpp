@@ -33,7 +33,9 @@ std::vector<float> halves(const std::vector<int>& hitsPerHalf) {
     return draws;
 }
 
-std::vector<int> scoreless(int halfInnings) { return std::vector<int>(static_cast<std::size_t>(halfInnings), 0); }
+std::vector<int> scoreless(int halfInnings) {
+    return std::vector<int>(static_cast<std::size_t>(halfInnings), 0);
+}
 
 struct GameRun {
     League league = testing::testLeague();
@@ -43,9 +45,9 @@ struct GameRun {
     std::unique_ptr<GameView> view;
 
     explicit GameRun(std::vector<float> draws) {
-        platform = std::make_unique<HeadlessPlatform>(
-            user, std::make_unique<testing::MemoryFileStore>(),
-            std::make_unique<ScriptedRandom>(std::move(draws)));
+        platform =
+            std::make_unique<HeadlessPlatform>(user, std::make_unique<testing::MemoryFileStore>(),
+                                               std::make_unique<ScriptedRandom>(std::move(draws)));
     }
     HeadlessGameView& window() { return *platform->gameView(); }
     void play() { view = PlayGame(league, *platform, events); }
@@ -53,12 +55,17 @@ struct GameRun {
 
 TEST(HitDraw, ProbabilityIsHitsOverAtBatsIncludingThisOne) {
     const float threeInEleven = static_cast<float>(3.0 / 11.0);
-    struct Case { float r; Counter hits; Counter atBats; bool hit; };
+    struct Case {
+        float r;
+        Counter hits;
+        Counter atBats;
+        bool hit;
+    };
     const Case cases[] = {
         {std::nextafter(threeInEleven, 0.0f), 3, 11, true},
-        {threeInEleven, 3, 11, false},           // r < p, never r <= p
-        {0.0f, 0, 11, false},                    // no hits: always out
-        {0.2999f, 3, 10, true},                  // the bare 3/10 is not the chance
+        {threeInEleven, 3, 11, false},  // r < p, never r <= p
+        {0.0f, 0, 11, false},           // no hits: always out
+        {0.2999f, 3, 10, true},         // the bare 3/10 is not the chance
         {static_cast<float>(3.0 / 10.0), 3, 11, false},
     };
     for (const Case& c : cases) {
@@ -73,13 +80,13 @@ TEST(PlayGame, RunsComeFromTheFourthHitOfAHalfInningOnAndTheNinthIsPlayedInFull)
         int runs1, runs2, innings, plateAppearances, winner;
     };
     std::vector<int> tiedThenTopTen = scoreless(18);
-    tiedThenTopTen[0] = 3;                 // three hits fill the bases: no run
-    tiedThenTopTen.push_back(4);           // top of the tenth: one run, side 2 does not bat
+    tiedThenTopTen[0] = 3;        // three hits fill the bases: no run
+    tiedThenTopTen.push_back(4);  // top of the tenth: one run, side 2 does not bat
     std::vector<int> tiedThenBottomTen = scoreless(18);
     tiedThenBottomTen.push_back(0);
     tiedThenBottomTen.push_back(5);
     std::vector<int> homeAhead = scoreless(18);
-    homeAhead[1] = 4;                      // side 2 leads from the first; the bottom of the ninth is still played
+    homeAhead[1] = 4;  // side 2 leads from the first; the bottom of the ninth is still played
     std::vector<int> fiveHits = scoreless(18);
     fiveHits[0] = 5;
 
@@ -117,7 +124,7 @@ TEST(PlayGame, CareerFiguresGrowByEveryPlateAppearanceAndHit) {
     EXPECT_EQ(hits, 4);
     EXPECT_EQ(run.league.AtBats[1][1], 14);  // led off four times
     EXPECT_EQ(run.league.Hits[1][1], 4);
-    EXPECT_EQ(run.league.AtBats[1][10], 10);  // not in the lineup
+    EXPECT_EQ(run.league.AtBats[1][10], 10);     // not in the lineup
     EXPECT_EQ(run.window().averages[0], "285");  // 4 / 14
 }
 
@@ -211,7 +218,8 @@ TEST(PlayGame, SeededGameIsPinned) {
     NoEvents events;
     auto view = PlayGame(league, platform, events);
     const GameState& game = league.CurrentGame;
-    const std::vector<int> result = {game.Runs[1], game.Runs[2], game.Inning, game.PlateAppearances};
+    const std::vector<int> result = {game.Runs[1], game.Runs[2], game.Inning,
+                                     game.PlateAppearances};
     const std::vector<int> pinned = {0, 3, 18, 149};  // runs, runs, innings, plate appearances
     EXPECT_EQ(result, pinned);
 }

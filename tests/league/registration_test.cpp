@@ -70,38 +70,6 @@ TEST(RegisterNewLeague, NinetyEntriesMakeASavedNewLeague) {
     EXPECT_TRUE(wizard.league.WizardFinished);
 }
 
-TEST(RegisterNewLeague, BackAndForwardRules) {
-    Wizard wizard;
-    int step = 0;
-    wizard.run([&](HeadlessWizardView& view) {
-        ++step;
-        if (step == 1) {
-            EXPECT_EQ(view.teamLabel, "チーム名1");
-            EXPECT_EQ(view.playerLabel, "選手名1");
-            view.pressBack();  // at the first entry: stays there
-            EXPECT_EQ(view.playerLabel, "選手名1");
-            EXPECT_EQ(view.teamLabel, "チーム名1");
-        }
-        if (step == 31) {
-            // Team 2, player 1 shows the default name, selected so Enter, Enter accepts it.
-            EXPECT_EQ(view.teamLabel, "チーム名2");
-            EXPECT_EQ(view.playerText(), "Ｂ０１");
-            EXPECT_TRUE(view.playerSelected);
-            view.typeTeam("虎");
-            view.pressBack();
-            EXPECT_EQ(view.teamLabel, "チーム名1");
-            EXPECT_EQ(view.playerLabel, "選手名30");
-            EXPECT_EQ(view.teamText(), "チーム1");
-            EXPECT_EQ(view.playerText(), "選手30");
-            view.pressForward();
-            EXPECT_EQ(view.playerText(), "Ｂ０１");
-            EXPECT_EQ(view.teamText(), "");  // going back did not store "虎"
-        }
-        return enterDefaults(view);
-    });
-    EXPECT_EQ(wizard.league.TeamName[2], "チーム2");
-}
-
 TEST(RegisterNewLeague, MissingOrUnstorableNamesAreRefusedWhereTheyAre) {
     struct Case {
         const char* what;
@@ -141,17 +109,6 @@ TEST(RegisterNewLeague, MissingOrUnstorableNamesAreRefusedWhereTheyAre) {
         });
         EXPECT_EQ(wizard.league.PlayerName[1][1], c.stored ? c.stored : "P") << c.what;
     }
-}
-
-TEST(RegisterNewLeague, ClosingTheWizardAsksAndYesSavesNothing) {
-    Wizard wizard;
-    wizard.user.answers = {Answer::Yes};
-    EXPECT_THROW(wizard.run([](HeadlessWizardView& view) {
-        view.closeByUser();
-        return true;
-    }),
-                 ProgramEnded);
-    EXPECT_TRUE(wizard.files->files.empty());
 }
 
 }  // namespace

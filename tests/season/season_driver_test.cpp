@@ -71,7 +71,8 @@ TEST(Schedule, SixPairingsOfTwoGamesInTheFixedOrder) {
         pairings.emplace_back(league.PairingTeam1, league.PairingTeam2);
         stepPairing(league);
     }
-    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 2}, {2, 3}, {2, 1}, {3, 2}, {3, 1}};
+    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 2}, {2, 3},
+                                                       {2, 1}, {3, 2}, {3, 1}};
     EXPECT_EQ(pairings, expected);
 }
 
@@ -90,15 +91,17 @@ TEST(RunLeague, OneSeasonOfTwelveGamesThenTheYearQuestionAndGoodbye) {
     run.user.answers = {Answer::No};
     EXPECT_EQ(run.run(), 0);
 
-    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 3}, {1, 2}, {1, 2}, {2, 3}, {2, 3},
-                                                       {2, 1}, {2, 1}, {3, 2}, {3, 2}, {3, 1}, {3, 1}};
+    const std::vector<std::pair<int, int>> expected = {{1, 3}, {1, 3}, {1, 2}, {1, 2},
+                                                       {2, 3}, {2, 3}, {2, 1}, {2, 1},
+                                                       {3, 2}, {3, 2}, {3, 1}, {3, 1}};
     EXPECT_EQ(run.recorder.pairings, expected);
     EXPECT_EQ(run.recorder.years, std::vector<int>(12, 1));
     EXPECT_EQ(run.platform->orderViewsCreated, 8);  // team 1 plays in four pairings
     EXPECT_EQ(run.platform->gameViewsCreated, 12);
     EXPECT_EQ(run.recorder.seasons, 1);
     const int loser = run.recorder.winnerOfFirst == 1 ? 3 : 1;
-    EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(run.recorder.winnerOfFirst - 1)], "☆");
+    EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(run.recorder.winnerOfFirst - 1)],
+              "☆");
     EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(loser - 1)], "★");
     EXPECT_EQ(run.recorder.firstGameMarks[1], "　");
 
@@ -124,68 +127,6 @@ TEST(RunLeague, YesPlaysTheNextYear) {
     EXPECT_EQ(run.recorder.seasons, 2);
     EXPECT_EQ(run.league.CurrentYear, 2);
     EXPECT_EQ(run.user.asked[1].text, "3年目に進みますか？");
-}
-
-TEST(RunLeague, AfterAGameOnlyTheTimerWithAutoAdvanceExactlyOnMovesOn) {
-    struct Case {
-        const char* setting;
-        bool advances;
-    };
-    const Case cases[] = {{"ON", true}, {"on", false}, {"OFF", false}, {"", false}, {"ON ", false}};
-    for (const Case& c : cases) {
-        League league;
-        ScriptedUser user;
-        HeadlessPlatform platform(user, std::make_unique<MemoryFileStore>(), 1u);
-        platform.settings().write("ZNext", c.setting);
-        GameWindowEvents events(league, platform);
-        events.Timer1_Timer();
-        EXPECT_EQ(league.NextRequested, c.advances) << '"' << c.setting << '"';
-    }
-
-    // Switched on while the window waits: the next tick moves on, without "次へ".
-    LeagueRun run;
-    run.user.answers = {Answer::No};
-    int ticks = 0;
-    run.user.onAct = [&](HeadlessPlatform& p) {
-        if (auto* order = p.orderView(); order && !order->closed) {
-            return order->pressSort() && order->pressWholeOrder();
-        }
-        HeadlessGameView* game = p.gameView();
-        if (game == nullptr || !game->nextVisible) return false;
-        EXPECT_EQ(game->timerPeriodMs, 15000);
-        p.settings().write("ZNext", ++ticks % 2 == 1 ? "OFF" : "ON");
-        game->tickTimer();
-        return true;
-    };
-    run.run();
-    EXPECT_EQ(ticks, 24);  // one tick without effect, one that advances, for each game
-}
-
-TEST(RunLeague, ClosingTheGameWindowAsksAndYesEndsWithoutSaving) {
-    for (Answer answer : {Answer::No, Answer::Yes}) {
-        LeagueRun run;
-        run.user.answers = {answer, Answer::No};
-        bool closed = false;
-        auto normal = run.user.onAct;
-        run.user.onAct = [&](HeadlessPlatform& p) {
-            if (!closed && p.gameView() != nullptr && p.gameView()->nextVisible) {
-                closed = true;
-                p.gameView()->closeByUser();
-                return true;
-            }
-            return normal(p);
-        };
-        EXPECT_EQ(run.run(), 0);
-        EXPECT_EQ(run.user.asked[0].text,
-                  "強制終了しようとしています。データを保存する前に終了してよろしいのですか？");
-        if (answer == Answer::Yes) {
-            EXPECT_EQ(run.recorder.pairings.size(), 1u);
-            EXPECT_EQ(run.files->files["Jbball.jdt"], run.savedBefore);
-        } else {
-            EXPECT_EQ(run.recorder.pairings.size(), 12u);  // the season went on where it was
-            EXPECT_NE(run.files->files["Jbball.jdt"], run.savedBefore);
-        }
-    }
 }
 
 TEST(RunLeague, UnplayableWaitIsReportedNotHung) {

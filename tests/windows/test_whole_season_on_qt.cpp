@@ -92,7 +92,9 @@ private:
             return;
         }
         if (auto* game = openWindow<Form1>()) {
-            if (game->Command1()->isVisible()) {
+            // Once per window: the logic closes it only after the click has been taken.
+            if (game->Command1()->isVisible() && !game->property("handled").toBool()) {
+                game->setProperty("handled", true);
                 ++gamesFinished;
                 later(game->Command1());
             }
