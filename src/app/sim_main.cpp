@@ -56,8 +56,7 @@ int fail(const std::string& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const SimOptionsParse parsed =
-        parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const SimOptionsParse parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) return fail(parsed.error + " (" + kSimUsage + ")");
     const SimOptions& options = *parsed.options;
 
@@ -77,7 +76,8 @@ int main(int argc, char** argv) {
     if (leagueExists) {
         // A damaged league is reported here, on one line, before anything is played.
         const FileRead read = files->readFile(kLeagueFileName);
-        if (read.status != FileRead::Status::Ok) return fail(kLeagueFileName + (": " + read.problem));
+        if (read.status != FileRead::Status::Ok)
+            return fail(kLeagueFileName + (": " + read.problem));
         League scratch;
         const LeagueFileRead check = parseLeagueFile(read.bytes, scratch);
         if (!check.ok) {

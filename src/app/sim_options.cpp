@@ -30,7 +30,8 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
             }
             std::uint64_t seed = 0;
             if (!parseNumber(value, seed)) {
-                return {std::nullopt, "--seed needs a non-negative whole number, not '" + value + "'"};
+                return {std::nullopt,
+                        "--seed needs a non-negative whole number, not '" + value + "'"};
             }
             options.seed = seed;
         } else if (argument.starts_with("--")) {
@@ -46,7 +47,8 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
     if (words.size() == 2 && words[0] == "play") {
         int seasons = 0;
         if (!parseNumber(words[1], seasons) || seasons < 1) {
-            return {std::nullopt, "play needs a number of seasons of at least 1, not '" + words[1] + "'"};
+            return {std::nullopt,
+                    "play needs a number of seasons of at least 1, not '" + words[1] + "'"};
         }
         options.command = SimOptions::Command::Play;
         options.seasons = seasons;

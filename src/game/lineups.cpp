@@ -54,9 +54,8 @@ void drawSide(League& league, RandomSource& random, int side) {
     const bool emptyOnly = empty > 0;
     const int pool = emptyOnly ? empty : kPlayers;
     const int count = pool < kBattingSlots ? pool : kBattingSlots;
-    drawDistinct(league, random, side, count, [&](int player) {
-        return !emptyOnly || league.PlayerName[team][player].empty();
-    });
+    drawDistinct(league, random, side, count,
+                 [&](int player) { return !emptyOnly || league.PlayerName[team][player].empty(); });
     completeFromStart(league.BattingOrder[side], count);
 }
 

@@ -7,8 +7,8 @@
 namespace zelvano {
 
 bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne) {
-    const auto p = static_cast<float>(static_cast<double>(hits) /
-                                      static_cast<double>(atBatsIncludingThisOne));
+    const auto p =
+        static_cast<float>(static_cast<double>(hits) / static_cast<double>(atBatsIncludingThisOne));
     return r < p;
 }
 

@@ -16,8 +16,8 @@ namespace {
                           "」を読み込めませんでした。\n" + detail +
                           "\n\nファイルには手を付けずに残してあります。バックアップから戻すなどして"
                           "ファイルを直してから、もう一度起動してください。",
-                      "Zelvano／データ読込エラー", MessageIcon::Exclamation,
-                      MessageButtons::Ok, Answer::Ok});
+                      "Zelvano／データ読込エラー", MessageIcon::Exclamation, MessageButtons::Ok,
+                      Answer::Ok});
     throw ProgramEnded{1};
 }
 
@@ -37,8 +37,8 @@ void LoadLeague(League& league, Platform& platform) {
     }
     const LeagueFileRead parsed = parseLeagueFile(read.bytes, league);
     if (!parsed.ok) {
-        endAfterLoadProblem(platform, "（" + std::to_string(parsed.line) + "行目：" +
-                                          parsed.problem + "）");
+        endAfterLoadProblem(platform,
+                            "（" + std::to_string(parsed.line) + "行目：" + parsed.problem + "）");
     }
 }
 
@@ -56,9 +56,9 @@ void SaveLeague(League& league, Platform& platform) {
             {"リーグのデータを「" + std::string(kLeagueFileName) +
                  "」に保存できませんでした。\n（" + problem +
                  "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n"
-                 "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま残ります。",
-             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo,
-             Answer::Yes});
+                 "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま残ります"
+                 "。",
+             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::Yes});
         if (retry == Answer::No) throw ProgramEnded{1};
     }
 }

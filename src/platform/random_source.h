@@ -21,9 +21,7 @@ public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     // 24 random bits over 2^24: every value is exact in a float and the largest is 1 - 2^-24.
     // (std::generate_canonical<float> may round up to 1.0.)
-    float next() override {
-        return static_cast<float>(engine_() >> 40) * (1.0f / 16777216.0f);
-    }
+    float next() override { return static_cast<float>(engine_() >> 40) * (1.0f / 16777216.0f); }
 
 private:
     std::mt19937_64 engine_;

@@ -26,13 +26,13 @@ public:
     virtual void setWindowState(WindowState state) = 0;
     virtual WindowState windowState() const = 0;
     virtual void setCaption(const std::string& text) = 0;
-    virtual void setInningText(const std::string& text) = 0;        // Label4
-    virtual void setScoreLine(const std::string& text) = 0;         // Label5
-    virtual void setTeamName(int side, const std::string& text) = 0;   // Label1(side - 1)
+    virtual void setInningText(const std::string& text) = 0;          // Label4
+    virtual void setScoreLine(const std::string& text) = 0;           // Label5
+    virtual void setTeamName(int side, const std::string& text) = 0;  // Label1(side - 1)
     // index = (side - 1) × 9 + slot - 1
     virtual void setBatterName(int index, const std::string& text) = 0;     // Label2(index)
     virtual void setBatterAverage(int index, const std::string& text) = 0;  // Label3(index)
-    virtual void setBatterHighlighted(int index, bool current) = 0;  // red, or white
+    virtual void setBatterHighlighted(int index, bool current) = 0;         // red, or white
     virtual void setTeamAverage(int side, const std::string& text) = 0;     // Label6(side - 1)
     // Label10(team - 1) and Label11(team - 1)
     virtual void setStandings(int team, const std::string& name, const std::string& marks) = 0;
@@ -46,27 +46,27 @@ public:
 class OrderViewEvents {
 public:
     virtual ~OrderViewEvents() = default;
-    virtual void Command1_Click(int index) = 0;   // player index + 1
+    virtual void Command1_Click(int index) = 0;  // player index + 1
     virtual void Label3_DblClick(int index) = 0;
-    virtual void Command2_Click() = 0;            // "打順の打率順ソート"
-    virtual void Command3_Click() = 0;            // "前回と同順" / "ベスト打順"
-    virtual bool Form_QueryUnload() = 0;          // a close by the user; true keeps the window
+    virtual void Command2_Click() = 0;    // "打順の打率順ソート"
+    virtual void Command3_Click() = 0;    // "前回と同順" / "ベスト打順"
+    virtual bool Form_QueryUnload() = 0;  // a close by the user; true keeps the window
 };
 
 class OrderView {
 public:
     virtual ~OrderView() = default;
-    virtual void setMatchLine(const std::string& text) = 0;   // Label1
-    virtual void setRosterTitle(const std::string& text) = 0; // Label2
+    virtual void setMatchLine(const std::string& text) = 0;    // Label1
+    virtual void setRosterTitle(const std::string& text) = 0;  // Label2
     // Places row index (player index + 1) and fills its button, name and average.
     virtual void setPlayerRow(int index, const std::string& button, const std::string& name,
                               const std::string& average) = 0;
     // Greys the button and the name label; with the average too after a pick.
     virtual void disablePlayer(int index, bool averageToo) = 0;
-    virtual void setPrompt(const std::string& text) = 0;      // Label5
+    virtual void setPrompt(const std::string& text) = 0;  // Label5
     // Command3: caption, shown, enabled.
     virtual void showWholeOrderButton(const std::string& caption) = 0;
-    virtual void disableShortcuts() = 0;                      // Command2 and Command3 greyed
+    virtual void disableShortcuts() = 0;  // Command2 and Command3 greyed
     // Gives Command1(index) the keyboard focus; nothing happens when it is disabled.
     virtual void focusPlayer(int index) = 0;
     virtual void show() = 0;
@@ -89,7 +89,7 @@ public:
     virtual void setPlayerLabel(const std::string& text) = 0;  // Label2
     virtual void setTeamText(const std::string& text) = 0;     // Text1
     virtual std::string teamText() const = 0;
-    virtual void setPlayerText(const std::string& text) = 0;   // Text2
+    virtual void setPlayerText(const std::string& text) = 0;  // Text2
     virtual std::string playerText() const = 0;
     virtual void focusTeamText() = 0;
     // Focus on Text2; with selectAll its whole text is selected, so typing replaces it.

@@ -44,15 +44,6 @@ RowPlace rowPlace(int index) {
     return leftColumn ? RowPlace{top, 120, 500, 3500} : RowPlace{top, 4700, 5080, 8080};
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);  // owned by its window
-    button->setGeometry(geometry);
-    button->setFont(defaultWindowFont());
-    // Outside a dialog a push button ignores Enter unless it is made auto-default.
-    button->setAutoDefault(true);
-    return button;
-}
-
 }  // namespace
 
 Form2::Form2(OrderViewEvents& events) : events_(events) {

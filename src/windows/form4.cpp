@@ -26,15 +26,6 @@ QLineEdit* makeTextBox(QWidget* parent, const QRect& geometry) {
     return box;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);  // owned by its window
-    button->setGeometry(geometry);
-    button->setFont(defaultWindowFont());
-    // Outside a dialog a push button ignores Enter unless it is made auto-default.
-    button->setAutoDefault(true);
-    return button;
-}
-
 }  // namespace
 
 Form4::Form4(WizardViewEvents& events) : events_(events) {

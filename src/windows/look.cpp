@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+
+#include "windows/fonts.h"
 
 namespace zelvano {
 
@@ -24,6 +27,15 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
     label->setText(caption);
     if (look.background) setBackground(*label, *look.background);
     return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);  // owned by its window
+    button->setGeometry(geometry);
+    button->setFont(defaultWindowFont());
+    // Outside a dialog a push button ignores Enter unless it is made auto-default.
+    button->setAutoDefault(true);
+    return button;
 }
 
 }  // namespace zelvano

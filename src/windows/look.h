@@ -8,6 +8,8 @@
 #include <optional>
 
 class QLabel;
+class QPushButton;
+class QRect;
 class QWidget;
 
 namespace zelvano {
@@ -28,5 +30,9 @@ struct LabelLook {
 // are never taken for markup.
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
                   const QString& caption = QString());
+
+// A push button at the given place in the windows' usual font that Enter presses when it has
+// the focus, as keyboard players expect.
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry);
 
 }  // namespace zelvano

@@ -39,9 +39,12 @@ namespace {
 
 const char* answerName(Answer answer) {
     switch (answer) {
-        case Answer::Yes: return "yes";
-        case Answer::No: return "no";
-        case Answer::Ok: return "ok";
+        case Answer::Yes:
+            return "yes";
+        case Answer::No:
+            return "no";
+        case Answer::Ok:
+            return "ok";
     }
     return "";
 }

@@ -23,7 +23,9 @@ public:
     void setScoreLine(const std::string& text) override { scoreLine = text; }
     void setTeamName(int side, const std::string& text) override { teamNames.at(side - 1) = text; }
     void setBatterName(int index, const std::string& text) override { names.at(index) = text; }
-    void setBatterAverage(int index, const std::string& text) override { averages.at(index) = text; }
+    void setBatterAverage(int index, const std::string& text) override {
+        averages.at(index) = text;
+    }
     void setBatterHighlighted(int index, bool current) override { red.at(index) = current; }
     void setTeamAverage(int side, const std::string& text) override {
         teamAverages.at(side - 1) = text;
@@ -38,9 +40,9 @@ public:
     void closeByProgram() override { closed = true; }
 
     // What the user can do.
-    bool pressNext();      // false when "次へ" is hidden
-    void tickTimer();      // one tick of the auto-advance timer, when it runs
-    bool closeByUser();    // true when the window stayed open
+    bool pressNext();    // false when "次へ" is hidden
+    void tickTimer();    // one tick of the auto-advance timer, when it runs
+    bool closeByUser();  // true when the window stayed open
 
     std::string caption, inningText, scoreLine;
     std::array<std::string, 2> teamNames, teamAverages;
@@ -73,10 +75,10 @@ public:
     void show() override { shown = true; }
     void closeByProgram() override { closed = true; }
 
-    bool pressPlayer(int index);       // Command1(index); false when greyed
-    bool doubleClickName(int index);   // Label3(index)
-    bool pressSort();                  // Command2
-    bool pressWholeOrder();            // Command3
+    bool pressPlayer(int index);      // Command1(index); false when greyed
+    bool doubleClickName(int index);  // Label3(index)
+    bool pressSort();                 // Command2
+    bool pressWholeOrder();           // Command3
     bool closeByUser();
 
     std::string matchLine, rosterTitle, prompt, wholeOrderCaption = "前回と同順";
