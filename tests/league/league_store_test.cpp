@@ -9,20 +9,7 @@
 namespace zelvano {
 namespace {
 
-using testing::MemoryFileStore;
-using testing::ScriptedUser;
-
-struct Store {
-    ScriptedUser user;
-    MemoryFileStore* files = nullptr;
-    std::unique_ptr<HeadlessPlatform> platform;
-    League league;
-    Store() {
-        auto store = std::make_unique<MemoryFileStore>();
-        files = store.get();
-        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), 1u);
-    }
-};
+using Store = testing::ScriptedRun;
 
 TEST(LoadLeague, ReadsTheGameSpeedAndTheLeague) {
     Store store;

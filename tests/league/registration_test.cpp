@@ -8,20 +8,7 @@
 namespace zelvano {
 namespace {
 
-using testing::MemoryFileStore;
-using testing::ScriptedUser;
-
-struct Wizard {
-    ScriptedUser user;
-    MemoryFileStore* files = nullptr;
-    std::unique_ptr<HeadlessPlatform> platform;
-    League league;
-
-    Wizard() {
-        auto store = std::make_unique<MemoryFileStore>();
-        files = store.get();
-        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), 1u);
-    }
+struct Wizard : testing::ScriptedRun {
     // Runs the wizard; `step` acts on the window at every wait.
     void run(const std::function<bool(HeadlessWizardView&)>& step) {
         user.onAct = [step](HeadlessPlatform& p) {

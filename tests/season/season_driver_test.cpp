@@ -14,9 +14,6 @@
 namespace zelvano {
 namespace {
 
-using testing::MemoryFileStore;
-using testing::ScriptedUser;
-
 class Recorder final : public SeasonObserver {
 public:
     std::vector<std::pair<int, int>> pairings;
@@ -39,20 +36,12 @@ public:
 };
 
 // A saved new league in memory, and a user who takes the sorted best order and presses "次へ".
-struct LeagueRun {
-    ScriptedUser user;
-    MemoryFileStore* files = nullptr;
-    std::unique_ptr<HeadlessPlatform> platform;
-    League league;
+struct LeagueRun : testing::ScriptedRun {
     Recorder recorder;
     std::string savedBefore;
 
-    LeagueRun() {
-        auto store = std::make_unique<MemoryFileStore>();
-        files = store.get();
-        League fresh = testing::testLeague();
-        store->files["Jbball.jdt"] = savedBefore = leagueFileBytes(fresh);
-        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), 7u);
+    LeagueRun() : ScriptedRun(7) {
+        files->files["Jbball.jdt"] = savedBefore = leagueFileBytes(testing::testLeague());
         user.onAct = [](HeadlessPlatform& p) {
             if (auto* order = p.orderView(); order && !order->closed) {
                 return order->pressSort() && order->pressWholeOrder();

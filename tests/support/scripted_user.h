@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "league/league.h"
 #include "platform/headless/headless_platform.h"
 
 namespace zelvano::testing {
@@ -93,6 +94,20 @@ private:
         std::string lower(name);
         for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return lower == "jbball.jdt" ? "Jbball.jdt" : std::string(name);
+    }
+};
+
+// The headless platform with a scripted user and the league folder in memory.
+struct ScriptedRun {
+    ScriptedUser user;
+    MemoryFileStore* files = nullptr;
+    std::unique_ptr<HeadlessPlatform> platform;
+    League league;
+
+    explicit ScriptedRun(std::uint64_t seed = 1) {
+        auto store = std::make_unique<MemoryFileStore>();
+        files = store.get();
+        platform = std::make_unique<HeadlessPlatform>(user, std::move(store), seed);
     }
 };
 

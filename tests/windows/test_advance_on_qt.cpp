@@ -36,6 +36,26 @@ bool waitForNext(Platform& platform, League& league, int giveUpMs) {
     return league.NextRequested;
 }
 
+// A scoreboard after its game, as the season driver leaves it: the timer runs and "次へ" has
+// the focus.
+struct WaitingScoreboard {
+    MemorySettingsStore* settings = nullptr;
+    QtPlatform platform;
+    League league;
+    GameWindowEvents events{league, platform};
+    std::unique_ptr<GameView> view;
+    Form1* form = nullptr;
+
+    explicit WaitingScoreboard(int timerMs = 15000) : platform(memoryParts(&settings)) {
+        view = platform.createGameView(events);
+        form = dynamic_cast<Form1*>(view.get());
+        view->show();
+        view->startAdvanceTimer(timerMs);
+        view->showNextButton();
+    }
+    ~WaitingScoreboard() { view->closeByProgram(); }
+};
+
 }  // namespace
 
 class AdvanceOnQtTest : public QObject {
@@ -55,71 +75,40 @@ private slots:
     void timerAdvancesOnlyWhenOn() {
         QFETCH(QString, setting);
         QFETCH(bool, advances);
-        MemorySettingsStore* settings = nullptr;
-        QtPlatform platform(memoryParts(&settings));
-        if (!setting.isNull()) settings->write("ZNext", setting.toStdString());
-        League league;
-        GameWindowEvents events(league, platform);
-        const auto view = platform.createGameView(events);
-        view->show();
-        view->startAdvanceTimer(10);
-        view->showNextButton();
+        WaitingScoreboard board(10);
+        if (!setting.isNull()) board.settings->write("ZNext", setting.toStdString());
         // A tick that should advance gets plenty of time; one that should not gets twenty-odd
         // ticks.
-        QCOMPARE(waitForNext(platform, league, advances ? 5000 : 300), advances);
-        auto* form = dynamic_cast<Form1*>(view.get());
-        QVERIFY(form->Timer1().isActive());
-        view->closeByProgram();
+        QCOMPARE(waitForNext(board.platform, board.league, advances ? 5000 : 300), advances);
+        QVERIFY(board.form->Timer1().isActive());
     }
 
     // Switching auto-advance on while the window waits takes effect at the next tick.
     void switchingOnWhileWaiting() {
-        MemorySettingsStore* settings = nullptr;
-        QtPlatform platform(memoryParts(&settings));
-        settings->write("ZNext", "OFF");
-        League league;
-        GameWindowEvents events(league, platform);
-        const auto view = platform.createGameView(events);
-        view->show();
-        view->startAdvanceTimer(20);
-        view->showNextButton();
-        QTimer::singleShot(150, [settings] { settings->write("ZNext", "ON"); });
+        WaitingScoreboard board(20);
+        board.settings->write("ZNext", "OFF");
+        QTimer::singleShot(150, [&board] { board.settings->write("ZNext", "ON"); });
         const auto start = std::chrono::steady_clock::now();
-        QVERIFY(waitForNext(platform, league, 5000));
+        QVERIFY(waitForNext(board.platform, board.league, 5000));
         QVERIFY(std::chrono::steady_clock::now() - start >= std::chrono::milliseconds(150));
-        view->closeByProgram();
     }
 
     // "次へ" has the focus after the game: Enter alone goes on.
     void enterPressesNext() {
-        MemorySettingsStore* settings = nullptr;
-        QtPlatform platform(memoryParts(&settings));
-        League league;
-        GameWindowEvents events(league, platform);
-        const auto view = platform.createGameView(events);
-        auto* form = dynamic_cast<Form1*>(view.get());
-        view->show();
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        view->startAdvanceTimer(15000);
-        view->showNextButton();
+        WaitingScoreboard board;
+        QVERIFY(QTest::qWaitForWindowActive(board.form));
         QTimer::singleShot(20,
                            [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
-        QVERIFY(waitForNext(platform, league, 5000));
-        view->closeByProgram();
+        QVERIFY(waitForNext(board.platform, board.league, 5000));
     }
 
     // A user's close asks the forced-quit question, No being the default; No keeps the window
     // and the wait goes on.
     void closeAnsweredNoKeepsWaiting() {
-        MemorySettingsStore* settings = nullptr;
-        QtPlatform platform(memoryParts(&settings));
-        League league;
-        GameWindowEvents events(league, platform);
-        const auto view = platform.createGameView(events);
-        auto* form = dynamic_cast<Form1*>(view.get());
-        view->show();
-        view->startAdvanceTimer(15000);
-        view->showNextButton();
+        WaitingScoreboard board;
+        Form1* form = board.form;
+        League& league = board.league;
+        QtPlatform& platform = board.platform;
 
         test::GuiScript script;
         bool noWasDefault = false;
@@ -148,20 +137,14 @@ private slots:
         QVERIFY(noWasDefault);
         QCOMPARE(title, std::string("Zelvano2004／強制終了"));
         QVERIFY(form->isVisible());
-        view->closeByProgram();
     }
 
     // Yes ends the program: the wait does not return, it ends.
     void closeAnsweredYesEndsTheProgram() {
-        MemorySettingsStore* settings = nullptr;
-        QtPlatform platform(memoryParts(&settings));
-        League league;
-        GameWindowEvents events(league, platform);
-        const auto view = platform.createGameView(events);
-        auto* form = dynamic_cast<Form1*>(view.get());
-        view->show();
-        view->startAdvanceTimer(15000);
-        view->showNextButton();
+        WaitingScoreboard board;
+        Form1* form = board.form;
+        League& league = board.league;
+        QtPlatform& platform = board.platform;
 
         test::GuiScript script;
         script.step([&] {
