@@ -56,11 +56,7 @@ void Form1::buildScoreboard() {
         makeLabel(this, twipsRect(1560, 120, 2655, 375),
                   {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
 
-    command1_ = new QPushButton(QStringLiteral("次へ"), this);
-    command1_->setGeometry(twipsRect(7920, 120, 855, 375));
-    command1_->setFont(defaultWindowFont());
-    // Outside a dialog a push button ignores Enter unless it is made auto-default.
-    command1_->setAutoDefault(true);
+    command1_ = makeButton(this, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
     command1_->setVisible(false);
     connect(command1_, &QPushButton::clicked, this, [this] { events_.Command1_Click(); });
 
