@@ -58,6 +58,9 @@ NameCheck admitName(std::string_view typed) {
         return refuse("「" + unencodable +
                       "」はデータファイルに保存できない文字です。別の文字に置き換えてください。");
     }
+    // Some characters share a code with another one (the wave dash 〜 is stored as ～): the name
+    // is kept as the file will give it back, so what the player sees never changes on a reload.
+    name = text::decodeCp932(*text::encodeCp932(name)).value_or(name);
     // Only a change in the reader could make this fail; better refused than saved wrong.
     if (!readsBackUnchanged(name)) {
         return refuse("この名前はデータファイルから同じ形で読み戻せません。");

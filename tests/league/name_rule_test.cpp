@@ -30,6 +30,7 @@ TEST(NameRuleTest, NamesAreCleanedSoTheyReadBackAsShown) {
         {"  \"Babe", "＂Babe"},
         {"O\"Neil", "O\"Neil"},
         {"～－①", "～－①"},
+        {"〜−", "～－"},  // look-alikes that share the code of ～ and －
     };
     for (const auto& c : cases) {
         const NameCheck check = admitName(c.typed);
