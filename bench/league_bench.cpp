@@ -15,14 +15,6 @@
 namespace zelvano {
 namespace {
 
-class NoEvents final : public GameViewEvents {
-public:
-    void Command1_Click() override {}
-    void Timer1_Timer() override {}
-    void PicIcons_Click() override {}
-    bool Form_QueryUnload() override { return true; }
-};
-
 // Takes the sorted best order and presses "次へ"; plays `seasons` years.
 class BenchUser final : public HeadlessUser {
 public:
@@ -72,7 +64,7 @@ League newLeague() {
 void BM_PlayGame(benchmark::State& state) {
     BenchUser user(1);
     HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
-    NoEvents events;
+    UnattendedGameEvents events;
     League league = newLeague();
     league.PairingTeam1 = 1;
     league.PairingTeam2 = 3;

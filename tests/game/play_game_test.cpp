@@ -14,14 +14,6 @@ namespace {
 using testing::ScriptedRandom;
 using testing::ScriptedUser;
 
-class NoEvents final : public GameViewEvents {
-public:
-    void Command1_Click() override {}
-    void Timer1_Timer() override {}
-    void PicIcons_Click() override {}
-    bool Form_QueryUnload() override { return true; }
-};
-
 // Draws for a game told half-inning by half-inning: each half gets its hits (r = 0 hits every
 // batter with a hit to his name), then three outs.
 std::vector<float> halves(const std::vector<int>& hitsPerHalf) {
@@ -41,7 +33,7 @@ struct GameRun {
     League league = testing::testLeague();
     ScriptedUser user;
     std::unique_ptr<HeadlessPlatform> platform;
-    NoEvents events;
+    UnattendedGameEvents events;
     std::unique_ptr<GameView> view;
 
     explicit GameRun(std::vector<float> draws) {
@@ -215,7 +207,7 @@ TEST(PlayGame, SeededGameIsPinned) {
     League league = testing::testLeague();
     ScriptedUser user;
     HeadlessPlatform platform(user, std::make_unique<testing::MemoryFileStore>(), 20261207u);
-    NoEvents events;
+    UnattendedGameEvents events;
     auto view = PlayGame(league, platform, events);
     const GameState& game = league.CurrentGame;
     const std::vector<int> result = {game.Runs[1], game.Runs[2], game.Inning,

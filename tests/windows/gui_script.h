@@ -52,6 +52,25 @@ inline void clickLater(QAbstractButton* button) {
     QTimer::singleShot(0, button, [button] { button->click(); });
 }
 
+// Closes a window as the user's close box does, once the current step has returned.
+inline void closeLater(QWidget* window) {
+    QTimer::singleShot(0, window, [window] { window->close(); });
+}
+
+inline constexpr const char* kForcedQuitQuestion =
+    "強制終了しようとしています。データを保存する前に終了してよろしいのですか？";
+
+// Runs the logic and returns the status it ended the program with, or -1 when it returned.
+template <typename Run>
+int endStatusOf(Run&& run) {
+    try {
+        run();
+    } catch (const ProgramEnded& ended) {
+        return ended.status;
+    }
+    return -1;
+}
+
 class GuiScript {
 public:
     static constexpr int kWatchdogStatus = 99;

@@ -2,6 +2,7 @@
 // Event sinks that only count what the windows report, so that a window can be tested without
 // the logic behind it.
 
+#include <QTest>
 #include <vector>
 
 #include "platform/views.h"
@@ -55,5 +56,21 @@ struct RecordingWizardEvents final : WizardViewEvents {
     int closeQuestions = 0;
     bool keepOpen = true;
 };
+
+// The close rule every window shares: a user's close asks the logic and stays refused while it
+// says so; the program's own close never asks.
+template <typename Form, typename Events>
+void verifyCloseRule() {
+    Events events;
+    Form form(events);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.close());
+    QCOMPARE(events.closeQuestions, 1);
+    QVERIFY(form.isVisible());
+    form.closeByProgram();
+    QCOMPARE(events.closeQuestions, 1);
+    QVERIFY(!form.isVisible());
+}
 
 }  // namespace zelvano::test

@@ -114,7 +114,7 @@ private slots:
         bool noWasDefault = false;
         std::string title;
         script.step([&] {
-            QTimer::singleShot(0, form, [form] { form->close(); });
+            test::closeLater(form);
             return true;
         });
         script.step([&] {
@@ -148,21 +148,14 @@ private slots:
 
         test::GuiScript script;
         script.step([&] {
-            QTimer::singleShot(0, form, [form] { form->close(); });
+            test::closeLater(form);
             return true;
         });
-        script.answerMessage(
-            QMessageBox::Yes,
-            "強制終了しようとしています。データを保存する前に終了してよろしいのです"
-            "か？");
+        script.answerMessage(QMessageBox::Yes, test::kForcedQuitQuestion);
         script.start(platform);
-        int status = -1;
-        try {
-            platform.waitUntil([&] { return league.NextRequested; });
-        } catch (const ProgramEnded& ended) {
-            status = ended.status;
-        }
-        QCOMPARE(status, 0);
+        QCOMPARE(
+            test::endStatusOf([&] { platform.waitUntil([&] { return league.NextRequested; }); }),
+            0);
         QVERIFY(script.mismatches.empty());
         QVERIFY(!league.NextRequested);
         QVERIFY(!form->isVisible());

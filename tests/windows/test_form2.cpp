@@ -11,6 +11,7 @@
 
 using zelvano::Form2;
 using zelvano::test::RecordingOrderEvents;
+using zelvano::test::verifyCloseRule;
 
 namespace {
 
@@ -184,18 +185,7 @@ private slots:
         form.closeByProgram();
     }
 
-    void userCloseAsksProgramCloseDoesNot() {
-        RecordingOrderEvents events;
-        Form2 form(events);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(!form.close());
-        QCOMPARE(events.closeQuestions, 1);
-        QVERIFY(form.isVisible());
-        form.closeByProgram();
-        QCOMPARE(events.closeQuestions, 1);
-        QVERIFY(!form.isVisible());
-    }
+    void userCloseAsksProgramCloseDoesNot() { verifyCloseRule<Form2, RecordingOrderEvents>(); }
 };
 
 QTEST_MAIN(Form2Test)

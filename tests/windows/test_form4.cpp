@@ -10,6 +10,7 @@
 
 using zelvano::Form4;
 using zelvano::test::RecordingWizardEvents;
+using zelvano::test::verifyCloseRule;
 
 class Form4Test : public QObject {
     Q_OBJECT
@@ -124,18 +125,7 @@ private slots:
         form.closeByProgram();
     }
 
-    void userCloseAsksProgramCloseDoesNot() {
-        RecordingWizardEvents events;
-        Form4 form(events);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(!form.close());
-        QCOMPARE(events.closeQuestions, 1);
-        QVERIFY(form.isVisible());
-        form.closeByProgram();
-        QCOMPARE(events.closeQuestions, 1);
-        QVERIFY(!form.isVisible());
-    }
+    void userCloseAsksProgramCloseDoesNot() { verifyCloseRule<Form4, RecordingWizardEvents>(); }
 };
 
 QTEST_MAIN(Form4Test)

@@ -190,21 +190,12 @@ private slots:
         script.step([&] {
             Form4* form = at(1, 1);
             if (form == nullptr) return false;
-            QTimer::singleShot(0, form, [form] { form->close(); });
+            test::closeLater(form);
             return true;
         });
-        script.answerMessage(
-            QMessageBox::Yes,
-            "強制終了しようとしています。データを保存する前に終了してよろしいのです"
-            "か？");
+        script.answerMessage(QMessageBox::Yes, test::kForcedQuitQuestion);
         script.start(platform);
-        int status = -1;
-        try {
-            RegisterNewLeague(league, platform);
-        } catch (const ProgramEnded& ended) {
-            status = ended.status;
-        }
-        QCOMPARE(status, 0);
+        QCOMPARE(test::endStatusOf([&] { RegisterNewLeague(league, platform); }), 0);
         QVERIFY(!script.stuck);
         QVERIFY(!saved.exists("Jbball.jdt"));
     }

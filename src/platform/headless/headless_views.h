@@ -11,6 +11,16 @@ namespace zelvano {
 
 class HeadlessPlatform;
 
+// The events of a scoreboard nobody sits in front of: a game played on its own, outside a
+// season, as benchmarks and tests do.
+class UnattendedGameEvents final : public GameViewEvents {
+public:
+    void Command1_Click() override {}
+    void Timer1_Timer() override {}
+    void PicIcons_Click() override {}
+    bool Form_QueryUnload() override { return true; }
+};
+
 class HeadlessGameView final : public GameView {
 public:
     HeadlessGameView(HeadlessPlatform& owner, GameViewEvents& events);
