@@ -28,6 +28,10 @@ public:
     // a temporary file in the same folder, flushed to disk, then renamed over the old one.
     // Returns the empty text on success, otherwise why it failed, in Japanese.
     virtual std::string replaceFile(std::string_view name, std::string_view bytes) = 0;
+    // The same, through a temporary file of the given name beside it (the scouting list is
+    // rewritten through "Z02mem.$$$"): on failure the file is as it was and the temporary gone.
+    virtual std::string replaceFileThrough(std::string_view name, std::string_view temporaryName,
+                                           std::string_view bytes) = 0;
     // Appends to a file, creating it when missing. Same result convention as replaceFile.
     virtual std::string appendFile(std::string_view name, std::string_view bytes) = 0;
     virtual bool exists(std::string_view name) = 0;

@@ -60,6 +60,8 @@ public:
 
     FileRead readFile(std::string_view name) override;
     std::string replaceFile(std::string_view name, std::string_view bytes) override;
+    std::string replaceFileThrough(std::string_view name, std::string_view temporaryName,
+                                   std::string_view bytes) override;
     std::string appendFile(std::string_view name, std::string_view bytes) override;
     bool exists(std::string_view name) override { return findExisting(name).has_value(); }
     std::string removeFile(std::string_view name) override;
@@ -79,6 +81,9 @@ private:
     // 0 when every byte is written, flushed to the disk and the descriptor closed; else errno.
     int writeSyncClose(UniqueFd file, std::string_view bytes) const;
     void syncFolder() const;
+    // Writes the temporary, keeps the old file's permissions and renames it over the target.
+    std::string writeAndRename(UniqueFd file, TemporaryFile& temporary, const fs::path& target,
+                               std::string_view bytes) const;
 
     ssize_t write(int fd, const void* data, std::size_t size) const {
         return calls_.write ? calls_.write(fd, data, size) : ::write(fd, data, size);
@@ -180,15 +185,10 @@ FileRead FolderFileStore::readFile(std::string_view name) {
     return result;
 }
 
-std::string FolderFileStore::replaceFile(std::string_view name, std::string_view bytes) {
-    const fs::path target = resolve(name);
+std::string FolderFileStore::writeAndRename(UniqueFd file, TemporaryFile& temporary,
+                                            const fs::path& target, std::string_view bytes) const {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-
-    Temporary created = createTemporary(target);
-    if (!created.file.valid()) return writeProblem(created.error);
-    TemporaryFile temporary(std::move(created.path));
-    UniqueFd file = std::move(created.file);
     // The replacement keeps the permissions the user gave the old file.
     if (replacing && ::fchmod(file.get(), old.st_mode & 07777) != 0) return writeProblem(errno);
     if (const int error = writeSyncClose(std::move(file), bytes)) return writeProblem(error);
@@ -196,6 +196,26 @@ std::string FolderFileStore::replaceFile(std::string_view name, std::string_view
     temporary.keep();
     syncFolder();
     return {};
+}
+
+std::string FolderFileStore::replaceFile(std::string_view name, std::string_view bytes) {
+    const fs::path target = resolve(name);
+    Temporary created = createTemporary(target);
+    if (!created.file.valid()) return writeProblem(created.error);
+    TemporaryFile temporary(std::move(created.path));
+    return writeAndRename(std::move(created.file), temporary, target, bytes);
+}
+
+std::string FolderFileStore::replaceFileThrough(std::string_view name,
+                                                std::string_view temporaryName,
+                                                std::string_view bytes) {
+    const fs::path target = resolve(name);
+    // A leftover of the same name is an earlier, unfinished copy: it is written over.
+    const fs::path path = resolve(temporaryName);
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!file.valid()) return writeProblem(errno);
+    TemporaryFile temporary(path);
+    return writeAndRename(std::move(file), temporary, target, bytes);
 }
 
 std::string FolderFileStore::appendFile(std::string_view name, std::string_view bytes) {

@@ -53,6 +53,7 @@ public:
     virtual std::unique_ptr<GameView> createGameView(GameViewEvents& events) = 0;
     virtual std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) = 0;
     virtual std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) = 0;
+    virtual std::unique_ptr<ReportView> createReportView() = 0;
 };
 
 }  // namespace zelvano

@@ -35,6 +35,15 @@ inline int drawOneTo(RandomSource& random, int n) {
     return value > n ? n : value;
 }
 
+// The whole part of (r × n), plus 1, for the next r: 1..n. The season end's draws are of this
+// form. The product is single precision and can round up to n for r close to 1; such a draw
+// counts as n.
+inline int drawWholePartPlusOne(RandomSource& random, int n) {
+    const float product = random.next() * static_cast<float>(n);
+    const int value = static_cast<int>(product) + 1;
+    return value > n ? n : value;
+}
+
 std::uint64_t seedFromClock();
 
 }  // namespace zelvano

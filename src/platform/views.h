@@ -67,10 +67,28 @@ public:
     // Command3: caption, shown, enabled.
     virtual void showWholeOrderButton(const std::string& caption) = 0;
     virtual void disableShortcuts() = 0;  // Command2 and Command3 greyed
+    virtual void hideShortcuts() = 0;     // Command2 and Command3 hidden: the rookie pick
+    virtual void setCaption(const std::string& text) = 0;  // the window's title
     // Gives Command1(index) the keyboard focus; nothing happens when it is disabled.
     virtual void focusPlayer(int index) = 0;
     virtual void show() = 0;
     virtual void closeByProgram() = 0;
+};
+
+// ---- Form3, the season's results report --------------------------------------------------
+// The window has no rules of its own: its "ＯＫ" button and its close box both close it, and the
+// season end waits for as long as it is visible.
+class ReportView {
+public:
+    virtual ~ReportView() = default;
+    virtual void setChampionLine(const std::string& text) = 0;  // Label2
+    virtual void setTitleCount(const std::string& text) = 0;    // Label6
+    virtual void setTitleRun(const std::string& text) = 0;      // Label7
+    // Label4(team - 1) and Label5(team - 1)
+    virtual void setTeamAverage(int team, const std::string& name, const std::string& average) = 0;
+    virtual void addMvpLine(const std::string& text) = 0;  // List1
+    virtual void show() = 0;                               // modeless
+    virtual bool isVisible() const = 0;
 };
 
 // ---- Form4, the registration wizard -------------------------------------------------------

@@ -37,7 +37,7 @@ void DrawLoanNews(League& league, RandomSource& random) {
         "連日、スターティングメンバーとして活躍中です。",
         "愛嬌のあるキャラクタで子供たちの間でも大人気。チームのムードメーカーです。",
     };
-    league.LoanNews = kNews[static_cast<std::size_t>(drawOneTo(random, 5) - 1)];
+    league.LoanNews = kNews[static_cast<std::size_t>(drawWholePartPlusOne(random, 5) - 1)];
 }
 
 }  // namespace zelvano

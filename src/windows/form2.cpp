@@ -128,6 +128,13 @@ void Form2::disableShortcuts() {
     command3_->setEnabled(false);
 }
 
+void Form2::hideShortcuts() {
+    command2_->setVisible(false);
+    command3_->setVisible(false);
+}
+
+void Form2::setCaption(const std::string& text) { setWindowTitle(toQString(text)); }
+
 void Form2::focusPlayer(int index) {
     QPushButton* button = command1_.at(index);
     // A player already picked keeps his greyed button; the suggestion then simply does not

@@ -32,6 +32,8 @@ public:
     void setPrompt(const std::string& text) override;
     void showWholeOrderButton(const std::string& caption) override;
     void disableShortcuts() override;
+    void hideShortcuts() override;
+    void setCaption(const std::string& text) override;
     void focusPlayer(int index) override;
     void show() override;
     void closeByProgram() override;

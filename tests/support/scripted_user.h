@@ -77,7 +77,13 @@ public:
         files[canonical(name)] = std::string(bytes);
         return {};
     }
+    std::string replaceFileThrough(std::string_view name, std::string_view,
+                                   std::string_view bytes) override {
+        return replaceFile(name, bytes);
+    }
+    std::string failAppendWith;  // non-empty: appendFile fails with this reason
     std::string appendFile(std::string_view name, std::string_view bytes) override {
+        if (!failAppendWith.empty()) return failAppendWith;
         files[canonical(name)] += std::string(bytes);
         return {};
     }
@@ -89,11 +95,15 @@ public:
     std::filesystem::path resolve(std::string_view name) override { return canonical(name); }
 
 private:
-    // The league file is saved as "Jbball.Jdt" and loaded as "Jbball.jdt": one file.
+    // The program spells its files in several ways ("Jbball.Jdt" and "Jbball.jdt", "JBBall.Mei"
+    // and "Jbball.Mei", "Z02mem.txt" and "Z02MEM.TXT"); each is one file, kept under one key.
     static std::string canonical(std::string_view name) {
         std::string lower(name);
         for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return lower == "jbball.jdt" ? "Jbball.jdt" : std::string(name);
+        if (lower == "jbball.jdt") return "Jbball.jdt";
+        if (lower == "jbball.mei") return "Jbball.Mei";
+        if (lower == "z02mem.txt") return "Z02MEM.TXT";
+        return std::string(name);
     }
 };
 

@@ -95,4 +95,9 @@ std::unique_ptr<WizardView> HeadlessPlatform::createWizardView(WizardViewEvents&
     return std::make_unique<HeadlessWizardView>(*this, events);
 }
 
+std::unique_ptr<ReportView> HeadlessPlatform::createReportView() {
+    ++reportViewsCreated;
+    return std::make_unique<HeadlessReportView>(*this);
+}
+
 }  // namespace zelvano

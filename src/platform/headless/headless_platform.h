@@ -59,11 +59,13 @@ public:
     std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
+    std::unique_ptr<ReportView> createReportView() override;
 
     // The windows open now, or null.
     HeadlessGameView* gameView() const { return gameView_; }
     HeadlessOrderView* orderView() const { return orderView_; }
     HeadlessWizardView* wizardView() const { return wizardView_; }
+    HeadlessReportView* reportView() const { return reportView_; }
 
     // Every message, question and input box as a record: kind, title, text and the answer.
     std::function<void(const std::string& kind, const std::string& title, const std::string& text,
@@ -73,7 +75,8 @@ public:
     std::function<void()> onYield;
 
     int beeps = 0;
-    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0;
+    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0,
+        reportViewsCreated = 0;
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
 
@@ -81,6 +84,7 @@ private:
     friend class HeadlessGameView;
     friend class HeadlessOrderView;
     friend class HeadlessWizardView;
+    friend class HeadlessReportView;
     void checkEnd() const;
 
     HeadlessUser& user_;
@@ -90,6 +94,7 @@ private:
     HeadlessGameView* gameView_ = nullptr;
     HeadlessOrderView* orderView_ = nullptr;
     HeadlessWizardView* wizardView_ = nullptr;
+    HeadlessReportView* reportView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
 };

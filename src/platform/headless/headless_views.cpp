@@ -56,8 +56,8 @@ void HeadlessOrderView::disablePlayer(int index, bool averageToo) {
     if (focusedPlayer == index) focusedPlayer = -1;
 }
 
-void HeadlessOrderView::showWholeOrderButton(const std::string& caption) {
-    wholeOrderCaption = caption;
+void HeadlessOrderView::showWholeOrderButton(const std::string& text) {
+    wholeOrderCaption = text;
     wholeOrderVisible = true;
     wholeOrderEnabled = true;
 }
@@ -82,7 +82,7 @@ bool HeadlessOrderView::doubleClickName(int index) {
 }
 
 bool HeadlessOrderView::pressSort() {
-    if (closed || !sortEnabled) return false;
+    if (closed || !sortVisible || !sortEnabled) return false;
     events_.Command2_Click();
     return true;
 }
@@ -98,6 +98,20 @@ bool HeadlessOrderView::closeByUser() {
     const bool stays = events_.Form_QueryUnload();
     if (!stays) closed = true;
     return stays;
+}
+
+HeadlessReportView::HeadlessReportView(HeadlessPlatform& owner) : owner_(owner) {
+    owner_.reportView_ = this;
+}
+
+HeadlessReportView::~HeadlessReportView() {
+    if (owner_.reportView_ == this) owner_.reportView_ = nullptr;
+}
+
+bool HeadlessReportView::pressOk() {
+    if (!visible) return false;
+    visible = false;
+    return true;
 }
 
 HeadlessWizardView::HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events)

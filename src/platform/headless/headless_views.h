@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/views.h"
 
@@ -79,8 +80,10 @@ public:
                       const std::string& average) override;
     void disablePlayer(int index, bool averageToo) override;
     void setPrompt(const std::string& text) override { prompt = text; }
-    void showWholeOrderButton(const std::string& caption) override;
+    void showWholeOrderButton(const std::string& text) override;
     void disableShortcuts() override { sortEnabled = wholeOrderEnabled = false; }
+    void hideShortcuts() override { sortVisible = wholeOrderVisible = false; }
+    void setCaption(const std::string& text) override { caption = text; }
     void focusPlayer(int index) override;
     void show() override { shown = true; }
     void closeByProgram() override { closed = true; }
@@ -91,16 +94,47 @@ public:
     bool pressWholeOrder();           // Command3
     bool closeByUser();
 
-    std::string matchLine, rosterTitle, prompt, wholeOrderCaption = "前回と同順";
+    std::string caption = "打者選考", matchLine, rosterTitle, prompt;
+    std::string wholeOrderCaption = "前回と同順";
     std::array<std::string, 30> buttons, names, averages;
     std::array<bool, 30> buttonEnabled{}, nameEnabled{}, averageEnabled{};
-    bool sortEnabled = true, wholeOrderVisible = false, wholeOrderEnabled = true;
+    bool sortEnabled = true, sortVisible = true, wholeOrderVisible = false, wholeOrderEnabled = true;
     bool shown = false, closed = false;
     int focusedPlayer = -1;  // index of the player button with the focus, -1 for none
 
 private:
     HeadlessPlatform& owner_;
     OrderViewEvents& events_;
+};
+
+class HeadlessReportView final : public ReportView {
+public:
+    explicit HeadlessReportView(HeadlessPlatform& owner);
+    ~HeadlessReportView() override;
+
+    void setChampionLine(const std::string& text) override { championLine = text; }
+    void setTitleCount(const std::string& text) override { titleCount = text; }
+    void setTitleRun(const std::string& text) override { titleRun = text; }
+    void setTeamAverage(int team, const std::string& name, const std::string& average) override {
+        teamNames.at(team - 1) = name;
+        teamAverages.at(team - 1) = average;
+    }
+    void addMvpLine(const std::string& text) override { mvpLines.push_back(text); }
+    void show() override { visible = true; }
+    bool isVisible() const override { return visible; }
+
+    bool pressOk();  // "ＯＫ", or the close box: both close the report
+
+    // Label2, Label6, Label7 and Label4/Label5 as the window shows them ("Label2" … before the
+    // season end fills them).
+    std::string championLine = "Label2", titleCount = "Label6", titleRun = "Label7";
+    std::array<std::string, 3> teamNames{"Label4", "Label4", "Label4"};
+    std::array<std::string, 3> teamAverages{"Label5", "Label5", "Label5"};
+    std::vector<std::string> mvpLines;
+    bool visible = false;
+
+private:
+    HeadlessPlatform& owner_;
 };
 
 class HeadlessWizardView final : public WizardView {

@@ -10,6 +10,7 @@
 #include "platform/qt/qt_settings_store.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form3.h"
 #include "windows/form4.h"
 #include "windows/qt_text.h"
 
@@ -96,5 +97,7 @@ std::unique_ptr<OrderView> QtPlatform::createOrderView(OrderViewEvents& events) 
 std::unique_ptr<WizardView> QtPlatform::createWizardView(WizardViewEvents& events) {
     return std::make_unique<Form4>(events);
 }
+
+std::unique_ptr<ReportView> QtPlatform::createReportView() { return std::make_unique<Form3>(); }
 
 }  // namespace zelvano

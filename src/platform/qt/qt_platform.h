@@ -49,6 +49,7 @@ public:
     std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
+    std::unique_ptr<ReportView> createReportView() override;
 
 private:
     void throwIfEnded() const;
