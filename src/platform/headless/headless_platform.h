@@ -97,6 +97,8 @@ private:
     HeadlessReportView* reportView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
+    static constexpr int kMaxEmptyInputs = 100;
+    int emptyInputsInARow_ = 0;
 };
 
 }  // namespace zelvano
