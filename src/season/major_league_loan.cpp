@@ -21,10 +21,11 @@ void sendAway(League& league, Platform& platform, int player) {
     league.LeagueRecord[kLoanEntryYear] = league.EntryYear[1][player];
     league.LeagueRecordText[kLoanName] = league.PlayerName[1][player];
     platform.beep();
-    platform.message({league.PlayerName[1][player] +
-                          "はメジャーリーグへの移籍を希望し、球団はレンタル移籍契約として、それを了承"
-                          "しました。契約期間が終わるまで、球団へは戻りません。",
-                      "Zelvano／大リーグ移籍", MessageIcon::Information});
+    platform.message(
+        {league.PlayerName[1][player] +
+             "はメジャーリーグへの移籍を希望し、球団はレンタル移籍契約として、それを了承"
+             "しました。契約期間が終わるまで、球団へは戻りません。",
+         "Zelvano／大リーグ移籍", MessageIcon::Information});
     league.Hits[1][player] = 0;
     league.PlayerName[1][player] = kMajorLeaguePlaceholder;
 }
@@ -75,10 +76,10 @@ void ProcessMajorLeagueLoan(League& league, Platform& platform) {
 std::string ShowMajorLeagueInfo(const League& league) {
     if (!loanRunning(league)) return "メジャーリーグへは誰も派遣されていません。";
     // His average when he left, cut to three decimals.
-    const double average = std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
-                                      static_cast<double>(league.LeagueRecord[kLoanAtBats]) *
-                                      1000.0) /
-                           1000.0;
+    const double average =
+        std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
+                   static_cast<double>(league.LeagueRecord[kLoanAtBats]) * 1000.0) /
+        1000.0;
     return "メジャーリーグに、我がチームから、打率" + text::generalDecimal(average) + "の  " +
            league.LeagueRecordText[kLoanName] + "がレンタル契約で派遣されています。\n" +
            league.LoanNews;

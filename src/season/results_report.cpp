@@ -52,11 +52,10 @@ std::vector<std::string> mvpLines(const League& league) {
         for (int player = 1; player <= kPlayers; ++player) {
             const double average = BattingAverage(league, team, player);
             if (!(average > 0.5)) continue;
-            lines.push_back(text::fixedColumn(text::toFullWidth(league.TeamName[team]), 10) +
-                            "  " +
-                            text::fixedColumn(text::toFullWidth(league.PlayerName[team][player]),
-                                              15) +
-                            text::formatNumber(average, "（0.000）"));
+            lines.push_back(
+                text::fixedColumn(text::toFullWidth(league.TeamName[team]), 10) + "  " +
+                text::fixedColumn(text::toFullWidth(league.PlayerName[team][player]), 15) +
+                text::formatNumber(average, "（0.000）"));
         }
     }
     return lines;

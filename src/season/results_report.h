@@ -14,10 +14,10 @@
 namespace zelvano {
 
 struct ResultsReport {
-    std::string championLine;              // Label2: "優勝：" + team name
-    std::string titleCount;                // Label6: "(n回目)"
-    std::string titleRun;                  // Label7: "【n年連続】" or empty
-    std::array<std::string, 3> teamNames;  // Label4(0..2)
+    std::string championLine;                 // Label2: "優勝：" + team name
+    std::string titleCount;                   // Label6: "(n回目)"
+    std::string titleRun;                     // Label7: "【n年連続】" or empty
+    std::array<std::string, 3> teamNames;     // Label4(0..2)
     std::array<std::string, 3> teamAverages;  // Label5(0..2)
     std::vector<std::string> mvpLines;        // List1
 };

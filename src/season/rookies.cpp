@@ -70,9 +70,9 @@ std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCoun
     const ScoutedLine top = takeFirstLine(read.bytes);
     if (!top.found) return {};
 
-    platform.message({"新人が入りました。" + counted(rookieNumber, rookieCount) +
-                          "人めを自動登録しました。",
-                      kTitle, MessageIcon::Information});
+    platform.message(
+        {"新人が入りました。" + counted(rookieNumber, rookieCount) + "人めを自動登録しました。",
+         kTitle, MessageIcon::Information});
     const std::string problem =
         files.replaceFileThrough(kScoutingListName, kScoutingListTemporary, top.rest);
     if (!problem.empty()) {
@@ -84,16 +84,17 @@ std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCoun
     }
 
     if (!top.readable) {
-        platform.message({"名簿の先頭の行は、文字として読めませんでした。新人の名前は入力してく"
-                          "ださい。",
-                          kTitle, MessageIcon::Exclamation});
+        platform.message(
+            {"名簿の先頭の行は、文字として読めませんでした。新人の名前は入力してく"
+             "ださい。",
+             kTitle, MessageIcon::Exclamation});
         return {};
     }
     const NameCheck check = admitName(top.name);
     // An empty line gives no name either: the input box asks for it.
     if (check.accepted) return check.name;
-    platform.message({check.problem + "\n新人の名前は入力してください。", kTitle,
-                      MessageIcon::Exclamation});
+    platform.message(
+        {check.problem + "\n新人の名前は入力してください。", kTitle, MessageIcon::Exclamation});
     return {};
 }
 

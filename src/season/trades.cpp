@@ -31,8 +31,8 @@ void MakeTrades(League& league, Platform& platform) {
         const int b = drawWholePartPlusOne(platform.random(), kPlayers);
         const std::string text = "トレードが行われました。\n" + league.TeamName[first] + "\n" +
                                  playerInTrade(league, first, a) + "）と\n" +
-                                 league.TeamName[second] + "\n" +
-                                 playerInTrade(league, second, b) + "）です。";
+                                 league.TeamName[second] + "\n" + playerInTrade(league, second, b) +
+                                 "）です。";
         swapPlayers(league, first, a, second, b);
         platform.message({text, "Zelvano／トレード交渉"});
     }
