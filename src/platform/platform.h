@@ -45,7 +45,8 @@ public:
     virtual RandomSource& random() = 0;
 
     virtual void playSound(const std::string& fileName) = 0;
-    virtual void startEditor(const std::string& fileName) = 0;
+    // Opens the file in the user's text editor without waiting; false when none could start.
+    virtual bool startEditor(const std::string& fileName) = 0;
 
     // Asked from inside a window event: the program ends at the next yield, wait or sleep.
     virtual void requestEnd(int status) = 0;
@@ -54,6 +55,8 @@ public:
     virtual std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) = 0;
     virtual std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) = 0;
     virtual std::unique_ptr<ReportView> createReportView() = 0;
+    virtual std::unique_ptr<InformationView> createInformationView(
+        InformationViewEvents& events) = 0;
 };
 
 }  // namespace zelvano

@@ -3,7 +3,9 @@
 // and the headless views implement the views; the logic implements the events, so that every rule
 // lives in the logic and a window only shows and reports.
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "league/league.h"
 
@@ -89,6 +91,54 @@ public:
     virtual void addMvpLine(const std::string& text) = 0;  // List1
     virtual void show() = 0;                               // modeless
     virtual bool isVisible() const = 0;
+};
+
+// ---- ZWInform, the information window ------------------------------------------------------
+// Six tabs: 0 "現役選手一覧", 1 "らんだむ資料館", 2 "名球会名簿", 3 "大リーグ情報",
+// 4 "リーグオーナー", 5 "Zelvanoについて". The window reports the player's actions; what a tab
+// shows is given to it. A value set by the logic is never reported back as a change.
+class InformationViewEvents {
+public:
+    virtual ~InformationViewEvents() = default;
+    virtual void SSTab1_Click(int tab) = 0;            // the tab now current
+    virtual void ZWwhoCommand1_Click(int index) = 0;   // team button 0..2
+    virtual void ZWWhoList1_DblClick(int line) = 0;    // the selected line, -1 when none
+    virtual void rsCommand1_Click(int index) = 0;      // ranking button 0..4
+    virtual void HScroll1_Change(int value) = 0;       // the speed slider, 0..9
+    virtual void zwsetCheck1_Click(bool checked) = 0;  // auto-advance
+    virtual void zwsetCheck2_Click(bool checked) = 0;  // team names unlocked
+    virtual void zwsetText1_Change(int index,
+                                   const std::string& text) = 0;  // keystroke by keystroke
+    virtual void loCommand1_Click() = 0;  // "来年度以降の新人選手をスカウト"
+    // The player closed the window (close box, Alt+F4, Esc). The logic lets go of its view.
+    virtual void Form_Unload() = 0;
+};
+
+class InformationView {
+public:
+    // The window may be let go of from inside one of its own event handlers (a close in the
+    // middle of a ranking): destroying the view must be safe at any moment.
+    virtual ~InformationView() = default;
+    virtual void setCurrentTab(int tab) = 0;                                   // SSTab1
+    virtual void setTeamButtons(const std::array<std::string, 3>& names) = 0;  // ZWwhoCommand1
+    virtual void setRosterTitle(const std::string& text) = 0;                  // ZWwhoLabel1(0)
+    virtual void setRosterLines(const std::vector<std::string>& lines) = 0;    // ZWWhoList1
+    virtual void setRankingTitle(const std::string& text) = 0;                 // rsLabel1
+    virtual void clearRanking() = 0;                                           // rsList1
+    virtual void addRankingLine(const std::string& text) = 0;
+    // While a ranking is built its five buttons are greyed and its list hidden.
+    virtual void setRankingBusy(bool busy) = 0;
+    virtual void setHallOfFameLines(const std::vector<std::string>& lines) = 0;  // meiList1
+    virtual void setHallOfFameCount(const std::string& text) = 0;                // Label9
+    virtual void setMajorLeagueText(const std::string& text) = 0;                // KankokuLabel
+    virtual void setSpeed(int value) = 0;                                        // HScroll1
+    virtual void setAutoAdvance(bool checked) = 0;                               // zwsetCheck1
+    virtual void setRenameUnlocked(bool checked) = 0;                            // zwsetCheck2
+    virtual void setTeamNameText(int index, const std::string& text) = 0;        // zwsetText1
+    virtual void setTeamNamesEnabled(bool enabled) = 0;
+    virtual void setAboutText(const std::string& text) = 0;  // aboutText1
+    // Normal window state, shown modeless, brought to the front.
+    virtual void showNormal() = 0;
 };
 
 // ---- Form4, the registration wizard -------------------------------------------------------

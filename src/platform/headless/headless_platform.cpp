@@ -105,4 +105,10 @@ std::unique_ptr<ReportView> HeadlessPlatform::createReportView() {
     return std::make_unique<HeadlessReportView>(*this);
 }
 
+std::unique_ptr<InformationView> HeadlessPlatform::createInformationView(
+    InformationViewEvents& events) {
+    ++informationViewsCreated;
+    return std::make_unique<HeadlessInformationView>(*this, events);
+}
+
 }  // namespace zelvano

@@ -53,19 +53,24 @@ public:
     RandomSource& random() override { return *random_; }
 
     void playSound(const std::string& fileName) override { lastSound = fileName; }
-    void startEditor(const std::string& fileName) override { lastEditorFile = fileName; }
+    bool startEditor(const std::string& fileName) override {
+        lastEditorFile = fileName;
+        return editorAvailable;
+    }
     void requestEnd(int status) override;
 
     std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
+    std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
 
     // The windows open now, or null.
     HeadlessGameView* gameView() const { return gameView_; }
     HeadlessOrderView* orderView() const { return orderView_; }
     HeadlessWizardView* wizardView() const { return wizardView_; }
     HeadlessReportView* reportView() const { return reportView_; }
+    HeadlessInformationView* informationView() const { return informationView_; }
 
     // Every message, question and input box as a record: kind, title, text and the answer.
     std::function<void(const std::string& kind, const std::string& title, const std::string& text,
@@ -75,15 +80,18 @@ public:
     std::function<void()> onYield;
 
     int beeps = 0;
-    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0;
+    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0,
+        informationViewsCreated = 0;
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
+    bool editorAvailable = true;
 
 private:
     friend class HeadlessGameView;
     friend class HeadlessOrderView;
     friend class HeadlessWizardView;
     friend class HeadlessReportView;
+    friend class HeadlessInformationView;
     void checkEnd() const;
 
     HeadlessUser& user_;
@@ -94,6 +102,7 @@ private:
     HeadlessOrderView* orderView_ = nullptr;
     HeadlessWizardView* wizardView_ = nullptr;
     HeadlessReportView* reportView_ = nullptr;
+    HeadlessInformationView* informationView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
     static constexpr int kMaxEmptyInputs = 100;

@@ -114,6 +114,77 @@ bool HeadlessReportView::pressOk() {
     return true;
 }
 
+HeadlessInformationView::HeadlessInformationView(HeadlessPlatform& owner,
+                                                 InformationViewEvents& events)
+    : owner_(owner), events_(events) {
+    owner_.informationView_ = this;
+}
+
+HeadlessInformationView::~HeadlessInformationView() {
+    if (owner_.informationView_ == this) owner_.informationView_ = nullptr;
+}
+
+bool HeadlessInformationView::selectTab(int tab) {
+    if (tab < 0 || tab > 5) return false;
+    currentTab = tab;
+    events_.SSTab1_Click(tab);
+    return true;
+}
+
+bool HeadlessInformationView::pressTeam(int index) {
+    if (currentTab != 0 || index < 0 || index > 2) return false;
+    events_.ZWwhoCommand1_Click(index);
+    return true;
+}
+
+bool HeadlessInformationView::doubleClickLine(int line) {
+    if (currentTab != 0 || line >= static_cast<int>(rosterLines.size())) return false;
+    events_.ZWWhoList1_DblClick(line);
+    return true;
+}
+
+bool HeadlessInformationView::pressRanking(int index) {
+    if (currentTab != 1 || rankingBusy || index < 0 || index > 4) return false;
+    events_.rsCommand1_Click(index);
+    return true;
+}
+
+bool HeadlessInformationView::moveSlider(int value) {
+    if (currentTab != 4 || value < 0 || value > 9 || value == speed) return false;
+    speed = value;
+    events_.HScroll1_Change(value);
+    return true;
+}
+
+bool HeadlessInformationView::clickAutoAdvance() {
+    if (currentTab != 4) return false;
+    autoAdvance = !autoAdvance;
+    events_.zwsetCheck1_Click(autoAdvance);
+    return true;
+}
+
+bool HeadlessInformationView::clickRename() {
+    if (currentTab != 4) return false;
+    renameUnlocked = !renameUnlocked;
+    events_.zwsetCheck2_Click(renameUnlocked);
+    return true;
+}
+
+bool HeadlessInformationView::typeTeamName(int index, const std::string& text) {
+    if (currentTab != 4 || !teamNamesEnabled) return false;
+    teamNameTexts.at(index) = text;
+    events_.zwsetText1_Change(index, text);
+    return true;
+}
+
+bool HeadlessInformationView::pressScout() {
+    if (currentTab != 4) return false;
+    events_.loCommand1_Click();
+    return true;
+}
+
+void HeadlessInformationView::closeByUser() { events_.Form_Unload(); }
+
 HeadlessWizardView::HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events)
     : owner_(owner), events_(events) {
     owner_.wizardView_ = this;

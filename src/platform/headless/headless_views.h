@@ -138,6 +138,61 @@ private:
     HeadlessPlatform& owner_;
 };
 
+class HeadlessInformationView final : public InformationView {
+public:
+    HeadlessInformationView(HeadlessPlatform& owner, InformationViewEvents& events);
+    ~HeadlessInformationView() override;
+
+    void setCurrentTab(int tab) override { currentTab = tab; }
+    void setTeamButtons(const std::array<std::string, 3>& names) override { teamButtons = names; }
+    void setRosterTitle(const std::string& text) override { rosterTitle = text; }
+    void setRosterLines(const std::vector<std::string>& lines) override { rosterLines = lines; }
+    void setRankingTitle(const std::string& text) override { rankingTitle = text; }
+    void clearRanking() override { rankingLines.clear(); }
+    void addRankingLine(const std::string& text) override { rankingLines.push_back(text); }
+    void setRankingBusy(bool busy) override { rankingBusy = busy; }
+    void setHallOfFameLines(const std::vector<std::string>& lines) override {
+        hallOfFameLines = lines;
+    }
+    void setHallOfFameCount(const std::string& text) override { hallOfFameCount = text; }
+    void setMajorLeagueText(const std::string& text) override { majorLeagueText = text; }
+    void setSpeed(int value) override { speed = value; }
+    void setAutoAdvance(bool checked) override { autoAdvance = checked; }
+    void setRenameUnlocked(bool checked) override { renameUnlocked = checked; }
+    void setTeamNameText(int index, const std::string& text) override {
+        teamNameTexts.at(index) = text;
+    }
+    void setTeamNamesEnabled(bool enabled) override { teamNamesEnabled = enabled; }
+    void setAboutText(const std::string& text) override { aboutText = text; }
+    void showNormal() override { shown = true; }
+
+    // What the user can do; each is refused (false) where the window would not allow it.
+    bool selectTab(int tab);
+    bool pressTeam(int index);
+    bool doubleClickLine(int line);  // -1: no line selected
+    bool pressRanking(int index);
+    bool moveSlider(int value);
+    bool clickAutoAdvance();
+    bool clickRename();
+    bool typeTeamName(int index, const std::string& text);
+    bool pressScout();
+    void closeByUser();
+
+    int currentTab = 0;
+    std::array<std::string, 3> teamButtons{"Command1", "Command1", "Command1"};
+    std::string rosterTitle, rankingTitle = "らんだむ資料館", hallOfFameCount = "現在　0名";
+    std::string majorLeagueText, aboutText;
+    std::vector<std::string> rosterLines, rankingLines, hallOfFameLines;
+    std::array<std::string, 3> teamNameTexts;
+    bool rankingBusy = false, autoAdvance = false, renameUnlocked = false;
+    bool teamNamesEnabled = false, shown = false;
+    int speed = 0;
+
+private:
+    HeadlessPlatform& owner_;
+    InformationViewEvents& events_;
+};
+
 class HeadlessWizardView final : public WizardView {
 public:
     HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events);

@@ -72,9 +72,9 @@ void QtPlatform::playSound(const std::string& fileName) {
     sound_.play(QString::fromStdString(path.string()));
 }
 
-void QtPlatform::startEditor(const std::string& fileName) {
+bool QtPlatform::startEditor(const std::string& fileName) {
     const std::filesystem::path path = parts_.files->resolve(fileName);
-    startEditorOn(QString::fromStdString(path.string()));
+    return startEditorOn(QString::fromStdString(path.string()));
 }
 
 void QtPlatform::requestEnd(int status) {

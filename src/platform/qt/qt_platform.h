@@ -40,7 +40,7 @@ public:
     RandomSource& random() override;
 
     void playSound(const std::string& fileName) override;
-    void startEditor(const std::string& fileName) override;
+    bool startEditor(const std::string& fileName) override;
 
     void requestEnd(int status) override;
     bool endRequested() const { return endRequested_; }
