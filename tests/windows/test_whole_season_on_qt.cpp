@@ -47,7 +47,7 @@ public:
                              qPrintable(w->windowTitle()));
             }
             platform_.requestEnd(99);
-            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+            test::dismissModal();
         });
         watchdog_.start(120000);
     }
