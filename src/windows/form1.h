@@ -58,12 +58,14 @@ public:
 
 protected:
     bool userCloseRefused() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildScoreboard();
     void buildStandings();
 
     GameViewEvents& events_;
+    QWidget* board_ = nullptr;  // the controls at their design places
     QLabel* label4_ = nullptr;
     QLabel* label5_ = nullptr;
     QPushButton* command1_ = nullptr;

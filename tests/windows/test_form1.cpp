@@ -141,6 +141,29 @@ private slots:
         QCOMPARE(form.windowState(), zelvano::WindowState::Normal);
     }
 
+    // The player may maximise the scoreboard: the board keeps its design size in the middle of
+    // the window, and is back at the corner of a window restored to the design size.
+    void maximisedBoardStaysInTheMiddle() {
+        RecordingGameEvents events;
+        Form1 form(events);
+        QVERIFY(form.maximumSize() != form.minimumSize());
+        form.setWindowState(zelvano::WindowState::Maximized);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.width() > 594 && form.height() > 389);
+        const QWidget* board = form.Label4()->parentWidget();
+        QCOMPARE(board->size(), QSize(594, 389));
+        const QPoint offset = board->geometry().center() - form.rect().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        QCOMPARE(form.windowState(), zelvano::WindowState::Maximized);
+
+        form.setWindowState(zelvano::WindowState::Normal);
+        QTRY_COMPARE(form.size(), QSize(594, 389));
+        QCOMPARE(board->pos(), QPoint(0, 0));
+        form.closeByProgram();
+    }
+
     // After the game "次へ" appears with the keyboard focus, so Enter or Space presses it.
     void nextButtonTakesTheKeyboard() {
         RecordingGameEvents events;
