@@ -21,6 +21,7 @@
 #include "platform/qt/qt_translations.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form3.h"
 #include "windows/form4.h"
 
 using zelvano::Answer;
@@ -272,6 +273,7 @@ private slots:
         QVERIFY(dynamic_cast<zelvano::Form1*>(game.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::Form3*>(platform.createReportView().get()) != nullptr);
     }
 
     // The sound is found under any spelling of its name; a missing one plays nothing.
