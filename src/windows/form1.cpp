@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <algorithm>
 
 #include "windows/baseball_icon.h"
+#include "windows/board_scaler.h"
 #include "windows/centre_form.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
@@ -39,8 +39,8 @@ constexpr int kSlotStep = 360;
 }  // namespace
 
 Form1::Form1(GameViewEvents& events) : events_(events) {
-    // The player may maximise the scoreboard (or drag it larger): the board keeps its design
-    // size and stays in the middle of the window.
+    // The design size is the normal size; the player may maximise the scoreboard (or drag it
+    // larger), and the board then grows with the window.
     const QSize designSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     board_ = new QWidget(this);  // owned by the window
     board_->setFixedSize(designSize);
@@ -50,11 +50,14 @@ Form1::Form1(GameViewEvents& events) : events_(events) {
     setWindowIcon(baseballIcon());
     buildScoreboard();
     buildStandings();
+    scaler_ = std::make_unique<BoardScaler>(*board_);
 
     // The timer only reports its ticks; whether a tick advances is the logic's decision.
     connect(&timer1_, &QTimer::timeout, this, [this] { events_.Timer1_Timer(); });
     CentreForm(*this);
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildScoreboard() {
     label4_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
@@ -123,8 +126,7 @@ void Form1::buildStandings() {
 
 void Form1::resizeEvent(QResizeEvent* event) {
     ClosableForm::resizeEvent(event);
-    const QSize room = size() - board_->size();
-    board_->move(std::max(0, room.width() / 2), std::max(0, room.height() / 2));
+    if (scaler_) scaler_->fitInto(size());
 }
 
 void Form1::setWindowState(WindowState state) {
