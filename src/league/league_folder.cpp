@@ -4,13 +4,12 @@
 
 #include "league/league_file.h"
 #include "platform/folder_file_store.h"
+#include "season/scouting_list.h"
 
 namespace zelvano {
 
 Leftovers leagueFolderLeftovers() {
-    // The scouting list is rewritten through "Z02mem.$$$" and is named here, beside the league
-    // file, because the folder is cleared before anything else runs.
-    return {{kLeagueFileSaveName}, {{"Z02MEM.TXT", "Z02mem.$$$"}}};
+    return {{kLeagueFileSaveName}, {{kScoutingListName, kScoutingListTemporary}}};
 }
 
 void TakeLeagueFolder(Platform& platform) {
