@@ -59,6 +59,8 @@ private:
         window->showNextButton();
         league_.NextRequested = false;
         platform_.waitUntil([this] { return league_.NextRequested; });
+        // A window maximised or minimised while it waited keeps that state for the next game.
+        league_.GameWindowState = window->windowState();
         window->closeByProgram();
     }
 
