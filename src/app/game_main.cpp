@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
+#include "app/game_options.h"
 #include "league/league.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_translations.h"
@@ -43,6 +45,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = zelvano::answerCommandLine(argc, argv)) {
+        return *answered;
+    }
     if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM")) {
         std::fputs(kNoDisplay, stderr);
         return 1;
