@@ -35,7 +35,7 @@ public:
                 const int player = league_.BattingOrder[side][slot];
                 const int average = displayedAverage(league_, team, player);
                 view_.setBatterName(batterLabelIndex(side, slot), league_.PlayerName[team][player]);
-                view_.setBatterAverage(batterLabelIndex(side, slot), std::to_string(average));
+                view_.setBatterAverage(batterLabelIndex(side, slot), average);
                 game_.AverageSum[side] += average;
             }
         }
@@ -85,9 +85,7 @@ private:
         int outs = 0;
         int halfHits = 0;
         platform_.yieldOnce();
-        const std::string text = inningText(inning, half);
-        view_.setInningText(text);
-        view_.setCaption(text);
+        view_.setInning(inning, half);
         while (outs < 3) {
             if (plateAppearance(half, halfHits)) {
                 ++halfHits;
@@ -96,9 +94,7 @@ private:
             }
             pause();
         }
-        for (int index = 0; index < 2 * kBattingSlots; ++index) {
-            view_.setBatterHighlighted(index, false);
-        }
+        view_.setCurrentBatter(-1);
     }
 
     // Returns whether the batter hit. Three hits fill the bases; every further one scores.
@@ -106,10 +102,7 @@ private:
         const int team = game_.SideTeam[side];
         if (++game_.BatterSlot[side] > kBattingSlots) game_.BatterSlot[side] = 1;
         const int slot = game_.BatterSlot[side];
-        for (int other = 1; other <= kBattingSlots; ++other) {
-            view_.setBatterHighlighted(batterLabelIndex(side, other), false);
-        }
-        view_.setBatterHighlighted(batterLabelIndex(side, slot), true);
+        view_.setCurrentBatter(batterLabelIndex(side, slot));
 
         const int batter = league_.BattingOrder[side][slot];
         league_.AtBats[team][batter] += 1;
@@ -124,7 +117,7 @@ private:
             }
         }
         view_.setBatterAverage(batterLabelIndex(side, slot),
-                               std::to_string(displayedAverage(league_, team, batter)));
+                               displayedAverage(league_, team, batter));
         return hit;
     }
 

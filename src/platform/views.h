@@ -28,14 +28,17 @@ public:
     virtual void setWindowState(WindowState state) = 0;
     virtual WindowState windowState() const = 0;
     virtual void setCaption(const std::string& text) = 0;
-    virtual void setInningText(const std::string& text) = 0;          // Label4
+    // The inning about to be played, "1回表", in Label4 and in the window's title.
+    virtual void setInning(int inning, int half) = 0;
     virtual void setScoreLine(const std::string& text) = 0;           // Label5
     virtual void setTeamName(int side, const std::string& text) = 0;  // Label1(side - 1)
     // index = (side - 1) × 9 + slot - 1
-    virtual void setBatterName(int index, const std::string& text) = 0;     // Label2(index)
-    virtual void setBatterAverage(int index, const std::string& text) = 0;  // Label3(index)
-    virtual void setBatterHighlighted(int index, bool current) = 0;         // red, or white
-    virtual void setTeamAverage(int side, const std::string& text) = 0;     // Label6(side - 1)
+    virtual void setBatterName(int index, const std::string& text) = 0;  // Label2(index)
+    // The displayed average (the integer part of 1000 × average); the window writes it out.
+    virtual void setBatterAverage(int index, int average) = 0;  // Label3(index)
+    // The batter at the plate is red, every other one white; -1: nobody at the plate.
+    virtual void setCurrentBatter(int index) = 0;
+    virtual void setTeamAverage(int side, const std::string& text) = 0;  // Label6(side - 1)
     // Label10(team - 1) and Label11(team - 1)
     virtual void setStandings(int team, const std::string& name, const std::string& marks) = 0;
     virtual void show() = 0;
@@ -60,9 +63,9 @@ public:
     virtual ~OrderView() = default;
     virtual void setMatchLine(const std::string& text) = 0;    // Label1
     virtual void setRosterTitle(const std::string& text) = 0;  // Label2
-    // Places row index (player index + 1) and fills its button, name and average.
-    virtual void setPlayerRow(int index, const std::string& button, const std::string& name,
-                              const std::string& average) = 0;
+    // Places row index and fills it: the button shows the player number index + 1, the name
+    // label two spaces and the name, the average label the displayed average.
+    virtual void setPlayerRow(int index, const std::string& name, int average) = 0;
     // Greys the button and the name label; with the average too after a pick.
     virtual void disablePlayer(int index, bool averageToo) = 0;
     virtual void setPrompt(const std::string& text) = 0;  // Label5

@@ -105,8 +105,8 @@ int ChooseRookieSlot(League& league, Platform& platform) {
     view->setRosterTitle(league.TeamName[1] + "のメンバー表");
     for (int player = 1; player <= kPlayers; ++player) {
         platform.yieldOnce();
-        view->setPlayerRow(player - 1, std::to_string(player), "  " + league.PlayerName[1][player],
-                           std::to_string(displayedAverage(league, 1, player)));
+        view->setPlayerRow(player - 1, league.PlayerName[1][player],
+                           displayedAverage(league, 1, player));
     }
     view->hideShortcuts();
     view->setPrompt("");

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "game/scoreboard_text.h"
 #include "windows/baseball_icon.h"
 #include "windows/board_scaler.h"
 #include "windows/centre_form.h"
@@ -152,7 +153,11 @@ WindowState Form1::windowState() const {
 
 void Form1::setCaption(const std::string& text) { setWindowTitle(toQString(text)); }
 
-void Form1::setInningText(const std::string& text) { label4_->setText(toQString(text)); }
+void Form1::setInning(int inning, int half) {
+    const QString text = toQString(inningText(inning, half));
+    label4_->setText(text);
+    setWindowTitle(text);
+}
 
 void Form1::setScoreLine(const std::string& text) { label5_->setText(toQString(text)); }
 
@@ -164,12 +169,15 @@ void Form1::setBatterName(int index, const std::string& text) {
     label2_.at(index)->setText(toQString(text));
 }
 
-void Form1::setBatterAverage(int index, const std::string& text) {
-    label3_.at(index)->setText(toQString(text));
+void Form1::setBatterAverage(int index, int average) {
+    label3_.at(index)->setText(QString::number(average));
 }
 
-void Form1::setBatterHighlighted(int index, bool current) {
-    setBackground(*label2_.at(index), current ? kRed : kWhite);
+void Form1::setCurrentBatter(int index) {
+    // Only the two labels that change are repainted.
+    if (currentBatter_ >= 0) setBackground(*label2_.at(currentBatter_), kWhite);
+    if (index >= 0) setBackground(*label2_.at(index), kRed);
+    currentBatter_ = index;
 }
 
 void Form1::setTeamAverage(int side, const std::string& text) {

@@ -33,12 +33,12 @@ public:
     void setWindowState(WindowState state) override;
     WindowState windowState() const override;
     void setCaption(const std::string& text) override;
-    void setInningText(const std::string& text) override;
+    void setInning(int inning, int half) override;
     void setScoreLine(const std::string& text) override;
     void setTeamName(int side, const std::string& text) override;
     void setBatterName(int index, const std::string& text) override;
-    void setBatterAverage(int index, const std::string& text) override;
-    void setBatterHighlighted(int index, bool current) override;
+    void setBatterAverage(int index, int average) override;
+    void setCurrentBatter(int index) override;
     void setTeamAverage(int side, const std::string& text) override;
     void setStandings(int team, const std::string& name, const std::string& marks) override;
     void show() override;
@@ -83,6 +83,7 @@ private:
     QToolButton* picIcons_ = nullptr;
     QFrame* line1_ = nullptr;
     QTimer timer1_;
+    int currentBatter_ = -1;  // the red name label, -1 for none
     std::unique_ptr<BoardScaler> scaler_;
 };
 

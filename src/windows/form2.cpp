@@ -101,12 +101,11 @@ void Form2::setMatchLine(const std::string& text) { label1_->setText(toQString(t
 
 void Form2::setRosterTitle(const std::string& text) { label2_->setText(toQString(text)); }
 
-void Form2::setPlayerRow(int index, const std::string& button, const std::string& name,
-                         const std::string& average) {
+void Form2::setPlayerRow(int index, const std::string& name, int average) {
     placeRow(index);
-    command1_.at(index)->setText(toQString(button));
-    label3_.at(index)->setText(toQString(name));
-    label4_.at(index)->setText(toQString(average));
+    command1_.at(index)->setText(QString::number(index + 1));
+    label3_.at(index)->setText(QStringLiteral("  ") + toQString(name));
+    label4_.at(index)->setText(QString::number(average));
 }
 
 void Form2::disablePlayer(int index, bool averageToo) {

@@ -4,7 +4,7 @@
 // player may be picked, and what a pick means, is the logic's business.
 //
 //   auto view = std::make_unique<Form2>(events);   // events: the logic's OrderViewEvents
-//   view->setPlayerRow(0, "1", "  山田", "287");
+//   view->setPlayerRow(0, "山田", 287);
 //   view->show();
 
 #include <array>
@@ -26,8 +26,7 @@ public:
     // OrderView
     void setMatchLine(const std::string& text) override;
     void setRosterTitle(const std::string& text) override;
-    void setPlayerRow(int index, const std::string& button, const std::string& name,
-                      const std::string& average) override;
+    void setPlayerRow(int index, const std::string& name, int average) override;
     void disablePlayer(int index, bool averageToo) override;
     void setPrompt(const std::string& text) override;
     void showWholeOrderButton(const std::string& caption) override;

@@ -85,7 +85,7 @@ TEST(ChooseOwnLineup, ShortcutsOnlyBeforeTheFirstPickAndNoPickOfPlayersWithoutHi
         ++calls;
         if (calls == 1) {
             pickedNoHitter = view.pressPlayer(11) || view.doubleClickName(11);
-            EXPECT_EQ(view.averages[11], "0");
+            EXPECT_EQ(view.averages[11], 0);
             return view.doubleClickName(9);  // a double-click on the name picks player 10
         }
         if (calls == 2) shortcutsAfterFirstPick = view.pressSort() || view.pressWholeOrder();

@@ -82,12 +82,12 @@ private slots:
     void batterHighlight() {
         RecordingGameEvents events;
         Form1 form(events);
-        form.setBatterHighlighted(3, true);
+        form.setCurrentBatter(3);
         QCOMPARE(zelvano::background(*form.Label2(3)), QColor(255, 0, 0));
         QVERIFY(zelvano::background(*form.Label2(4)) != QColor(255, 0, 0));
-        form.setBatterHighlighted(3, false);
+        form.setCurrentBatter(-1);
         QCOMPARE(zelvano::background(*form.Label2(3)), QColor(255, 255, 255));
-        form.setBatterHighlighted(17, true);
+        form.setCurrentBatter(17);
         QCOMPARE(zelvano::background(*form.Label2(17)), QColor(255, 0, 0));
         QCOMPARE(zelvano::background(*form.Label2(3)), QColor(255, 255, 255));
     }
@@ -95,12 +95,11 @@ private slots:
     void textsGoToTheirLabels() {
         RecordingGameEvents events;
         Form1 form(events);
-        form.setCaption("1回表");
-        form.setInningText("1回表");
+        form.setInning(1, 1);
         form.setScoreLine("A 0 - 0 D");
         form.setTeamName(2, "デルタ");
         form.setBatterName(10, "山田");
-        form.setBatterAverage(10, "287");
+        form.setBatterAverage(10, 287);
         form.setTeamAverage(1, "平均：301");
         form.setStandings(3, "チームＣ", "☆★　");
         QCOMPARE(form.windowTitle(), QStringLiteral("1回表"));

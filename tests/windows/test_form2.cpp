@@ -17,8 +17,7 @@ namespace {
 
 void fillRows(Form2& form) {
     for (int index = 0; index < 30; ++index) {
-        form.setPlayerRow(index, std::to_string(index + 1), "  選手" + std::to_string(index + 1),
-                          std::to_string(200 + index));
+        form.setPlayerRow(index, "選手" + std::to_string(index + 1), 200 + index);
     }
 }
 
@@ -78,9 +77,9 @@ private slots:
     void namesArePlainText() {
         RecordingOrderEvents events;
         Form2 form(events);
-        form.setPlayerRow(2, "3", "<b>x</b>", "0");
+        form.setPlayerRow(2, "<b>x</b>", 0);
         form.setMatchLine("<i>A</i>対Bの試合です。");
-        QCOMPARE(form.Label3(2)->text(), QStringLiteral("<b>x</b>"));
+        QCOMPARE(form.Label3(2)->text(), QStringLiteral("  <b>x</b>"));
         for (QLabel* label : form.findChildren<QLabel*>()) {
             QCOMPARE(label->textFormat(), Qt::PlainText);
         }

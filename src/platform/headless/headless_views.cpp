@@ -42,9 +42,7 @@ HeadlessOrderView::~HeadlessOrderView() {
     if (owner_.orderView_ == this) owner_.orderView_ = nullptr;
 }
 
-void HeadlessOrderView::setPlayerRow(int index, const std::string& button, const std::string& name,
-                                     const std::string& average) {
-    buttons.at(index) = button;
+void HeadlessOrderView::setPlayerRow(int index, const std::string& name, int average) {
     names.at(index) = name;
     averages.at(index) = average;
 }

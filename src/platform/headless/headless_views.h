@@ -30,14 +30,15 @@ public:
     void setWindowState(WindowState state) override { state_ = state; }
     WindowState windowState() const override { return state_; }
     void setCaption(const std::string& text) override { caption = text; }
-    void setInningText(const std::string& text) override { inningText = text; }
+    void setInning(int number, int top1Bottom2) override {
+        inning = number;
+        half = top1Bottom2;
+    }
     void setScoreLine(const std::string& text) override { scoreLine = text; }
     void setTeamName(int side, const std::string& text) override { teamNames.at(side - 1) = text; }
     void setBatterName(int index, const std::string& text) override { names.at(index) = text; }
-    void setBatterAverage(int index, const std::string& text) override {
-        averages.at(index) = text;
-    }
-    void setBatterHighlighted(int index, bool current) override { red.at(index) = current; }
+    void setBatterAverage(int index, int average) override { averages.at(index) = average; }
+    void setCurrentBatter(int index) override { currentBatter = index; }
     void setTeamAverage(int side, const std::string& text) override {
         teamAverages.at(side - 1) = text;
     }
@@ -55,10 +56,12 @@ public:
     void tickTimer();    // one tick of the auto-advance timer, when it runs
     bool closeByUser();  // true when the window stayed open
 
-    std::string caption, inningText, scoreLine;
+    std::string caption, scoreLine;
+    int inning = 0, half = 0;  // of the last setInning; the window shows inningText()
     std::array<std::string, 2> teamNames, teamAverages;
-    std::array<std::string, 18> names, averages;
-    std::array<bool, 18> red{};
+    std::array<std::string, 18> names;
+    std::array<int, 18> averages{};
+    int currentBatter = -1;  // red; every other name white
     std::array<std::string, 3> standingNames, standingMarks;
     bool shown = false, nextVisible = false, closed = false;
     int timerPeriodMs = 0;
@@ -76,8 +79,7 @@ public:
 
     void setMatchLine(const std::string& text) override { matchLine = text; }
     void setRosterTitle(const std::string& text) override { rosterTitle = text; }
-    void setPlayerRow(int index, const std::string& button, const std::string& name,
-                      const std::string& average) override;
+    void setPlayerRow(int index, const std::string& name, int average) override;
     void disablePlayer(int index, bool averageToo) override;
     void setPrompt(const std::string& text) override { prompt = text; }
     void showWholeOrderButton(const std::string& text) override;
@@ -96,7 +98,8 @@ public:
 
     std::string caption = "打者選考", matchLine, rosterTitle, prompt;
     std::string wholeOrderCaption = "前回と同順";
-    std::array<std::string, 30> buttons, names, averages;
+    std::array<std::string, 30> names;  // as given, without the two leading spaces
+    std::array<int, 30> averages{};
     std::array<bool, 30> buttonEnabled{}, nameEnabled{}, averageEnabled{};
     bool sortEnabled = true, sortVisible = true, wholeOrderVisible = false,
          wholeOrderEnabled = true;
