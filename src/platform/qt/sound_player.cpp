@@ -10,8 +10,10 @@ SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(const QString& path) {
+    // One effect at a time: a new sound replaces the one still playing, and asking for a file
+    // that is not there only stops it.
+    effect_.reset();
     if (!QFileInfo(path).isFile()) return;
-    // One effect at a time: a new sound replaces the one still playing.
     effect_ = std::make_unique<QSoundEffect>();
     effect_->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     effect_->play();
