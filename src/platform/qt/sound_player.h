@@ -16,11 +16,13 @@ public:
     SoundPlayer();
     ~SoundPlayer();
     void play(const QString& path);
-    // The file being played last, empty when none was found.
+    // The file asked for last, empty when it was not found; it plays only where there is an
+    // output device.
     QString source() const;
 
 private:
     std::unique_ptr<QSoundEffect> effect_;
+    QString source_;
 };
 
 }  // namespace zelvano
