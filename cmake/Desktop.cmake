@@ -6,7 +6,6 @@
 
 include(GNUInstallDirs)
 
-set(ZELVANO_APP_ID "jp.orvane.Zelvano" CACHE STRING "The desktop application's id")
 set(ZELVANO_HOMEPAGE "https://orvane.jp/zelvano/" CACHE STRING "The game's home page")
 set(ZELVANO_SCREENSHOT_URL "https://orvane.jp/zelvano/docs/screenshots" CACHE STRING
     "Where the README's screenshots (docs/screenshots) are published")
