@@ -7,11 +7,10 @@
 //   view->setChampionLine("優勝：タイガース");
 //   view->show();   // the season end waits while view->isVisible()
 
+#include <QWidget>
 #include <array>
 
 #include "platform/views.h"
-
-#include <QWidget>
 
 class QLabel;
 class QListWidget;
@@ -42,6 +41,9 @@ public:
     QLabel* Label7() const { return label7_; }
     QListWidget* List1() const { return list1_; }
     QPushButton* Command1() const { return command1_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<QLabel*, 2> label1_{};

@@ -22,6 +22,7 @@
 #include "windows/demoform.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form3.h"
 #include "windows/form4.h"
 
 using zelvano::Answer;
@@ -185,7 +186,7 @@ private slots:
         QVERIFY2(yesText.contains(QStringLiteral("はい")), qPrintable(yesText));
     }
 
-    void questionAnsweredNoOrEscape() {
+    void questionAnsweredNo() {
         QtPlatform platform(memoryParts());
         bool yesIsDefault = false;
         whenModalOpens([&](QWidget* modal) {
@@ -197,11 +198,34 @@ private slots:
                                    MessageButtons::YesNo, Answer::Yes}),
                  Answer::No);
         QVERIFY(yesIsDefault);
+    }
+
+    // A question is answered by its buttons only: Esc, the window manager's close and the close
+    // box (there is none) leave it up; a notice takes Esc as OK.
+    void questionIgnoresEscapeAndClose() {
+        QtPlatform platform(memoryParts());
+        bool stayed = false;
+        bool closeBox = true;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            closeBox = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Escape);
+            const bool closed = box->close();
+            QCoreApplication::processEvents();
+            stayed = !closed && box->isVisible() && box->clickedButton() == nullptr;
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(platform.message({"2年目に進みますか？", "Zelvano 2004", MessageIcon::Question,
+                                   MessageButtons::YesNo, Answer::Yes}),
+                 Answer::Yes);
+        QVERIFY(stayed);
+        QVERIFY(!closeBox);
 
         whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        QCOMPARE(
-            platform.message({"?", "t", MessageIcon::Question, MessageButtons::YesNo, Answer::Yes}),
-            Answer::No);
+        QCOMPARE(platform.message(
+                     {"了解", "t", MessageIcon::Information, MessageButtons::Ok, Answer::Ok}),
+                 Answer::Ok);
     }
 
     // A message given no title carries the application's title; Exclamation is a warning.
@@ -252,6 +276,7 @@ private slots:
         QVERIFY(dynamic_cast<zelvano::Form1*>(game.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::Form3*>(platform.createReportView().get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Demoform*>(platform.createDemoView(events).get()) != nullptr);
     }
 

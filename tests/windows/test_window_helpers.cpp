@@ -63,13 +63,32 @@ private slots:
         QCOMPARE(zelvano::centredOffset(screen, window), offset);
     }
 
-    void centreFormMovesToTheMiddle() {
-        QWidget window;
-        window.setFixedSize(201, 100);
-        zelvano::CentreForm(window);
+    // The outer frame, title bar and borders included, stands in the middle of the screen. The
+    // first window learns the frame once it is up; the next one is placed by it before its
+    // first show and does not move when shown.
+    void centreFormCentresTheFrame() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(window.pos(), QPoint(screen.x() + (screen.width() - 201) / 2,
-                                      screen.y() + (screen.height() - 100) / 2));
+        const auto centred = [&](const QRect& frame) {
+            return QPoint(screen.x() + zelvano::centredOffset(screen.width(), frame.width()),
+                          screen.y() + zelvano::centredOffset(screen.height(), frame.height()));
+        };
+        QWidget first;
+        first.setFixedSize(201, 100);
+        zelvano::CentreForm(first);
+        QCOMPARE(first.pos(), centred(QRect(0, 0, 201, 100)));  // no frame known yet
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QTRY_VERIFY(first.frameGeometry() != first.geometry());
+        QTRY_COMPARE(first.frameGeometry().topLeft(), centred(first.frameGeometry()));
+
+        QWidget second;
+        second.setFixedSize(300, 151);
+        zelvano::CentreForm(second);
+        const QPoint placed = second.pos();
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QTRY_COMPARE(second.frameGeometry().topLeft(), centred(second.frameGeometry()));
+        QCOMPARE(second.frameGeometry().topLeft(), placed);
     }
 
     // The Japanese faces are there and are the ones actually used.

@@ -106,6 +106,8 @@ private:
     HeadlessDemoView* demoView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
+    static constexpr int kMaxEmptyInputs = 100;
+    int emptyInputsInARow_ = 0;
 };
 
 }  // namespace zelvano
