@@ -9,6 +9,7 @@
 #include "league/league_store.h"
 #include "season/game_window_events.h"
 #include "season/hall_of_fame.h"
+#include "season/opening_demo.h"
 #include "season/schedule.h"
 #include "season/season_end.h"
 
@@ -83,6 +84,7 @@ private:
 int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
     try {
         league.KeepPlaying = true;
+        ShowOpeningDemo(platform);
         LoadLeague(league, platform);
         SeasonRun run(league, platform, observer);
         while (league.KeepPlaying) run.playYear();

@@ -12,6 +12,7 @@
 #include "windows/centre_form.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
+#include "windows/pictures.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
 
@@ -116,7 +117,7 @@ void Form1::buildStandings() {
 
     picIcons_ = new QToolButton(board_);
     picIcons_->setGeometry(twipsRect(7200, 5040, 615, 600));
-    picIcons_->setIcon(baseballIcon());
+    picIcons_->setIcon(gameIcon());
     picIcons_->setIconSize(QSize(32, 32));
     picIcons_->setToolTip(QStringLiteral("選手一覧"));
     picIcons_->setAccessibleName(QStringLiteral("選手一覧"));

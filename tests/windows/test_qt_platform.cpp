@@ -19,6 +19,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_translations.h"
+#include "windows/demoform.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -42,7 +43,8 @@ QtPlatform::Parts memoryParts() {
 
 struct NoEvents final : zelvano::GameViewEvents,
                         zelvano::OrderViewEvents,
-                        zelvano::WizardViewEvents {
+                        zelvano::WizardViewEvents,
+                        zelvano::DemoViewEvents {
     void Command1_Click() override {}
     void Timer1_Timer() override {}
     void PicIcons_Click() override {}
@@ -51,6 +53,7 @@ struct NoEvents final : zelvano::GameViewEvents,
     void Command2_Click() override {}
     void Command3_Click() override {}
     bool Form_QueryUnload() override { return true; }
+    void Form_KeyDown(int, int) override {}
 };
 
 }  // namespace
@@ -274,20 +277,29 @@ private slots:
         QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form3*>(platform.createReportView().get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::Demoform*>(platform.createDemoView(events).get()) != nullptr);
     }
 
-    // The sound is found under any spelling of its name; a missing one plays nothing.
-    void soundFileIsFoundWithoutRegardToCase() {
-        QTemporaryDir folder;
-        QFile wave(folder.filePath(QStringLiteral("ordemo.wav")));
-        QVERIFY(wave.open(QIODevice::WriteOnly));
-        wave.write("RIFF");
-        wave.close();
+    // The sound is found under any spelling of its name, in the league folder first and then
+    // among the game's installed data; a name found nowhere only stops the sound.
+    void soundIsLookedForInTheFolderThenInTheInstalledData() {
+        QTemporaryDir folder, data;
+        const auto write = [](const QString& path) {
+            QFile wave(path);
+            QVERIFY(wave.open(QIODevice::WriteOnly));
+            wave.write("RIFF");
+        };
+        write(data.filePath(QStringLiteral("ORDEMO.WAV")));
         QtPlatform::Parts parts = memoryParts();
         parts.files = zelvano::makeFolderFileStore(folder.path().toStdString());
+        parts.dataFolder = data.path().toStdString();
         QtPlatform platform(std::move(parts));
-        platform.playSound("MISSING.WAV");
+        platform.playSound("ORDEMO.WAV");
+        QCOMPARE(QFileInfo(platform.sound().source()).absolutePath(),
+                 QFileInfo(data.path()).absoluteFilePath());
+        platform.playSound("Dummy.wav");
         QVERIFY(platform.sound().source().isEmpty());
+        write(folder.filePath(QStringLiteral("ordemo.wav")));
         platform.playSound("ORDEMO.WAV");
         QCOMPARE(QFileInfo(platform.sound().source()).fileName(), QStringLiteral("ordemo.wav"));
     }

@@ -111,4 +111,8 @@ std::unique_ptr<InformationView> HeadlessPlatform::createInformationView(
     return std::make_unique<HeadlessInformationView>(*this, events);
 }
 
+std::unique_ptr<DemoView> HeadlessPlatform::createDemoView(DemoViewEvents& events) {
+    return std::make_unique<HeadlessDemoView>(*this, events);
+}
+
 }  // namespace zelvano

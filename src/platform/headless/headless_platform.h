@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless_views.h"
 #include "platform/platform.h"
@@ -52,7 +53,10 @@ public:
     FileStore& files() override { return *files_; }
     RandomSource& random() override { return *random_; }
 
-    void playSound(const std::string& fileName) override { lastSound = fileName; }
+    void playSound(const std::string& fileName) override {
+        lastSound = fileName;
+        sounds.push_back(fileName);
+    }
     bool startEditor(const std::string& fileName) override {
         lastEditorFile = fileName;
         return editorAvailable;
@@ -64,6 +68,7 @@ public:
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
     std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
+    std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
 
     // The windows open now, or null.
     HeadlessGameView* gameView() const { return gameView_; }
@@ -71,6 +76,7 @@ public:
     HeadlessWizardView* wizardView() const { return wizardView_; }
     HeadlessReportView* reportView() const { return reportView_; }
     HeadlessInformationView* informationView() const { return informationView_; }
+    HeadlessDemoView* demoView() const { return demoView_; }
 
     // Every message, question and input box as a record: kind, title, text and the answer.
     std::function<void(const std::string& kind, const std::string& title, const std::string& text,
@@ -85,6 +91,8 @@ public:
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
     bool editorAvailable = true;
+    std::vector<std::string> sounds;     // every sound asked for, in order
+    std::vector<std::string> demoSteps;  // what the opening demo showed, see HeadlessDemoView
 
 private:
     friend class HeadlessGameView;
@@ -92,6 +100,7 @@ private:
     friend class HeadlessWizardView;
     friend class HeadlessReportView;
     friend class HeadlessInformationView;
+    friend class HeadlessDemoView;
     void checkEnd() const;
 
     HeadlessUser& user_;
@@ -103,6 +112,7 @@ private:
     HeadlessWizardView* wizardView_ = nullptr;
     HeadlessReportView* reportView_ = nullptr;
     HeadlessInformationView* informationView_ = nullptr;
+    HeadlessDemoView* demoView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
     static constexpr int kMaxEmptyInputs = 100;
