@@ -1,5 +1,6 @@
 #include "windows/fonts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelvano {
@@ -10,6 +11,16 @@ QFont windowFont(FontFace face, double points, bool bold) {
     font.setStyleHint(face == FontFace::Mincho ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
+    return font;
+}
+
+QFont fixedPitchFont(FontFace face, double points) {
+    QFont font = windowFont(face, points);
+    const long pairs = std::lround(points * 96.0 / 72.0 / 2.0);
+    font.setPixelSize(2 * static_cast<int>(std::max(1L, pairs)));
+    font.setFixedPitch(true);
+    // Should the IPA face be missing, a fixed-pitch one stands in rather than a proportional one.
+    font.setStyleHint(QFont::TypeWriter);
     return font;
 }
 

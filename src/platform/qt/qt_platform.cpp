@@ -12,6 +12,7 @@
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
+#include "windows/information_window_view.h"
 #include "windows/qt_text.h"
 
 namespace zelvano {
@@ -99,5 +100,9 @@ std::unique_ptr<WizardView> QtPlatform::createWizardView(WizardViewEvents& event
 }
 
 std::unique_ptr<ReportView> QtPlatform::createReportView() { return std::make_unique<Form3>(); }
+
+std::unique_ptr<InformationView> QtPlatform::createInformationView(InformationViewEvents& events) {
+    return std::make_unique<InformationWindowView>(events);
+}
 
 }  // namespace zelvano

@@ -50,6 +50,7 @@ public:
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
+    std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
 
 private:
     void throwIfEnded() const;
