@@ -117,6 +117,8 @@ void ZWInform::buildOwnerTab(QWidget& page) {
     hScroll1_->setSingleStep(1);
     hScroll1_->setPageStep(2);
     hScroll1_->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
+    // A scroll bar's keys are inverted for vertical use; here → moves towards "のんびり".
+    hScroll1_->setInvertedControls(false);
     hScroll1_->setAccessibleName(QStringLiteral("試合のスピード"));
     connect(hScroll1_, &QScrollBar::valueChanged, this, [this](int value) {
         report([value](InformationViewEvents& events) { events.HScroll1_Change(value); });
