@@ -86,7 +86,8 @@ void ZWInform::buildTabControl() {
     stack_->setGeometry(pane);
 
     tabBar_ = new QTabBar(sstab1_);
-    tabBar_->setFont(defaultWindowFont());
+    // Six captions in one row: an 11-pixel face keeps them all in the control's width.
+    tabBar_->setFont(windowFont(FontFace::Gothic, 8.25));
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
     for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
