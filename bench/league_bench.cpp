@@ -15,7 +15,8 @@
 namespace zelvano {
 namespace {
 
-// Takes the sorted best order and presses "次へ"; plays `seasons` years.
+// Takes the sorted best order, presses "次へ", closes the report, puts rookies in slot 1;
+// plays `seasons` years.
 class BenchUser final : public HeadlessUser {
 public:
     explicit BenchUser(int seasons) : seasons_(seasons) {}
@@ -25,7 +26,11 @@ public:
     }
     std::string input(const std::string&, const std::string&) override { return "新人"; }
     bool act(HeadlessPlatform& platform) override {
+        if (auto* report = platform.reportView(); report && report->visible) {
+            return report->pressOk();
+        }
         if (auto* order = platform.orderView(); order && !order->closed) {
+            if (!order->sortVisible) return order->pressPlayer(0);
             return order->pressSort() && order->pressWholeOrder();
         }
         return platform.gameView() != nullptr && platform.gameView()->pressNext();

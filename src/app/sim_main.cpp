@@ -7,6 +7,7 @@
 
 #include "app/auto_manager.h"
 #include "app/sim_options.h"
+#include "app/sim_show.h"
 #include "league/league_file.h"
 #include "league/registration.h"
 #include "platform/headless/headless_platform.h"
@@ -61,8 +62,15 @@ int fail(const std::string& line) {
 
 int main(int argc, char** argv) {
     const SimOptionsParse parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) return fail(parsed.error + " (" + kSimUsage + ")");
+    if (!parsed.options) {
+        std::cerr << "zelvano-sim: " << parsed.error << "\n" << kSimUsage;
+        return 2;
+    }
     const SimOptions& options = *parsed.options;
+    if (options.command == SimOptions::Command::Help) {
+        std::cout << kSimUsage;
+        return 0;
+    }
 
     std::error_code error;
     if (!std::filesystem::is_directory(options.folder, error)) {
@@ -73,7 +81,7 @@ int main(int argc, char** argv) {
     if (options.command == SimOptions::Command::New && leagueExists) {
         return fail("a league already exists in " + options.folder + "; it is left as it is");
     }
-    if (options.command == SimOptions::Command::Play && !leagueExists) {
+    if (options.command != SimOptions::Command::New && !leagueExists) {
         return fail("no league in " + options.folder + " (create one with 'zelvano-sim new')");
     }
 
@@ -82,11 +90,15 @@ int main(int argc, char** argv) {
         const FileRead read = files->readFile(kLeagueFileName);
         if (read.status != FileRead::Status::Ok)
             return fail(kLeagueFileName + (": " + read.problem));
-        League scratch;
-        const LeagueFileRead check = parseLeagueFile(read.bytes, scratch);
+        League shown;
+        const LeagueFileRead check = parseLeagueFile(read.bytes, shown);
         if (!check.ok) {
             return fail(std::string(kLeagueFileName) + " is damaged at line " +
                         std::to_string(check.line) + ": " + check.problem);
+        }
+        if (options.command == SimOptions::Command::Show) {
+            printView(options, shown, *files, std::cout);
+            return 0;
         }
     }
 

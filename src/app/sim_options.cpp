@@ -14,6 +14,39 @@ bool parseNumber(const std::string& text, T& out) {
     return error == std::errc() && ptr == end;
 }
 
+bool numberIn(const std::string& text, int low, int high, int& out) {
+    return parseNumber(text, out) && out >= low && out <= high;
+}
+
+SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& words) {
+    options.command = SimOptions::Command::Show;
+    const std::string view = words.size() > 1 ? words[1] : "";
+    const auto wrong = [](const std::string& what) { return SimOptionsParse{std::nullopt, what}; };
+    if (view == "roster") {
+        options.view = SimOptions::View::Roster;
+        if (words.size() != 3 || !numberIn(words[2], 1, 3, options.team)) {
+            return wrong("show roster needs a team from 1 to 3");
+        }
+    } else if (view == "ranking") {
+        options.view = SimOptions::View::Ranking;
+        if (words.size() != 3 || !numberIn(words[2], 0, 4, options.number)) {
+            return wrong("show ranking needs a list from 0 to 4");
+        }
+    } else if (view == "halloffame" || view == "majors") {
+        options.view = view == "majors" ? SimOptions::View::Majors : SimOptions::View::HallOfFame;
+        if (words.size() != 2) return wrong("show " + view + " takes nothing more");
+    } else if (view == "personal") {
+        options.view = SimOptions::View::Personal;
+        if (words.size() != 4 || !numberIn(words[2], 1, 3, options.team) ||
+            !numberIn(words[3], 1, 30, options.number)) {
+            return wrong("show personal needs a team from 1 to 3 and a player from 1 to 30");
+        }
+    } else {
+        return wrong("show needs roster, ranking, halloffame, majors or personal");
+    }
+    return {options, {}};
+}
+
 }  // namespace
 
 SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
@@ -21,6 +54,10 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
     std::vector<std::string> words;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            options.command = SimOptions::Command::Help;
+            return {options, {}};
+        }
         if (argument == "--seed" || argument == "--dir") {
             if (i + 1 >= arguments.size()) return {std::nullopt, argument + " needs a value"};
             const std::string& value = arguments[++i];
@@ -34,7 +71,7 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
                         "--seed needs a non-negative whole number, not '" + value + "'"};
             }
             options.seed = seed;
-        } else if (argument.starts_with("--")) {
+        } else if (argument.starts_with("-")) {
             return {std::nullopt, "unknown option '" + argument + "'"};
         } else {
             words.push_back(argument);
@@ -54,7 +91,8 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
         options.seasons = seasons;
         return {options, {}};
     }
-    return {std::nullopt, "expected 'new' or 'play SEASONS'"};
+    if (!words.empty() && words[0] == "show") return parseShow(options, words);
+    return {std::nullopt, "expected 'new', 'play SEASONS' or 'show VIEW'"};
 }
 
 }  // namespace zelvano

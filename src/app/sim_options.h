@@ -2,6 +2,8 @@
 // The command line of zelvano-sim:
 //   zelvano-sim [--seed N] [--dir DIR] new
 //   zelvano-sim [--seed N] [--dir DIR] play N
+//   zelvano-sim [--dir DIR] show roster T | ranking K | halloffame | majors | personal T P
+//   zelvano-sim --help
 
 #include <cstdint>
 #include <optional>
@@ -11,9 +13,13 @@
 namespace zelvano {
 
 struct SimOptions {
-    enum class Command { New, Play };
+    enum class Command { New, Play, Show, Help };
+    enum class View { Roster, Ranking, HallOfFame, Majors, Personal };
     Command command = Command::Play;
     int seasons = 0;
+    View view = View::Roster;
+    int team = 0;    // show roster / personal: 1..3
+    int number = 0;  // show ranking: 0..4; show personal: player 1..30
     std::optional<std::uint64_t> seed;
     std::string folder = ".";
 };
@@ -26,6 +32,21 @@ struct SimOptionsParse {
 SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kSimUsage =
-    "usage: zelvano-sim [--seed N] [--dir DIR] new | play SEASONS";
+    "usage: zelvano-sim [--seed N] [--dir DIR] new\n"
+    "       zelvano-sim [--seed N] [--dir DIR] play SEASONS\n"
+    "       zelvano-sim [--dir DIR] show roster TEAM        (TEAM 1-3)\n"
+    "       zelvano-sim [--dir DIR] show ranking LIST       (LIST 0-4: average, hits, years,\n"
+    "                                                        low average, long names)\n"
+    "       zelvano-sim [--dir DIR] show halloffame\n"
+    "       zelvano-sim [--dir DIR] show majors\n"
+    "       zelvano-sim [--dir DIR] show personal TEAM PLAYER   (PLAYER 1-30)\n"
+    "       zelvano-sim --help\n"
+    "\n"
+    "  new       register a new league in DIR (default: the current folder)\n"
+    "  play      play SEASONS seasons of the league in DIR, team 1 managed automatically\n"
+    "  show      print a view of the information window for the league in DIR\n"
+    "  --seed N  fix the random generator, so that the same league plays the same games\n"
+    "  --dir DIR the league folder\n"
+    "  --help    print this help\n";
 
 }  // namespace zelvano

@@ -64,6 +64,23 @@ std::vector<std::string> hallOfFamePages(const std::vector<std::string>& entries
     return pages;
 }
 
+HallOfFameRoster hallOfFameRoster(FileStore& files) {
+    const FileRead read = files.readFile(kHallOfFameFileName);
+    switch (read.status) {
+        case FileRead::Status::Missing:
+            return {{"現在、名球会に登録されている引退選手はいません。"}, std::nullopt};
+        case FileRead::Status::Failed:
+            return {{"名球会の名簿「" + files.resolve(kHallOfFameFileName).string() +
+                     "」を読めませんでした。（" + read.problem + "）"},
+                    std::nullopt};
+        case FileRead::Status::Ok:
+            break;
+    }
+    HallOfFameRoster roster{hallOfFameEntries(read.bytes), std::nullopt};
+    roster.count = "現在" + std::to_string(roster.lines.size()) + "名";
+    return roster;
+}
+
 void ShowHallOfFameList(Platform& platform) {
     const FileRead read = platform.files().readFile(kHallOfFameFileName);
     if (read.status != FileRead::Status::Ok) return;

@@ -5,6 +5,7 @@
 //   files.appendFile(kHallOfFameAppendName, hallOfFameRecord(name, entryYear, hits));
 //   for (const std::string& page : hallOfFamePages(hallOfFameEntries(bytes))) show(page);
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,14 @@ std::vector<std::string> hallOfFameEntries(std::string_view bytes);
 // The roll: pages of twenty numbered entries under "名球会会員一覧"; the last page ends with the
 // total. No entries, no pages.
 std::vector<std::string> hallOfFamePages(const std::vector<std::string>& entries);
+
+// The information window's hall-of-fame tab: the entries a line each and the count "現在n名";
+// without a file, one line saying there is nobody yet and no count (the label keeps its own).
+struct HallOfFameRoster {
+    std::vector<std::string> lines;
+    std::optional<std::string> count;
+};
+HallOfFameRoster hallOfFameRoster(FileStore& files);
 
 // Shows the roll at exit. A missing, unreadable or empty file shows nothing and says nothing.
 void ShowHallOfFameList(Platform& platform);

@@ -21,7 +21,11 @@ constexpr int kAutoAdvancePeriodMs = 15000;
 class SeasonRun {
 public:
     SeasonRun(League& league, Platform& platform, SeasonObserver* observer)
-        : league_(league), platform_(platform), observer_(observer), events_(league, platform) {}
+        : league_(league),
+          platform_(platform),
+          observer_(observer),
+          information_(league, platform),
+          events_(league, platform, information_) {}
 
     void playYear() {
         league_.CurrentYear += 1;
@@ -36,7 +40,7 @@ public:
             }
             stepPairing(league_);
         }
-        ProcessSeasonEnd(league_, platform_, observer_);
+        ProcessSeasonEnd(league_, platform_, observer_, &information_);
         SaveLeague(league_, platform_);
         askForNextYear();
     }
@@ -68,6 +72,7 @@ private:
     League& league_;
     Platform& platform_;
     SeasonObserver* observer_;
+    InformationWindow information_;
     GameWindowEvents events_;
 };
 

@@ -21,7 +21,9 @@ void ShowResultsReport(Platform& platform, const ResultsReport& report) {
     platform.waitUntil([&] { return !view->isVisible(); });
 }
 
-int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer) {
+int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer,
+                     InformationWindow* information) {
+    if (information != nullptr) information->close();
     const int champion = DecideChampion(league);
     const ResultsReport report = RecordChampionship(league, champion);
     if (observer != nullptr) observer->seasonPlayed(league, champion, report);

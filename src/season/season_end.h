@@ -8,12 +8,14 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/information_window.h"
 #include "season/season_observer.h"
 
 namespace zelvano {
 
-// Returns the champion team.
-int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+// Closes the information window first, when one is given and open. Returns the champion team.
+int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+                     InformationWindow* information = nullptr);
 
 // Shows the report and waits until the player closes it.
 void ShowResultsReport(Platform& platform, const ResultsReport& report);

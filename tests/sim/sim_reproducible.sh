@@ -41,4 +41,11 @@ if "$sim" --seed x play 1 > /dev/null 2>&1; then fail "a bad seed was accepted";
 head -c 100 "$work/a/Jbball.Jdt" > "$work/empty/JBBALL.JDT"
 if "$sim" --dir "$work/empty" play 1 > /dev/null 2> "$work/err"; then fail "a damaged league was played"; fi
 grep -q 'line' "$work/err" || fail "the damage report does not name the line"
+# The information window's views, and the usage.
+[ "$("$sim" --dir "$work/a" show roster 2 | wc -l)" -eq 31 ] || fail "show roster is not a title and 30 lines"
+"$sim" --dir "$work/a" show ranking 1 | head -n 1 | grep -qx '安打５０傑' || fail "show ranking has no title"
+"$sim" --dir "$work/a" show halloffame | tail -n 1 | grep -q '^現在' || fail "show halloffame has no count"
+"$sim" --help | grep -q 'show personal' || fail "--help does not list every command"
+if "$sim" show nothing > /dev/null 2> "$work/err"; then fail "a wrong view was accepted"; fi
+grep -q '^usage:' "$work/err" || fail "a wrong argument does not print the usage"
 echo "ok"

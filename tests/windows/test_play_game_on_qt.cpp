@@ -57,7 +57,8 @@ private slots:
         QtPlatform platform(std::move(parts));
         League league = testing::testLeague(1, 3);
         league.GameWait = 1;  // a pause with yields after every plate appearance
-        GameWindowEvents events(league, platform);
+        InformationWindow information(league, platform);
+        GameWindowEvents events(league, platform, information);
 
         // Every yield lets the recorder look at the scoreboard; it keeps each change.
         std::vector<Snapshot> shots;

@@ -1,0 +1,68 @@
+#include "app/sim_show.h"
+
+#include "league/players_list.h"
+#include "league/rankings.h"
+#include "season/hall_of_fame.h"
+#include "season/major_league_loan.h"
+#include "season/personal_data.h"
+
+namespace zelvano {
+
+namespace {
+
+// A line break inside a text, CR LF or LF, is a line break of the output.
+void printText(std::ostream& out, const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out << (text[i] == '\r' ? '\n' : text[i]);
+    }
+    out << '\n';
+}
+
+class PrintedRanking final : public RankingSink {
+public:
+    explicit PrintedRanking(std::ostream& out) : out_(out) {}
+    bool yield() override { return true; }
+    void setTitle(const std::string& title) override { printText(out_, title); }
+    void clear() override {}
+    void addLine(const std::string& line) override { printText(out_, line); }
+
+private:
+    std::ostream& out_;
+};
+
+}  // namespace
+
+void printView(const SimOptions& options, League& league, FileStore& files, std::ostream& out) {
+    switch (options.view) {
+        case SimOptions::View::Roster:
+            printText(out, playersListTitle(league, options.team));
+            for (const std::string& line : playersListLines(league, options.team)) {
+                printText(out, line);
+            }
+            break;
+        case SimOptions::View::Ranking: {
+            PrintedRanking printed(out);
+            RunRanking(league, options.number, printed);
+            break;
+        }
+        case SimOptions::View::HallOfFame: {
+            const HallOfFameRoster roster = hallOfFameRoster(files);
+            for (const std::string& line : roster.lines) printText(out, line);
+            printText(out, roster.count.value_or("現在　0名"));
+            break;
+        }
+        case SimOptions::View::Majors:
+            printText(out, ShowMajorLeagueInfo(league));
+            break;
+        case SimOptions::View::Personal:
+            league.ListedTeam = options.team;
+            if (const std::string text = personalDataText(league, options.team, options.number);
+                !text.empty()) {
+                printText(out, text);
+            }
+            break;
+    }
+}
+
+}  // namespace zelvano

@@ -1,0 +1,184 @@
+#include "season/information_window.h"
+
+#include <algorithm>
+
+#include "league/name_rule.h"
+#include "league/players_list.h"
+#include "league/rankings.h"
+#include "league/settings_keys.h"
+#include "season/about_text.h"
+#include "season/hall_of_fame.h"
+#include "season/major_league_loan.h"
+#include "season/personal_data.h"
+#include "season/scouting_list.h"
+
+namespace zelvano {
+
+namespace {
+
+enum Tab { kRosterTab = 0, kRankingTab, kHallOfFameTab, kMajorLeagueTab, kOwnerTab, kAboutTab };
+
+constexpr const char* kScoutTitle = "Zelvano / 新人スカウト";
+
+// A ranking shown in the window it was begun in, for as long as that window is open.
+class WindowRankingSink final : public RankingSink {
+public:
+    WindowRankingSink(Platform& platform, std::unique_ptr<InformationView>& view,
+                      const unsigned& opened)
+        : platform_(platform), view_(view), opened_(opened), openedAtStart_(opened) {}
+
+    bool yield() override {
+        try {
+            platform_.yieldOnce();
+        } catch (const ProgramEnded&) {
+            // Inside a window event the end cannot be thrown through the window system; the
+            // ranking stops, and the season driver's own wait ends the program.
+            return false;
+        }
+        return live();
+    }
+    void setTitle(const std::string& title) override {
+        if (live()) view_->setRankingTitle(title);
+    }
+    void clear() override {
+        if (live()) view_->clearRanking();
+    }
+    void addLine(const std::string& line) override {
+        if (live()) view_->addRankingLine(line);
+    }
+    bool live() const { return view_ != nullptr && opened_ == openedAtStart_; }
+
+private:
+    Platform& platform_;
+    std::unique_ptr<InformationView>& view_;
+    const unsigned& opened_;
+    unsigned openedAtStart_;
+};
+
+}  // namespace
+
+void InformationWindow::OpenPlayersList() {
+    if (!view_) {
+        view_ = platform_.createInformationView(*this);
+        ++opened_;
+        view_->setCurrentTab(kRosterTab);
+        view_->setRankingTitle("らんだむ資料館");
+    }
+    view_->setTeamButtons({league_.TeamName[1], league_.TeamName[2], league_.TeamName[3]});
+    league_.ListedTeam = 1;
+    FillPlayersList(1);
+    view_->showNormal();
+}
+
+void InformationWindow::FillPlayersList(int team) {
+    view_->setRosterTitle(playersListTitle(league_, team));
+    view_->setRosterLines(playersListLines(league_, team));
+}
+
+void InformationWindow::SSTab1_Click(int tab) {
+    if (!view_) return;
+    switch (tab) {
+        case kHallOfFameTab:
+            MeikyuukaiMeibo();
+            break;
+        case kMajorLeagueTab:
+            view_->setMajorLeagueText(ShowMajorLeagueInfo(league_));
+            break;
+        case kOwnerTab:
+            LeagOwnSet();
+            break;
+        case kAboutTab:
+            view_->setAboutText(aboutZW());
+            break;
+        default:
+            break;
+    }
+}
+
+void InformationWindow::ZWwhoCommand1_Click(int index) {
+    if (!view_ || index < 0 || index >= kTeams) return;
+    league_.ListedTeam = index + 1;
+    FillPlayersList(index + 1);
+}
+
+void InformationWindow::ZWWhoList1_DblClick(int line) {
+    // No line selected is no player: nothing happens.
+    if (line < 0 || line >= kPlayers) return;
+    ShowPersonalData(league_, platform_, line + 1);
+}
+
+void InformationWindow::rsCommand1_Click(int index) {
+    if (!view_ || index < 0 || index >= kRankings) return;
+    view_->setRankingBusy(true);
+    WindowRankingSink sink(platform_, view_, opened_);
+    if (RunRanking(league_, index, sink) && sink.live()) view_->setRankingBusy(false);
+}
+
+void InformationWindow::MeikyuukaiMeibo() {
+    const HallOfFameRoster roster = hallOfFameRoster(platform_.files());
+    view_->setHallOfFameLines(roster.lines);
+    if (roster.count) view_->setHallOfFameCount(*roster.count);
+}
+
+void InformationWindow::LeagOwnSet() {
+    // A speed edited by hand outside 0..9 is shown at the nearest end, and left as it is.
+    view_->setSpeed(std::clamp(league_.GameWait, 0, 9));
+    if (autoAdvanceOn(platform_.settings().read(kAutoAdvanceKey))) view_->setAutoAdvance(true);
+    view_->setRenameUnlocked(false);
+    for (int index = 0; index < kTeams; ++index) {
+        view_->setTeamNameText(index, league_.TeamName[index + 1]);
+    }
+    view_->setTeamNamesEnabled(false);
+}
+
+void InformationWindow::HScroll1_Change(int value) {
+    league_.GameWait = value;
+    platform_.settings().write(kGameSpeedKey, std::to_string(value));
+}
+
+void InformationWindow::zwsetCheck1_Click(bool checked) {
+    platform_.settings().write(kAutoAdvanceKey, checked ? "ON" : "OFF");
+}
+
+void InformationWindow::zwsetCheck2_Click(bool checked) {
+    if (view_) view_->setTeamNamesEnabled(checked);
+}
+
+void InformationWindow::zwsetText1_Change(int index, const std::string& text) {
+    if (index < 0 || index >= kTeams) return;
+    std::string& name = league_.TeamName[index + 1];
+    const NameCheck check = admitName(text);
+    // Only a name the league file gives back as it is reaches the league; the box then shows
+    // the name as kept (a comma as "，"), and a character that cannot be kept is taken back.
+    if (check.accepted) name = check.name;
+    if (!check.accepted) platform_.beep();
+    if (view_ && name != text) view_->setTeamNameText(index, name);
+}
+
+void InformationWindow::loCommand1_Click() {
+    platform_.message(
+        {"次年度以降、入団する予定の選手名をリストアップしてください。\n"
+         "・メモ帳が開きます。\n"
+         "・一行に一名ずつ登録してください。\n"
+         "・登録が終了したら、上書き保存をしてメモ帳を閉じてください。。\n"
+         "・ここで登録した選手は、新人登録時に自動的に上から入団していきます。",
+         kScoutTitle, MessageIcon::Information});
+    FileStore& files = platform_.files();
+    const std::string path = files.resolve(kScoutingListName).string();
+    if (!files.exists(kScoutingListName)) {
+        if (const std::string problem = files.appendFile(kScoutingListName, ""); !problem.empty()) {
+            platform_.message(
+                {"新人の名簿「" + path + "」を作れませんでした。\n（" + problem + "）", kScoutTitle,
+                 MessageIcon::Exclamation});
+            return;
+        }
+    }
+    if (!platform_.startEditor(kScoutingListName)) {
+        platform_.message({"テキストエディターを起動できませんでした。\n新人の名簿は「" + path +
+                               "」です。お使いのテキストエディターで開いて、一行に一名ずつ"
+                               "書いて保存してください。",
+                           kScoutTitle, MessageIcon::Exclamation});
+    }
+}
+
+}  // namespace zelvano
