@@ -1,6 +1,5 @@
 #include "windows/fonts.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace zelvano {
@@ -14,13 +13,10 @@ QFont windowFont(FontFace face, double points, bool bold) {
     return font;
 }
 
-QFont fixedPitchFont(FontFace face, double points) {
+QFont columnFont(FontFace face, double points) {
     QFont font = windowFont(face, points);
-    const long pairs = std::lround(points * 96.0 / 72.0 / 2.0);
-    font.setPixelSize(2 * static_cast<int>(std::max(1L, pairs)));
+    font.setPixelSize(2 * static_cast<int>(std::lround(points * 96.0 / 72.0 / 2.0)));
     font.setFixedPitch(true);
-    // Should the IPA face be missing, a fixed-pitch one stands in rather than a proportional one.
-    font.setStyleHint(QFont::TypeWriter);
     return font;
 }
 

@@ -23,7 +23,7 @@ namespace {
 QListWidget* makeColumnList(QWidget* page, const QRect& geometry, FontFace face) {
     auto* list = new QListWidget(page);  // owned by its page
     list->setGeometry(geometry);
-    list->setFont(fixedPitchFont(face, 10.5));
+    list->setFont(columnFont(face, 10.5));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     return list;
