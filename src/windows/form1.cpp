@@ -121,8 +121,8 @@ void Form1::buildStandings() {
     picIcons_->setIconSize(QSize(32, 32));
     picIcons_->setToolTip(QStringLiteral("選手一覧"));
     picIcons_->setAccessibleName(QStringLiteral("選手一覧"));
-    // The players list it opens is not there yet; the button shows where it will be.
-    picIcons_->setEnabled(false);
+    // Reachable from the keyboard too: Tab to it, Space presses it.
+    picIcons_->setFocusPolicy(Qt::StrongFocus);
     connect(picIcons_, &QToolButton::clicked, this, [this] { events_.PicIcons_Click(); });
 }
 

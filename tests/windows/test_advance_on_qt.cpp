@@ -42,7 +42,8 @@ struct WaitingScoreboard {
     MemorySettingsStore* settings = nullptr;
     QtPlatform platform;
     League league;
-    GameWindowEvents events{league, platform};
+    InformationWindow information{league, platform};
+    GameWindowEvents events{league, platform, information};
     std::unique_ptr<GameView> view;
     Form1* form = nullptr;
 

@@ -201,14 +201,17 @@ private slots:
         QCOMPARE(events.nextClicks, 0);
     }
 
-    // The players list is not there yet: the button cannot be pressed.
-    void playersListButtonIsDisabled() {
+    // The icon button reports each press, by the mouse or by the keyboard.
+    void playersListButtonReports() {
         RecordingGameEvents events;
         Form1 form(events);
         form.show();
-        QVERIFY(!form.PicIcons()->isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.PicIcons(), Qt::LeftButton);
-        QCOMPARE(events.iconClicks, 0);
+        QCOMPARE(events.iconClicks, 1);
+        form.PicIcons()->setFocus();
+        QTest::keyClick(form.PicIcons(), Qt::Key_Space);
+        QCOMPARE(events.iconClicks, 2);
         form.closeByProgram();
     }
 

@@ -14,6 +14,7 @@
 #include "windows/form2.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
+#include "windows/information_window_view.h"
 #include "windows/qt_text.h"
 
 namespace zelvano {
@@ -108,6 +109,10 @@ std::unique_ptr<ReportView> QtPlatform::createReportView() { return std::make_un
 
 std::unique_ptr<DemoView> QtPlatform::createDemoView(DemoViewEvents& events) {
     return std::make_unique<Demoform>(events);
+}
+
+std::unique_ptr<InformationView> QtPlatform::createInformationView(InformationViewEvents& events) {
+    return std::make_unique<InformationWindowView>(events);
 }
 
 }  // namespace zelvano

@@ -55,6 +55,7 @@ public:
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
     std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
+    std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
 
 private:
     void throwIfEnded() const;
