@@ -1,0 +1,14 @@
+#pragma once
+// What a fuzz target does when a property fails: say which, then abort, so that libFuzzer keeps
+// the input and the replay test fails.
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                                     \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
+    } while (false)
