@@ -36,6 +36,11 @@ cmake --build "$build" --target "fuzz_$target"
 # The committed corpus stays as it is; what the run finds goes to the working copy.
 work="$build/corpus/$target"
 mkdir -p "$work"
+options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024
+         -artifact_prefix="$build/crash-$target-")
+# A dictionary of the format's separators helps the mutations past the first line.
+if [ -f "$root/fuzz/$target.dict" ]; then
+    options+=(-dict="$root/fuzz/$target.dict")
+fi
 # shellcheck disable=SC2086  # FUZZ_OPTIONS is a list of options
-"$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
-    -artifact_prefix="$build/crash-$target-" ${FUZZ_OPTIONS:-} "$work" "$root/fuzz/corpus/$target"
+"$build/fuzz/fuzz_$target" "${options[@]}" ${FUZZ_OPTIONS:-} "$work" "$root/fuzz/corpus/$target"
