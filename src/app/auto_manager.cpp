@@ -66,6 +66,17 @@ bool AutoManager::actOnWizard(HeadlessWizardView& wizard) {
 }
 
 bool AutoManager::actOnOrder(HeadlessOrderView& order) {
+    // Without its shortcuts the window asks for a rookie's slot: he takes the first own slot
+    // with the lowest displayed average.
+    if (!order.sortVisible) {
+        int weakest = 1;
+        for (int player = 2; player <= kPlayers; ++player) {
+            if (displayedAverage(league_, 1, player) < displayedAverage(league_, 1, weakest)) {
+                weakest = player;
+            }
+        }
+        return order.pressPlayer(weakest - 1);
+    }
     if (order.pressSort()) return order.pressWholeOrder();
     return false;
 }
@@ -73,6 +84,9 @@ bool AutoManager::actOnOrder(HeadlessOrderView& order) {
 bool AutoManager::act(HeadlessPlatform& platform) {
     if (auto* wizard = platform.wizardView(); wizard != nullptr && !wizard->closed) {
         return actOnWizard(*wizard);
+    }
+    if (auto* report = platform.reportView(); report != nullptr && report->visible) {
+        return report->pressOk();
     }
     if (auto* order = platform.orderView(); order != nullptr && !order->closed) {
         return actOnOrder(*order);

@@ -1,7 +1,9 @@
 #pragma once
 // zelvano-sim's manager of team 1: it sorts and takes the best order before every own game,
-// presses "次へ" after every game, says yes to the next year until the seasons asked for are
-// played, presses OK on every message, and registers the league it is asked to create.
+// presses "次へ" after every game, closes the results report with "ＯＫ", names every rookie
+// 新人<year>-<n> and puts him in the first own slot with the lowest displayed average, says yes
+// to the next year until the seasons asked for are played, presses OK on every message, and
+// registers the league it is asked to create.
 
 #include "league/league.h"
 #include "platform/headless/headless_platform.h"

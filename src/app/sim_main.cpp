@@ -41,10 +41,14 @@ public:
                   << '\t' << game.Runs[2] << '\t' << game.Inning << '\t' << game.PlateAppearances
                   << '\n';
     }
-    void seasonPlayed(const League& league, int champion) override {
+    void seasonPlayed(const League& league, int champion, const ResultsReport& report) override {
         std::cout << "season\t" << league.CurrentYear << '\t' << champion;
         for (int team = 1; team <= kTeams; ++team) std::cout << '\t' << league.SeasonMarks[team];
+        std::cout << "\nreport\t" << field(report.championLine) << '\t' << field(report.titleCount)
+                  << '\t' << field(report.titleRun);
+        for (const std::string& average : report.teamAverages) std::cout << '\t' << average;
         std::cout << '\n';
+        for (const std::string& line : report.mvpLines) std::cout << "mvp\t" << field(line) << '\n';
     }
 };
 

@@ -49,8 +49,9 @@ public:
         int inning = 1;
         int half = 1;
         // The first nine innings are played in full; from then on the game ends at the first
-        // boundary between half-innings at which the runs differ.
-        while (inning < 10 || game_.Runs[1] == game_.Runs[2]) {
+        // boundary between half-innings at which the runs differ, or once neither lineup holds
+        // a player who can ever hit: such a game would never end, and its tie goes to side 2.
+        while (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit())) {
             game_.Inning = inning;
             playHalfInning(inning, half);
             if (++half > 2) {
@@ -68,6 +69,18 @@ public:
     }
 
 private:
+    // A batter without hits never hits: his chance is 0 over his at-bats.
+    bool someoneCanHit() const {
+        for (int side = 1; side <= 2; ++side) {
+            for (int slot = 1; slot <= kBattingSlots; ++slot) {
+                if (league_.Hits[game_.SideTeam[side]][league_.BattingOrder[side][slot]] > 0) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
     void playHalfInning(int inning, int half) {
         int outs = 0;
         int halfHits = 0;

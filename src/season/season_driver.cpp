@@ -8,6 +8,7 @@
 #include "game/scoreboard_text.h"
 #include "league/league_store.h"
 #include "season/game_window_events.h"
+#include "season/hall_of_fame.h"
 #include "season/schedule.h"
 #include "season/season_end.h"
 
@@ -35,8 +36,7 @@ public:
             }
             stepPairing(league_);
         }
-        const int champion = ProcessSeasonEnd(league_, platform_);
-        if (observer_ != nullptr) observer_->seasonPlayed(league_, champion);
+        ProcessSeasonEnd(league_, platform_, observer_);
         SaveLeague(league_, platform_);
         askForNextYear();
     }
@@ -79,6 +79,7 @@ int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
         LoadLeague(league, platform);
         SeasonRun run(league, platform, observer);
         while (league.KeepPlaying) run.playYear();
+        ShowHallOfFameList(platform);
         platform.message({"お疲れ様でした。また遊んでくださいね！", "Zelvano／終了",
                           MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
         return 0;

@@ -7,11 +7,10 @@
 //   view->setChampionLine("優勝：タイガース");
 //   view->show();   // the season end waits while view->isVisible()
 
+#include <QWidget>
 #include <array>
 
 #include "platform/views.h"
-
-#include <QWidget>
 
 class QLabel;
 class QListWidget;

@@ -191,6 +191,22 @@ TEST(PlayGame, ScoreboardTexts) {
     }
 }
 
+TEST(PlayGame, LineupsWithoutAHitEndAfterNineInningsWonBySideTwo) {
+    // Retirements and trades can leave both lineups with players who can never hit; the game
+    // would go on for ever. It ends after the ninth, with no draw beyond its plate appearances.
+    GameRun run({});
+    for (int slot = 1; slot <= 9; ++slot) {
+        run.league.Hits[1][slot] = 0;
+        run.league.Hits[3][slot] = 0;
+    }
+    run.play();
+    EXPECT_EQ(run.league.CurrentGame.Inning, 9);
+    EXPECT_EQ(run.league.CurrentGame.PlateAppearances, 54);
+    EXPECT_EQ(dynamic_cast<ScriptedRandom&>(run.platform->random()).drawn, 54);
+    EXPECT_EQ(run.league.LastWinner, 3);
+    EXPECT_EQ(run.league.LastLoser, 1);
+}
+
 TEST(PlayGame, WindowStateIsCarriedFromGameToGame) {
     GameRun run(halves({5}));
     run.league.GameWindowState = WindowState::Maximized;

@@ -23,9 +23,11 @@ seasons=$(grep -c '^season	' "$work/a.out")
 awk -F'\t' '$1 == "game" {
     if (NF != 9 || $3 < 1 || $3 > 12 || $4 == $5 || $6 == $7 || $8 < 9) { print "bad record: " $0; exit 1 }
 }' "$work/a.out" || fail "malformed game record"
-# The last question is the one answered no, then the goodbye.
-tail -n 2 "$work/a.out" | head -n 1 | grep -q $'^question\tZelvano 2004\t101年目に進みますか？\tno$' \
+# The last question is the one answered no, then the hall of fame's pages, then the goodbye.
+grep '^question' "$work/a.out" | tail -n 1 | grep -q $'^question\tZelvano 2004\t101年目に進みますか？\tno$' \
     || fail "the 100th season did not end with the year question answered no"
+sed -n '/101年目に進みますか/,$p' "$work/a.out" | sed '1d;$d' | grep -qv $'^message\tZelvano／名球会会員一覧\t' \
+    && fail "something other than the hall of fame between the last question and the goodbye"
 tail -n 1 "$work/a.out" | grep -q $'^message\tZelvano／終了\t' || fail "no goodbye"
 # Year 1 of the saved league file is 100 now.
 head -c 7 "$work/a/Jbball.Jdt" | grep -q '^ 100 ' || fail "the saved year is not 100"

@@ -21,6 +21,7 @@ public:
     // One action with the open windows; return false when nothing more can be done.
     std::function<bool(HeadlessPlatform&)> onAct;
     std::deque<std::string> inputs;
+    std::string inputAfterwards;  // typed once the scripted inputs have run out
 
     Answer answer(const MessageRequest& request) override {
         asked.push_back(request);
@@ -31,7 +32,7 @@ public:
         return next;
     }
     std::string input(const std::string&, const std::string&) override {
-        if (inputs.empty()) return {};
+        if (inputs.empty()) return inputAfterwards;
         std::string next = inputs.front();
         inputs.pop_front();
         return next;

@@ -72,6 +72,11 @@ std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::str
     checkEnd();
     std::string typed = user_.input(prompt, title);
     if (onDialog) onDialog("input", title, prompt, typed);
+    // A box that comes back until something is typed would come back for ever.
+    emptyInputsInARow_ = typed.empty() ? emptyInputsInARow_ + 1 : 0;
+    if (emptyInputsInARow_ >= kMaxEmptyInputs) {
+        throw HeadlessStall("an input box keeps coming back: nothing is ever typed into it");
+    }
     return typed;
 }
 

@@ -75,8 +75,7 @@ public:
     std::function<void()> onYield;
 
     int beeps = 0;
-    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0,
-        reportViewsCreated = 0;
+    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0;
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
 
@@ -97,6 +96,8 @@ private:
     HeadlessReportView* reportView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
+    static constexpr int kMaxEmptyInputs = 100;
+    int emptyInputsInARow_ = 0;
 };
 
 }  // namespace zelvano

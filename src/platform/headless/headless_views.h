@@ -98,7 +98,8 @@ public:
     std::string wholeOrderCaption = "前回と同順";
     std::array<std::string, 30> buttons, names, averages;
     std::array<bool, 30> buttonEnabled{}, nameEnabled{}, averageEnabled{};
-    bool sortEnabled = true, sortVisible = true, wholeOrderVisible = false, wholeOrderEnabled = true;
+    bool sortEnabled = true, sortVisible = true, wholeOrderVisible = false,
+         wholeOrderEnabled = true;
     bool shown = false, closed = false;
     int focusedPlayer = -1;  // index of the player button with the focus, -1 for none
 

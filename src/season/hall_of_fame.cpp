@@ -1,0 +1,75 @@
+#include "season/hall_of_fame.h"
+
+#include <optional>
+
+#include "text/cp932.h"
+#include "text/field_reader.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr std::size_t kEntriesPerPage = 20;
+
+// The decoded text up to the first line that is not code page 932, with CR LF line ends.
+std::string decodableText(std::string_view bytes) {
+    std::string text;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, end);
+        const std::optional<std::string> decoded = text::decodeCp932(line);
+        if (!decoded) break;
+        text += *decoded;
+        if (end == std::string_view::npos) break;
+        text += '\n';
+        bytes.remove_prefix(end + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+bool qualifiesForHallOfFame(Counter hits, double average) {
+    return hits > 300 || (average > 0.3 && hits > 100);
+}
+
+std::string hallOfFameRecord(const std::string& name, Counter entryYear, Counter hits) {
+    std::string record = name + "(" + std::to_string(entryYear + 1) + "年度入団)【" +
+                         std::to_string(hits) + "安打】";
+    if (hits >= 1000) record += "《殿堂入り》";
+    return record + "\r\n";
+}
+
+std::vector<std::string> hallOfFameEntries(std::string_view bytes) {
+    const std::string text = decodableText(bytes);
+    text::FieldReader reader(text);
+    std::vector<std::string> entries;
+    std::string field;
+    while (reader.readString(field) == text::FieldReader::Status::Ok) entries.push_back(field);
+    return entries;
+}
+
+std::vector<std::string> hallOfFamePages(const std::vector<std::string>& entries) {
+    std::vector<std::string> pages;
+    std::size_t next = 0;
+    while (next < entries.size()) {
+        std::string page = "名球会会員一覧\n";
+        for (std::size_t onPage = 0; onPage < kEntriesPerPage && next < entries.size(); ++onPage) {
+            page += std::to_string(next + 1) + ")" + entries[next] + "\n";
+            ++next;
+        }
+        if (next == entries.size()) page += "\n  以上" + std::to_string(next) + "人です。";
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
+void ShowHallOfFameList(Platform& platform) {
+    const FileRead read = platform.files().readFile(kHallOfFameFileName);
+    if (read.status != FileRead::Status::Ok) return;
+    for (const std::string& page : hallOfFamePages(hallOfFameEntries(read.bytes))) {
+        platform.message({page, "Zelvano／名球会会員一覧"});
+    }
+}
+
+}  // namespace zelvano

@@ -1,0 +1,88 @@
+#include "season/major_league_loan.h"
+
+#include <cmath>
+
+#include "text/number_format.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr int kLoanTries = 10;
+constexpr float kReturnChance = 0.4f;
+
+// Where the loaned player's figures wait while he is away.
+constexpr int kLoanFlag = 0, kLoanHits = 1, kLoanAtBats = 2, kLoanEntryYear = 3, kLoanName = 1;
+
+void sendAway(League& league, Platform& platform, int player) {
+    league.LeagueRecord[kLoanFlag] = 1;
+    league.LeagueRecord[kLoanHits] = league.Hits[1][player];
+    league.LeagueRecord[kLoanAtBats] = league.AtBats[1][player];
+    league.LeagueRecord[kLoanEntryYear] = league.EntryYear[1][player];
+    league.LeagueRecordText[kLoanName] = league.PlayerName[1][player];
+    platform.beep();
+    platform.message(
+        {league.PlayerName[1][player] +
+             "はメジャーリーグへの移籍を希望し、球団はレンタル移籍契約として、それを了承"
+             "しました。契約期間が終わるまで、球団へは戻りません。",
+         "Zelvano／大リーグ移籍", MessageIcon::Information});
+    league.Hits[1][player] = 0;
+    league.PlayerName[1][player] = kMajorLeaguePlaceholder;
+}
+
+// The placeholder's slot, else the first own slot without hits; 0 when there is none.
+int returnSlot(const League& league) {
+    for (int player = 1; player <= kPlayers; ++player) {
+        const std::string& name = league.PlayerName[1][player];
+        if (name == kOlympicPlaceholder || name == kMajorLeaguePlaceholder) return player;
+    }
+    for (int player = 1; player <= kPlayers; ++player) {
+        if (league.Hits[1][player] == 0) return player;
+    }
+    return 0;
+}
+
+void bringBack(League& league, Platform& platform, int slot) {
+    platform.beep();
+    platform.message({league.LeagueRecordText[kLoanName] +
+                          "がメジャーリーグですばらしい経験をつみ、球団へ復帰しました！",
+                      "Zelvano／大リーグ", MessageIcon::Information});
+    league.PlayerName[1][slot] = league.LeagueRecordText[kLoanName];
+    league.Hits[1][slot] = league.LeagueRecord[kLoanHits];
+    league.AtBats[1][slot] = league.LeagueRecord[kLoanAtBats];
+    league.EntryYear[1][slot] = league.LeagueRecord[kLoanEntryYear];
+    league.LeagueRecord[kLoanFlag] = 0;
+}
+
+}  // namespace
+
+bool loanRunning(const League& league) { return league.LeagueRecord[kLoanFlag] != 0; }
+
+void ProcessMajorLeagueLoan(League& league, Platform& platform) {
+    if (!loanRunning(league)) {
+        for (int attempt = 0; attempt < kLoanTries; ++attempt) {
+            const int player = drawWholePartPlusOne(platform.random(), kPlayers);
+            if (BattingAverage(league, 1, player) > 0.5) {
+                sendAway(league, platform, player);
+                return;
+            }
+        }
+        return;
+    }
+    if (!(platform.random().next() < kReturnChance)) return;
+    if (const int slot = returnSlot(league); slot != 0) bringBack(league, platform, slot);
+}
+
+std::string ShowMajorLeagueInfo(const League& league) {
+    if (!loanRunning(league)) return "メジャーリーグへは誰も派遣されていません。";
+    // His average when he left, cut to three decimals.
+    const double average =
+        std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
+                   static_cast<double>(league.LeagueRecord[kLoanAtBats]) * 1000.0) /
+        1000.0;
+    return "メジャーリーグに、我がチームから、打率" + text::generalDecimal(average) + "の  " +
+           league.LeagueRecordText[kLoanName] + "がレンタル契約で派遣されています。\n" +
+           league.LoanNews;
+}
+
+}  // namespace zelvano

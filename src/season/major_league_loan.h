@@ -1,0 +1,30 @@
+#pragma once
+// A star of the own team on loan to the major leagues: at most one at a time. While he is away,
+// his slot holds the placeholder "(大リーグ)" without hits and his figures wait in the league
+// counters 1 to 3; his name in the counters' text 1.
+//
+//   ProcessMajorLeagueLoan(league, platform);   // once per off-season
+//   std::string tab = ShowMajorLeagueInfo(league);
+
+#include <string>
+
+#include "league/league.h"
+#include "platform/platform.h"
+
+namespace zelvano {
+
+inline constexpr const char* kMajorLeaguePlaceholder = "(大リーグ)";
+// A slot named so in a league file is free for the returning player too.
+inline constexpr const char* kOlympicPlaceholder = "（五輪代表）";
+
+bool loanRunning(const League& league);
+
+// No loan: up to ten draws look for an own player above .500, who then leaves. A loan: with a
+// chance of 4 in 10 he comes back, into the placeholder's slot or else the first own slot
+// without hits; with no such slot he stays away another year.
+void ProcessMajorLeagueLoan(League& league, Platform& platform);
+
+// The text of the information window's major-league tab.
+std::string ShowMajorLeagueInfo(const League& league);
+
+}  // namespace zelvano

@@ -1,0 +1,39 @@
+#pragma once
+// The season's results report: the champion, his title count, the own team's run of titles, the
+// three team averages and the outstanding hitters ("ＭＶＰ").
+//
+//   const int champion = DecideChampion(league);
+//   ResultsReport report = RecordChampionship(league, champion);   // counts the title
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "league/league.h"
+
+namespace zelvano {
+
+struct ResultsReport {
+    std::string championLine;                 // Label2: "優勝：" + team name
+    std::string titleCount;                   // Label6: "(n回目)"
+    std::string titleRun;                     // Label7: "【n年連続】" or empty
+    std::array<std::string, 3> teamNames;     // Label4(0..2)
+    std::array<std::string, 3> teamAverages;  // Label5(0..2)
+    std::vector<std::string> mvpLines;        // List1
+};
+
+// The team with the most wins ("☆"); a tie goes to the higher team number.
+int DecideChampion(const League& league);
+
+// Counts the title (and team 1's run of titles, which any rival's title ends) in the league
+// counters and returns the report of the season.
+ResultsReport RecordChampionship(League& league, int champion);
+
+// The mean of the team's thirty averages, each first cut to three decimals.
+std::string teamAverageText(const League& league, int team);
+
+// One line for every player above .500, teams 1..3 and players 1..30 in order: the team name
+// and the player name in full-width columns of 10 and 15 characters, then （0.000）.
+std::vector<std::string> mvpLines(const League& league);
+
+}  // namespace zelvano

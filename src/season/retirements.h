@@ -1,0 +1,13 @@
+#pragma once
+// Up to three own players retire every off-season; the best of them enter the hall of fame.
+
+#include "league/league.h"
+#include "platform/platform.h"
+
+namespace zelvano {
+
+// Three turns; each goes on with a chance just under one half and draws an own slot. A slot
+// without hits (empty, or the major-league placeholder) retires nobody.
+void RetirePlayers(League& league, Platform& platform);
+
+}  // namespace zelvano

@@ -1,0 +1,134 @@
+#include "season/rookies.h"
+
+#include "league/name_rule.h"
+#include "season/forced_quit.h"
+#include "season/scouting_list.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr int kMaxRookies = 3;
+constexpr Counter kRookieAtBats = 30;
+constexpr const char* kTitle = "Zelvano／新人登録";
+
+// The batting-order window for a rookie: every slot can be picked.
+class RookieSlotPicker final : public OrderViewEvents {
+public:
+    RookieSlotPicker(League& league, Platform& platform) : league_(league), platform_(platform) {}
+    void Command1_Click(int index) override {
+        if (league_.PickedPlayer == 0) league_.PickedPlayer = index + 1;
+    }
+    void Label3_DblClick(int index) override { Command1_Click(index); }
+    void Command2_Click() override {}
+    void Command3_Click() override {}
+    bool Form_QueryUnload() override { return ConfirmForcedQuit(platform_); }
+
+private:
+    League& league_;
+    Platform& platform_;
+};
+
+std::string counted(int rookieNumber, int rookieCount) {
+    return std::to_string(rookieNumber) + "/" + std::to_string(rookieCount);
+}
+
+// The player's name for the rookie, asked until one the league can keep is typed.
+std::string askRookieName(Platform& platform, int rookieNumber, int rookieCount) {
+    const std::string prompt = "新人が入りました。\n選手名を決定してください。\n（" +
+                               counted(rookieNumber, rookieCount) + "人め）";
+    for (;;) {
+        const std::string typed = platform.inputBox(prompt, kTitle);
+        if (typed.empty()) continue;  // Cancel or nothing typed: the box comes back
+        const NameCheck check = admitName(typed);
+        if (!check.accepted) {
+            platform.message({check.problem, kTitle, MessageIcon::Exclamation});
+        } else if (!check.name.empty()) {
+            return check.name;
+        }
+    }
+}
+
+}  // namespace
+
+int rookieHits(float r) {
+    const int hits = static_cast<int>(r * 7.0f + 9.0f);
+    return hits > 15 ? 15 : hits;
+}
+
+std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount) {
+    FileStore& files = platform.files();
+    const FileRead read = files.readFile(kScoutingListName);
+    if (read.status == FileRead::Status::Missing) return {};
+    if (read.status == FileRead::Status::Failed) {
+        platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
+                              "」を読めませんでした。\n（" + read.problem +
+                              "）\n\n名簿はそのまま残してあります。新人の名前は入力してください。",
+                          kTitle, MessageIcon::Exclamation});
+        return {};
+    }
+    const ScoutedLine top = takeFirstLine(read.bytes);
+    if (!top.found) return {};
+
+    platform.message(
+        {"新人が入りました。" + counted(rookieNumber, rookieCount) + "人めを自動登録しました。",
+         kTitle, MessageIcon::Information});
+    const std::string problem =
+        files.replaceFileThrough(kScoutingListName, kScoutingListTemporary, top.rest);
+    if (!problem.empty()) {
+        platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
+                              "」を書き換えられませんでした。\n（" + problem +
+                              "）\n\n名簿は元のまま残してあります。今回使った名前も、名簿の先頭に"
+                              "残っています。",
+                          kTitle, MessageIcon::Exclamation});
+    }
+
+    if (!top.readable) {
+        platform.message(
+            {"名簿の先頭の行は、文字として読めませんでした。新人の名前は入力してく"
+             "ださい。",
+             kTitle, MessageIcon::Exclamation});
+        return {};
+    }
+    const NameCheck check = admitName(top.name);
+    // An empty line gives no name either: the input box asks for it.
+    if (check.accepted) return check.name;
+    platform.message(
+        {check.problem + "\n新人の名前は入力してください。", kTitle, MessageIcon::Exclamation});
+    return {};
+}
+
+int ChooseRookieSlot(League& league, Platform& platform) {
+    RookieSlotPicker picker(league, platform);
+    auto view = platform.createOrderView(picker);
+    view->setMatchLine("新人を登録する番号を登録してください。");
+    view->setRosterTitle(league.TeamName[1] + "のメンバー表");
+    for (int player = 1; player <= kPlayers; ++player) {
+        platform.yieldOnce();
+        view->setPlayerRow(player - 1, std::to_string(player), "  " + league.PlayerName[1][player],
+                           std::to_string(displayedAverage(league, 1, player)));
+    }
+    view->hideShortcuts();
+    view->setPrompt("");
+    view->setCaption(kTitle);
+    view->show();
+    league.PickedPlayer = 0;
+    platform.waitUntil([&] { return league.PickedPlayer != 0; });
+    view->closeByProgram();
+    return league.PickedPlayer;
+}
+
+void AddRookies(League& league, Platform& platform) {
+    const int count = drawWholePartPlusOne(platform.random(), kMaxRookies);
+    for (int rookie = 1; rookie <= count; ++rookie) {
+        std::string name = TakeScoutedName(platform, rookie, count);
+        if (name.empty()) name = askRookieName(platform, rookie, count);
+        const int slot = ChooseRookieSlot(league, platform);
+        league.PlayerName[1][slot] = name;
+        league.Hits[1][slot] = rookieHits(platform.random().next());
+        league.AtBats[1][slot] = kRookieAtBats;
+        league.EntryYear[1][slot] = league.CurrentYear;
+    }
+}
+
+}  // namespace zelvano

@@ -1,0 +1,29 @@
+#pragma once
+// In a year the own team wins the title, one to three rookies join it. Each is named from the
+// top of the scouting list "Z02MEM.TXT" or, when the list is missing or used up, by the player;
+// the player then picks the own slot he takes, in the batting-order window.
+//
+//   if (champion == 1) AddRookies(league, platform);
+
+#include <string>
+
+#include "league/league.h"
+#include "platform/platform.h"
+
+namespace zelvano {
+
+void AddRookies(League& league, Platform& platform);
+
+// Takes the first name off the scouting list; empty when there is none. Rookie rookieNumber of
+// rookieCount is told about it when a line was taken. Should the list not be rewritten, it stays
+// as it was (the name is used all the same) and the player is told.
+std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount);
+
+// The own slot 1..30 the player picks for a rookie; any slot can be picked.
+int ChooseRookieSlot(League& league, Platform& platform);
+
+// A rookie's hits: the whole part of r × 7 + 9, so 9 to 15 (never 16, which single precision
+// could round up to for r close to 1).
+int rookieHits(float r);
+
+}  // namespace zelvano

@@ -1,0 +1,96 @@
+// Three hundred seasons of one league, played by a manager who takes the sorted best order and
+// by one who picks at random: after every season the league keeps its rules and the saved file
+// gives back the league in memory.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "league/league_file.h"
+#include "season/season_driver.h"
+#include "support/scripted_user.h"
+#include "support/test_league.h"
+
+namespace zelvano {
+namespace {
+
+constexpr int kSeasons = 300;
+
+void expectLeagueRules(const League& league) {
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int player = 1; player <= kPlayers; ++player) {
+            ASSERT_GE(league.AtBats[team][player], 1) << team << "/" << player;
+            ASSERT_GE(league.Hits[team][player], 0);
+            ASSERT_LE(league.Hits[team][player], league.AtBats[team][player]);
+            ASSERT_LE(league.EntryYear[team][player], league.CurrentYear);
+        }
+        ASSERT_EQ(league.SeasonMarks[team].size(), 12u * 3u);  // twelve 3-byte marks
+    }
+    ASSERT_TRUE(league.LeagueRecord[0] == 0 || league.LeagueRecord[0] == 1);
+}
+
+void expectSavedAsInMemory(const std::string& bytes, const League& league) {
+    League saved;
+    ASSERT_TRUE(parseLeagueFile(bytes, saved).ok);
+    EXPECT_EQ(saved.CurrentYear, league.CurrentYear);
+    EXPECT_EQ(saved.TeamName, league.TeamName);
+    EXPECT_EQ(saved.PlayerName, league.PlayerName);
+    EXPECT_EQ(saved.AtBats, league.AtBats);
+    EXPECT_EQ(saved.Hits, league.Hits);
+    EXPECT_EQ(saved.EntryYear, league.EntryYear);
+    EXPECT_EQ(saved.LeagueRecord, league.LeagueRecord);
+    EXPECT_EQ(saved.LeagueRecordText, league.LeagueRecordText);
+}
+
+class LongLeague : public ::testing::TestWithParam<bool> {};
+
+TEST_P(LongLeague, KeepsItsRulesSeasonAfterSeason) {
+    const bool randomOrder = GetParam();
+    testing::ScriptedRun run(11);
+    run.files->files["Jbball.jdt"] = leagueFileBytes(testing::testLeague());
+    run.user.inputAfterwards = "新人";
+    std::mt19937 picks(5);
+    run.user.onAct = [&](HeadlessPlatform& p) {
+        if (auto* report = p.reportView(); report && report->visible) return report->pressOk();
+        HeadlessOrderView* order = p.orderView();
+        if (order != nullptr && !order->closed) {
+            if (randomOrder || !order->sortVisible) {
+                std::vector<int> open;
+                for (int index = 0; index < kPlayers; ++index) {
+                    if (order->buttonEnabled[static_cast<std::size_t>(index)]) {
+                        open.push_back(index);
+                    }
+                }
+                if (open.empty()) return false;
+                return order->pressPlayer(open[picks() % open.size()]);
+            }
+            return order->pressSort() && order->pressWholeOrder();
+        }
+        return p.gameView() != nullptr && p.gameView()->pressNext();
+    };
+
+    int seasons = 0;
+    std::map<std::string, int> titles;
+    run.platform->onDialog = [&](const std::string& kind, const std::string& title,
+                                 const std::string&, const std::string&) {
+        ++titles[title];
+        if (kind != "question") return;
+        // The season is saved by the time the year is asked about.
+        expectLeagueRules(run.league);
+        expectSavedAsInMemory(run.files->files["Jbball.jdt"], run.league);
+        // The next question takes the answer queued now; until then the default is yes.
+        if (++seasons == kSeasons - 1) run.user.answers.push_back(Answer::No);
+    };
+    EXPECT_EQ(RunLeague(run.league, *run.platform), 0);
+    EXPECT_EQ(seasons, kSeasons);
+    EXPECT_EQ(titles["Zelvano／トレード交渉"], 3 * kSeasons);
+    for (const char* title : {"Zelvano／選手引退", "Zelvano／大リーグ移籍", "Zelvano／大リーグ",
+                              "Zelvano／新人登録", "Zelvano／名球会会員一覧"}) {
+        EXPECT_GT(titles[title], 0) << title;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SortedAndRandomManagers, LongLeague, ::testing::Bool());
+
+}  // namespace
+}  // namespace zelvano
