@@ -13,6 +13,7 @@
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -191,6 +192,8 @@ struct FailedPlace {
     const char* name;
     bool readOnlyFolder;  // else the disk is full
 };
+
+void PrintTo(const FailedPlace& place, std::ostream* out) { *out << place.name; }
 
 // Saves the new league, declines to try again, and says whether the player was told.
 bool saveIsReported(const fs::path& folder, const FileSystemCalls& calls) {
