@@ -59,6 +59,7 @@ public:
     bool exists(std::string_view name) override { return isLeague(name); }
     std::string removeFile(std::string_view) override { return {}; }
     std::filesystem::path resolve(std::string_view name) override { return name; }
+    FolderLock lockFolder(const Leftovers&) override { return {FolderLock::Status::Taken, {}}; }
 };
 
 League newLeague() {

@@ -4,7 +4,7 @@
 
 ZELVANO_PACKAGES=(
     cmake ninja-build g++
-    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
     libgtest-dev libgmock-dev libbenchmark-dev
 )
@@ -18,13 +18,18 @@ zelvano_missing_packages() {
     done
 }
 
+# zelvano_install_packages [package...]: the given packages, or by default those of the build.
 zelvano_install_packages() {
+    local -a wanted=("$@")
+    if [ ${#wanted[@]} -eq 0 ]; then
+        wanted=("${ZELVANO_PACKAGES[@]}")
+    fi
     if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-        echo "zelvano: not a Debian system; make sure these are installed: ${ZELVANO_PACKAGES[*]}" >&2
+        echo "zelvano: not a Debian system; make sure these are installed: ${wanted[*]}" >&2
         return 0
     fi
     local missing
-    missing=$(zelvano_missing_packages "${ZELVANO_PACKAGES[@]}" | tr '\n' ' ')
+    missing=$(zelvano_missing_packages "${wanted[@]}" | tr '\n' ' ')
     if [ -z "${missing// /}" ]; then
         return 0
     fi

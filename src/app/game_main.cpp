@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previousHandler);
 
     QApplication::setApplicationName(QStringLiteral("zelvano"));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(ZELVANO_APP_ID));
     // The program ends when the league loop does; between two windows none may be open.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(zelvano::baseballIcon());

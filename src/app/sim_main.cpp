@@ -8,6 +8,7 @@
 #include "app/auto_manager.h"
 #include "app/sim_options.h"
 #include "league/league_file.h"
+#include "league/league_folder.h"
 #include "league/registration.h"
 #include "platform/headless/headless_platform.h"
 #include "season/season_driver.h"
@@ -69,6 +70,15 @@ int main(int argc, char** argv) {
         return fail("no such folder: " + options.folder);
     }
     auto files = makeFolderFileStore(options.folder);
+    // Before anything is read or created; the lock lasts as long as the files do.
+    const FolderLock lock = files->lockFolder(leagueFolderLeftovers());
+    if (lock.status == FolderLock::Status::InUse) {
+        return fail("another zelvano or zelvano-sim is using the league folder " + options.folder +
+                    "; try again when it has ended");
+    }
+    if (lock.status == FolderLock::Status::Failed) {
+        return fail("cannot lock the league folder " + options.folder + ": " + lock.problem);
+    }
     const bool leagueExists = files->exists(kLeagueFileName);
     if (options.command == SimOptions::Command::New && leagueExists) {
         return fail("a league already exists in " + options.folder + "; it is left as it is");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "league/league_file.h"
+#include "league/league_folder.h"
 #include "league/registration.h"
 #include "league/settings_keys.h"
 
@@ -12,8 +13,9 @@ namespace zelvano {
 namespace {
 
 [[noreturn]] void endAfterLoadProblem(Platform& platform, const std::string& detail) {
-    platform.message({"リーグのデータファイル「" + std::string(kLeagueFileName) +
-                          "」を読み込めませんでした。\n" + detail +
+    // The full path, so the player learns where the league lives.
+    const std::string path = platform.files().resolve(kLeagueFileName).string();
+    platform.message({"リーグのデータファイル「" + path + "」を読み込めませんでした。\n" + detail +
                           "\n\nファイルには手を付けずに残してあります。バックアップから戻すなどして"
                           "ファイルを直してから、もう一度起動してください。",
                       "Zelvano／データ読込エラー", MessageIcon::Exclamation, MessageButtons::Ok,
@@ -24,6 +26,8 @@ namespace {
 }  // namespace
 
 void LoadLeague(League& league, Platform& platform) {
+    // Before anything is read: the folder is this program's alone until it ends.
+    TakeLeagueFolder(platform);
     league.GameWait = gameWaitFromSetting(platform.settings().read(kGameSpeedKey));
     const FileRead read = platform.files().readFile(kLeagueFileName);
     switch (read.status) {
@@ -43,6 +47,8 @@ void LoadLeague(League& league, Platform& platform) {
 }
 
 void SaveLeague(League& league, Platform& platform) {
+    // The first save of a new league has no earlier file to fall back on.
+    const bool firstSave = !platform.files().exists(kLeagueFileName);
     for (;;) {
         std::string problem;
         try {
@@ -52,12 +58,15 @@ void SaveLeague(League& league, Platform& platform) {
             problem = fault.what();
         }
         if (problem.empty()) return;
+        const std::string path = platform.files().resolve(kLeagueFileSaveName).string();
+        const std::string ifDeclined =
+            firstSave ? "「いいえ」を押すと保存せずに終了します。登録した新しいリーグは保存されない"
+                        "ので、次に起動したときは、もう一度はじめから登録することになります。"
+                      : "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま"
+                        "残ります。";
         const Answer retry = platform.message(
-            {"リーグのデータを「" + std::string(kLeagueFileName) +
-                 "」に保存できませんでした。\n（" + problem +
-                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n"
-                 "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま残ります"
-                 "。",
+            {"リーグのデータを「" + path + "」に保存できませんでした。\n（" + problem +
+                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n" + ifDeclined,
              "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::Yes});
         if (retry == Answer::No) throw ProgramEnded{1};
     }

@@ -5,11 +5,13 @@
 //   auto files = makeFolderFileStore(".");
 //   auto read = files->readFile("Jbball.jdt");
 //   std::string problem = files->replaceFile("Jbball.Jdt", bytes);   // empty on success
+//   if (files->lockFolder(leftovers).status != FolderLock::Status::Taken) { /* another run */ }
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvano {
 
@@ -18,6 +20,25 @@ struct FileRead {
     Status status = Status::Missing;
     std::string bytes;
     std::string problem;  // why it failed, in Japanese, for Status::Failed
+};
+
+// What a save cut short (a crash, a kill, a power cut) may leave in the folder.
+struct Leftovers {
+    // Files saved through replaceFile: their temporaries ".<name>.tmp-<pid>-<n>".
+    std::vector<std::string> replacedFiles;
+    // Files saved through replaceFileThrough, with their temporary. The temporary goes only while
+    // the file itself is there: without the file it may hold the only copy.
+    struct Through {
+        std::string file;
+        std::string temporary;
+    };
+    std::vector<Through> replacedThrough;
+};
+
+struct FolderLock {
+    enum class Status { Taken, InUse, Failed };
+    Status status = Status::Failed;
+    std::string problem;  // why it could not be taken, in Japanese, for Status::Failed
 };
 
 class FileStore {
@@ -36,8 +57,13 @@ public:
     virtual std::string appendFile(std::string_view name, std::string_view bytes) = 0;
     virtual bool exists(std::string_view name) = 0;
     virtual std::string removeFile(std::string_view name) = 0;
-    // The path of the file under its existing spelling, or under the given one when missing.
+    // The full path of the file under its existing spelling, or under the given one when missing.
     virtual std::filesystem::path resolve(std::string_view name) = 0;
+    // Takes the folder for this program alone while the store lives, so that two programs never
+    // save over each other's seasons. The system drops the lock when the program ends, however it
+    // ends, so a crashed run never blocks the next one. Once taken, and only then, the leftovers
+    // of earlier saves are removed, and nothing else. Taking it again does nothing more.
+    virtual FolderLock lockFolder(const Leftovers& leftovers) = 0;
 };
 
 std::unique_ptr<FileStore> makeFolderFileStore(std::filesystem::path folder);

@@ -1,16 +1,20 @@
 #include "platform/folder_file_store.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 #include "platform/system_error_text.h"
 #include "platform/unique_fd.h"
@@ -36,6 +40,27 @@ std::string writeProblem(int error) {
     return systemErrorText(error, FileAccess::Write);
 }
 
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Whether `entry` is ".<name>.tmp-<pid>-<n>" for one of `names`, as createTemporary makes them.
+bool isTemporaryOf(std::string_view entry, const std::vector<std::string>& names) {
+    const std::size_t marker = entry.rfind(".tmp-");
+    if (entry.empty() || entry.front() != '.' || marker == std::string_view::npos || marker < 2)
+        return false;
+    const std::string_view numbers = entry.substr(marker + 5);
+    const std::size_t dash = numbers.find('-');
+    if (dash == std::string_view::npos || !allDigits(numbers.substr(0, dash)) ||
+        !allDigits(numbers.substr(dash + 1)))
+        return false;
+    const std::string file = foldCase(entry.substr(1, marker - 1));
+    for (const std::string& name : names) {
+        if (foldCase(name) == file) return true;
+    }
+    return false;
+}
+
 // Removes the temporary file of a replacement unless it has been renamed into place.
 class TemporaryFile {
 public:
@@ -56,7 +81,7 @@ private:
 class FolderFileStore final : public FileStore {
 public:
     FolderFileStore(fs::path folder, FileSystemCalls calls)
-        : folder_(std::move(folder)), calls_(std::move(calls)) {}
+        : folder_(fullPath(std::move(folder))), calls_(std::move(calls)) {}
 
     FileRead readFile(std::string_view name) override;
     std::string replaceFile(std::string_view name, std::string_view bytes) override;
@@ -68,8 +93,18 @@ public:
     fs::path resolve(std::string_view name) override {
         return findExisting(name).value_or(folder_ / fs::path(std::string(name)));
     }
+    FolderLock lockFolder(const Leftovers& leftovers) override;
 
 private:
+    // Messages name the folder in full, so the player can find it.
+    static fs::path fullPath(fs::path folder) {
+        std::error_code error;
+        fs::path full = fs::absolute(folder, error).lexically_normal();
+        if (error) return folder;
+        if (!full.has_filename() && full.has_relative_path()) full = full.parent_path();
+        return full;
+    }
+    void removeLeftovers(const Leftovers& leftovers) const;
     std::optional<fs::path> findExisting(std::string_view name) const;
     struct Temporary {
         UniqueFd file;
@@ -96,6 +131,7 @@ private:
 
     fs::path folder_;
     FileSystemCalls calls_;
+    UniqueFd lock_;  // held until the store ends
 };
 
 std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) const {
@@ -234,6 +270,53 @@ std::string FolderFileStore::removeFile(std::string_view name) {
     if (::unlink(path->c_str()) != 0 && errno != ENOENT) return writeProblem(errno);
     syncFolder();
     return {};
+}
+
+FolderLock FolderFileStore::lockFolder(const Leftovers& leftovers) {
+    if (lock_.valid()) return {FolderLock::Status::Taken, {}};
+    const fs::path path = folder_ / kFolderLockName;
+    // An exclusive lock wants a file open for writing on network file systems; a folder the user
+    // made read-only is still locked through a lock file already there.
+    UniqueFd file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (!file.valid()) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS) {
+            file = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        }
+        if (!file.valid()) return {FolderLock::Status::Failed, writeProblem(error)};
+    }
+    while (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        if (errno == EWOULDBLOCK) return {FolderLock::Status::InUse, {}};
+        return {FolderLock::Status::Failed, systemErrorText(errno, FileAccess::Write)};
+    }
+    lock_ = std::move(file);
+    removeLeftovers(leftovers);
+    return {FolderLock::Status::Taken, {}};
+}
+
+void FolderFileStore::removeLeftovers(const Leftovers& leftovers) const {
+    std::vector<std::string> temporaries;  // folded names of the temporaries that may go
+    for (const Leftovers::Through& through : leftovers.replacedThrough) {
+        if (findExisting(through.file)) temporaries.push_back(foldCase(through.temporary));
+    }
+    // The entries are gathered first: removing while the folder is read may skip some.
+    std::vector<fs::path> doomed;
+    std::error_code error;
+    fs::directory_iterator entry(folder_, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        // Only plain files: a folder or a link of that name was not made by a save.
+        std::error_code statusError;
+        if (!fs::is_regular_file(entry->symlink_status(statusError))) continue;
+        const std::string name = entry->path().filename().string();
+        const bool leftover =
+            isTemporaryOf(name, leftovers.replacedFiles) ||
+            std::find(temporaries.begin(), temporaries.end(), foldCase(name)) != temporaries.end();
+        if (leftover) doomed.push_back(entry->path());
+    }
+    // A leftover that cannot be removed does no harm; the next start tries again.
+    for (const fs::path& path : doomed) ::unlink(path.c_str());
+    if (!doomed.empty()) syncFolder();
 }
 
 }  // namespace

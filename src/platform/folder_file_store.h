@@ -18,6 +18,10 @@
 
 namespace zelvano {
 
+// The empty file whose lock says which program holds the folder. It stays in the folder; a lock on
+// it is what counts, and the system drops that when its program ends.
+inline constexpr const char* kFolderLockName = ".zelvano-lock";
+
 // Each call behaves like its POSIX namesake (-1 and errno on failure). An empty one means the
 // real call.
 struct FileSystemCalls {

@@ -44,6 +44,8 @@ public:
     virtual FileStore& files() = 0;
     virtual RandomSource& random() = 0;
 
+    // Starts the wave file in the background and returns at once; it replaces the sound still
+    // playing. A file that cannot be found only stops that sound.
     virtual void playSound(const std::string& fileName) = 0;
     virtual void startEditor(const std::string& fileName) = 0;
 
@@ -54,6 +56,7 @@ public:
     virtual std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) = 0;
     virtual std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) = 0;
     virtual std::unique_ptr<ReportView> createReportView() = 0;
+    virtual std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) = 0;
 };
 
 }  // namespace zelvano

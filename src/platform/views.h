@@ -116,4 +116,28 @@ public:
     virtual void closeByProgram() = 0;
 };
 
+// ---- Demoform, the opening demo --------------------------------------------------------------
+class DemoViewEvents {
+public:
+    virtual ~DemoViewEvents() = default;
+    // shift: the modifier mask of the key, 1 Shift, 2 Ctrl, 4 Alt; a modifier pressed by itself
+    // counts as held.
+    virtual void Form_KeyDown(int keyCode, int shift) = 0;
+};
+
+// The stage (Image1) shows one of the eight stored frames (Image2(0..7)); the logo is drawn by
+// making its strokes (Line1(1..19)) visible one by one.
+class DemoView {
+public:
+    virtual ~DemoView() = default;
+    virtual void hideLogo() = 0;              // Label1 and every Line1 hidden
+    virtual void setStageTop(int twips) = 0;  // Image1.Top
+    virtual void showFrame(int frame) = 0;    // Image1 := Image2(frame), 0..7
+    virtual void showLine(int index) = 0;     // Line1(index), 1..19
+    virtual void setBackground(int red, int green, int blue) = 0;
+    virtual void showEditionLabels() = 0;  // Label1 ("2004") and Label2
+    virtual void show() = 0;               // modeless, visible at once
+    virtual void closeByProgram() = 0;
+};
+
 }  // namespace zelvano

@@ -1,5 +1,6 @@
 #include "season/major_league_loan.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "text/number_format.h"
@@ -47,9 +48,12 @@ void bringBack(League& league, Platform& platform, int slot) {
     platform.message({league.LeagueRecordText[kLoanName] +
                           "がメジャーリーグですばらしい経験をつみ、球団へ復帰しました！",
                       "Zelvano／大リーグ", MessageIcon::Information});
+    // The kept figures come from the league file; whatever it holds, the slot keeps at least
+    // one at-bat and no more hits than at-bats.
+    const Counter atBats = std::max<Counter>(league.LeagueRecord[kLoanAtBats], 1);
     league.PlayerName[1][slot] = league.LeagueRecordText[kLoanName];
-    league.Hits[1][slot] = league.LeagueRecord[kLoanHits];
-    league.AtBats[1][slot] = league.LeagueRecord[kLoanAtBats];
+    league.Hits[1][slot] = std::clamp<Counter>(league.LeagueRecord[kLoanHits], 0, atBats);
+    league.AtBats[1][slot] = atBats;
     league.EntryYear[1][slot] = league.LeagueRecord[kLoanEntryYear];
     league.LeagueRecord[kLoanFlag] = 0;
 }
@@ -75,11 +79,13 @@ void ProcessMajorLeagueLoan(League& league, Platform& platform) {
 
 std::string ShowMajorLeagueInfo(const League& league) {
     if (!loanRunning(league)) return "メジャーリーグへは誰も派遣されていません。";
-    // His average when he left, cut to three decimals.
-    const double average =
-        std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
-                   static_cast<double>(league.LeagueRecord[kLoanAtBats]) * 1000.0) /
-        1000.0;
+    // His average when he left, cut to three decimals (0 should the kept at-bats be 0).
+    const Counter atBats = league.LeagueRecord[kLoanAtBats];
+    const double average = atBats == 0
+                               ? 0.0
+                               : std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
+                                            static_cast<double>(atBats) * 1000.0) /
+                                     1000.0;
     return "メジャーリーグに、我がチームから、打率" + text::generalDecimal(average) + "の  " +
            league.LeagueRecordText[kLoanName] + "がレンタル契約で派遣されています。\n" +
            league.LoanNews;

@@ -9,6 +9,7 @@
 #include "league/league_store.h"
 #include "season/game_window_events.h"
 #include "season/hall_of_fame.h"
+#include "season/opening_demo.h"
 #include "season/schedule.h"
 #include "season/season_end.h"
 
@@ -55,6 +56,8 @@ private:
         window->showNextButton();
         league_.NextRequested = false;
         platform_.waitUntil([this] { return league_.NextRequested; });
+        // A window maximised or minimised while it waited keeps that state for the next game.
+        league_.GameWindowState = window->windowState();
         window->closeByProgram();
     }
 
@@ -76,6 +79,7 @@ private:
 int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
     try {
         league.KeepPlaying = true;
+        ShowOpeningDemo(platform);
         LoadLeague(league, platform);
         SeasonRun run(league, platform, observer);
         while (league.KeepPlaying) run.playYear();

@@ -1,14 +1,11 @@
 #pragma once
-// The game's own picture: a baseball, drawn at run time so that no image file has to be found.
+// The game's own picture, the application icon: a ball over the infield (assets/pictures/
+// zelvano.svg), used as the icon of every window.
 
 #include <QIcon>
-#include <QPixmap>
 
 namespace zelvano {
 
-QPixmap drawBaseball(int size);
-
-// The ball at the sizes a window manager and a tool button ask for.
 QIcon baseballIcon();
 
 }  // namespace zelvano

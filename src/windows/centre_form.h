@@ -10,7 +10,9 @@ namespace zelvano {
 // screen gets a negative offset.
 int centredOffset(double screenExtent, double windowExtent);
 
-// Moves a top-level window to the middle of its screen.
+// Moves a top-level window, frame and all, to the middle of its screen. Before the first show the
+// frame is not known yet: the window is placed by the frame last seen on another window, and
+// centred again by its own frame once it is up (it only moves if the two differ).
 void CentreForm(QWidget& window);
 
 }  // namespace zelvano

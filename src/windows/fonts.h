@@ -13,6 +13,11 @@ enum class FontFace { Mincho, Gothic };
 // sizes so that the text keeps its proportion to the controls, which are placed in pixels.
 QFont windowFont(FontFace face, double points, bool bold = false);
 
+// The face of lists that line up columns of full-width and half-width text. The IPA faces keep a
+// full-width character exactly two half-width ones wide only at even pixel sizes, so the size is
+// the even one nearest to the design's.
+QFont columnFont(FontFace face, double points);
+
 // The face of buttons and of the dialogs: a 9-point Gothic.
 QFont defaultWindowFont();
 

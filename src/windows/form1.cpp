@@ -7,9 +7,11 @@
 #include <QToolButton>
 
 #include "windows/baseball_icon.h"
+#include "windows/board_scaler.h"
 #include "windows/centre_form.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
+#include "windows/pictures.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
 
@@ -38,59 +40,68 @@ constexpr int kSlotStep = 360;
 }  // namespace
 
 Form1::Form1(GameViewEvents& events) : events_(events) {
-    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    // The design size is the normal size; the player may maximise the scoreboard (or drag it
+    // larger), and the board then grows with the window.
+    const QSize designSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    board_ = new QWidget(this);  // owned by the window
+    board_->setFixedSize(designSize);
+    setMinimumSize(designSize);
+    resize(designSize);
     setWindowTitle(QString());
     setWindowIcon(baseballIcon());
     buildScoreboard();
     buildStandings();
+    scaler_ = std::make_unique<BoardScaler>(*board_);
 
     // The timer only reports its ticks; whether a tick advances is the logic's decision.
     connect(&timer1_, &QTimer::timeout, this, [this] { events_.Timer1_Timer(); });
     CentreForm(*this);
 }
 
+Form1::~Form1() = default;
+
 void Form1::buildScoreboard() {
-    label4_ = makeLabel(this, twipsRect(120, 120, 1335, 375),
+    label4_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
                         {windowFont(FontFace::Mincho, 15.75), kPink});
     label5_ =
-        makeLabel(this, twipsRect(1560, 120, 2655, 375),
+        makeLabel(board_, twipsRect(1560, 120, 2655, 375),
                   {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
 
-    command1_ = makeButton(this, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
+    command1_ = makeButton(board_, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
     command1_->setVisible(false);
     connect(command1_, &QPushButton::clicked, this, [this] { events_.Command1_Click(); });
 
     const std::array<QColor, 2> sideColour{kLightGreen, kLightCyan};
     for (int side = 0; side < 2; ++side) {
-        label1_[side] = makeLabel(this, twipsRect(kNameLeft[side], 600, 4215, 255),
+        label1_[side] = makeLabel(board_, twipsRect(kNameLeft[side], 600, 4215, 255),
                                   {windowFont(FontFace::Gothic, 13.5, true), sideColour[side]},
                                   QStringLiteral("Label1"));
         for (int slot = 0; slot < 9; ++slot) {
             const int index = side * 9 + slot;
             const int top = kFirstSlotTop + kSlotStep * slot;
-            label2_[index] = makeLabel(this, twipsRect(kNameLeft[side], top, 3255, 255),
+            label2_[index] = makeLabel(board_, twipsRect(kNameLeft[side], top, 3255, 255),
                                        {windowFont(FontFace::Mincho, 12.75), std::nullopt},
                                        QStringLiteral("Label2"));
             // The name labels paint their own background so that the current batter can be
             // marked; in the design state it is the window's own colour.
-            setBackground(*label2_[index], palette().color(QPalette::Window));
-            label3_[index] = makeLabel(this, twipsRect(kAverageLeft[side], top, 735, 255),
+            setBackground(*label2_[index], board_->palette().color(QPalette::Window));
+            label3_[index] = makeLabel(board_, twipsRect(kAverageLeft[side], top, 735, 255),
                                        {windowFont(FontFace::Mincho, 12.0), std::nullopt},
                                        QStringLiteral("Label3"));
         }
-        label6_[side] = makeLabel(this, twipsRect(kTeamAverageLeft[side], 4200, 1335, 255),
+        label6_[side] = makeLabel(board_, twipsRect(kTeamAverageLeft[side], 4200, 1335, 255),
                                   {windowFont(FontFace::Gothic, 11.25), sideColour[side]},
                                   QStringLiteral("Label6"));
     }
 
-    line1_ = new QFrame(this);
+    line1_ = new QFrame(board_);
     line1_->setFrameShape(QFrame::HLine);
     line1_->setFrameShadow(QFrame::Sunken);
     line1_->setGeometry(twipsRect(120, 4500, 8655, 60));
 }
 
 void Form1::buildStandings() {
-    frame1_ = new QGroupBox(QStringLiteral(" 勝敗表 "), this);
+    frame1_ = new QGroupBox(QStringLiteral(" 勝敗表 "), board_);
     frame1_->setGeometry(twipsRect(1440, 4680, 5535, 1095));
     frame1_->setFont(defaultWindowFont());
     for (int team = 0; team < 3; ++team) {
@@ -103,15 +114,20 @@ void Form1::buildStandings() {
                       {windowFont(FontFace::Gothic, 11.25), kPink}, QStringLiteral("Label11"));
     }
 
-    picIcons_ = new QToolButton(this);
+    picIcons_ = new QToolButton(board_);
     picIcons_->setGeometry(twipsRect(7200, 5040, 615, 600));
-    picIcons_->setIcon(baseballIcon());
+    picIcons_->setIcon(gameIcon());
     picIcons_->setIconSize(QSize(32, 32));
     picIcons_->setToolTip(QStringLiteral("選手一覧"));
     picIcons_->setAccessibleName(QStringLiteral("選手一覧"));
     // The players list it opens is not there yet; the button shows where it will be.
     picIcons_->setEnabled(false);
     connect(picIcons_, &QToolButton::clicked, this, [this] { events_.PicIcons_Click(); });
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    ClosableForm::resizeEvent(event);
+    if (scaler_) scaler_->fitInto(size());
 }
 
 void Form1::setWindowState(WindowState state) {

@@ -9,6 +9,7 @@
 
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "platform/views.h"
 #include "windows/closable_form.h"
@@ -21,9 +22,12 @@ class QFrame;
 
 namespace zelvano {
 
+class BoardScaler;
+
 class Form1 final : public ClosableForm, public GameView {
 public:
     explicit Form1(GameViewEvents& events);
+    ~Form1() override;
 
     // GameView
     void setWindowState(WindowState state) override;
@@ -58,12 +62,14 @@ public:
 
 protected:
     bool userCloseRefused() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildScoreboard();
     void buildStandings();
 
     GameViewEvents& events_;
+    QWidget* board_ = nullptr;  // the controls at their design places
     QLabel* label4_ = nullptr;
     QLabel* label5_ = nullptr;
     QPushButton* command1_ = nullptr;
@@ -77,6 +83,7 @@ private:
     QToolButton* picIcons_ = nullptr;
     QFrame* line1_ = nullptr;
     QTimer timer1_;
+    std::unique_ptr<BoardScaler> scaler_;
 };
 
 }  // namespace zelvano

@@ -1,5 +1,6 @@
 #include "windows/form3.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,7 +28,7 @@ Form3::Form3() {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     setWindowTitle(QStringLiteral("年間結果報告"));
     setWindowIcon(baseballIcon());
-    // Closing by the close box unloads the report like "ＯＫ" does.
+    // The season end owns the window: a close only hides it, which ends the season end's wait.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     const LabelLook heading{windowFont(FontFace::Gothic, 12.0, true), std::nullopt};
@@ -52,14 +53,12 @@ Form3::Form3() {
 
     list1_ = new QListWidget(this);  // owned by the window
     list1_->setGeometry(twipsRect(120, 3600, 7575, 1710));
-    // A fixed-pitch face at an even pixel size: a full-width character is then exactly two
-    // half-width ones wide and the columns line up.
-    list1_->setFont(windowFont(FontFace::Mincho, 10.5));
+    // Team, name and average stand in columns made of full-width spaces.
+    list1_->setFont(columnFont(FontFace::Mincho, 10.5));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     command1_ = makeButton(this, QStringLiteral("ＯＫ"), twipsRect(6600, 5400, 975, 375));
     connect(command1_, &QPushButton::clicked, this, [this] { close(); });
-    command1_->setDefault(true);
 
     CentreForm(*this);
 }
@@ -83,5 +82,24 @@ void Form3::show() {
 }
 
 bool Form3::isVisible() const { return QWidget::isVisible(); }
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves alone: Enter is "ＯＫ" wherever the focus is (the list
+    // passes it on), and Esc closes the report like its close box.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                command1_->click();
+                return;
+            case Qt::Key_Escape:
+                close();
+                return;
+            default:
+                break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
 
 }  // namespace zelvano

@@ -42,6 +42,9 @@ public:
     QListWidget* List1() const { return list1_; }
     QPushButton* Command1() const { return command1_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::array<QLabel*, 2> label1_{};
     QLabel* label2_ = nullptr;

@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace zelvano {
 namespace {
@@ -24,45 +23,7 @@ const std::string kOldBytes = " 1 \r\n旧リーグ\r\n";
 const std::string kNewBytes = std::string(" 2 \r\n") + std::string(5000, 'x') + "\r\n";
 
 // Each test works in a fresh folder of its own, removed afterwards.
-class FolderTest {
-public:
-    FolderTest() {
-        std::string pattern = (fs::temp_directory_path() / "zelvano-files-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        folder_ = pattern;
-    }
-    ~FolderTest() {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    FolderTest(const FolderTest&) = delete;
-    FolderTest& operator=(const FolderTest&) = delete;
-
-    const fs::path& folder() const { return folder_; }
-
-    void put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    }
-    std::string contents(const std::string& name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    fs::perms permissions(const std::string& name) const {
-        return fs::status(folder_ / name).permissions() & fs::perms::mask;
-    }
-
-private:
-    fs::path folder_;
-};
+using FolderTest = testing::TempFolder;
 
 using Names = std::vector<std::string>;
 

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
 #include "league/league_file.h"
+#include "platform/folder_file_store.h"
 #include "support/scripted_user.h"
+#include "support/temp_folder.h"
 #include "support/test_league.h"
 
 namespace zelvano {
@@ -61,6 +67,94 @@ TEST(SaveLeague, AFailedSaveIsReportedAndMayBeTriedAgain) {
         EXPECT_EQ(store.user.asked[0].title, "Zelvano／保存エラー");
         EXPECT_NE(store.user.asked[0].text.find("ディスクの空き容量が足りません。"),
                   std::string::npos);
+    }
+}
+
+// The program on a folder of the disk, for what the player is told about it.
+struct FolderRun {
+    testing::TempFolder dir;
+    testing::ScriptedUser user;
+    HeadlessPlatform platform;
+    League league;
+
+    explicit FolderRun(const std::filesystem::path& sub = {}, FileSystemCalls calls = {})
+        : platform(user, makeFolderFileStore(dir.folder() / sub, std::move(calls)), 1u) {}
+
+    // The status the program ends with, after one message.
+    template <typename Step>
+    int endStatus(Step step) {
+        try {
+            step();
+        } catch (const ProgramEnded& ended) {
+            EXPECT_EQ(user.asked.size(), 1u);
+            return ended.status;
+        }
+        ADD_FAILURE() << "the program went on";
+        return 0;
+    }
+    bool says(const std::string& part) const {
+        return !user.asked.empty() && user.asked.back().text.find(part) != std::string::npos;
+    }
+};
+
+TEST(LoadLeague, AFolderInUseOrUnusableIsReportedLeftAloneAndEndsTheProgram) {
+    {
+        FolderRun run;
+        auto other = makeFolderFileStore(run.dir.folder());
+        ASSERT_EQ(other->lockFolder({}).status, FolderLock::Status::Taken);
+        run.dir.put(".Jbball.Jdt.tmp-1-0", "the other program's save");
+        EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+        EXPECT_EQ(run.user.asked[0].title, "Zelvano／二重起動");
+        EXPECT_TRUE(run.says("「" + run.dir.folder().string() + "」"));
+        EXPECT_EQ(run.platform.wizardViewsCreated, 0);
+        EXPECT_EQ(run.dir.entries(),
+                  (std::vector<std::string>{".Jbball.Jdt.tmp-1-0", kFolderLockName}));
+    }
+    {
+        FolderRun run("gone");
+        EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+        EXPECT_EQ(run.user.asked[0].title, "Zelvano／起動エラー");
+        EXPECT_TRUE(run.says("「" + (run.dir.folder() / "gone").string() + "」"));
+        EXPECT_TRUE(run.says("保存先のフォルダーが見つかりません。"));
+    }
+}
+
+// The messages about the league file give its full path, so the player can find it.
+TEST(LoadLeague, ADamagedLeagueIsNamedByItsFullPath) {
+    FolderRun run;
+    run.dir.put("JBBALL.JDT", " 1 \r\n");
+    EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+    EXPECT_TRUE(run.says("「" + (run.dir.folder() / "JBBALL.JDT").string() + "」"));
+}
+
+struct FailedSave {
+    const char* existing;  // the league file there before, or nullptr for a new league
+    const char* savedAs;
+    const char* outcome;  // what declining leaves
+};
+
+// Declining the retry tells truthfully what is left: the last season's file, or for a new
+// league, nothing.
+TEST(SaveLeague, AFailedSaveNamesTheFileAndWhatDecliningLeaves) {
+    const FailedSave cases[] = {
+        {"Jbball.jdt", "Jbball.jdt", "ファイルは前回保存した状態のまま残ります。"},
+        {nullptr, "Jbball.Jdt", "登録した新しいリーグは保存されないので"},
+    };
+    for (const FailedSave& failed : cases) {
+        FileSystemCalls calls;
+        calls.rename = [](const char*, const char*) {
+            errno = EACCES;
+            return -1;
+        };
+        FolderRun run({}, calls);
+        if (failed.existing != nullptr) run.dir.put(failed.existing, "old");
+        run.user.answers = {Answer::No};
+        run.league = testing::testLeague();
+        EXPECT_EQ(run.endStatus([&] { SaveLeague(run.league, run.platform); }), 1);
+        EXPECT_TRUE(run.says("「" + (run.dir.folder() / failed.savedAs).string() + "」に保存"));
+        EXPECT_TRUE(run.says("書き込みの権限がありません。"));
+        EXPECT_TRUE(run.says(failed.outcome)) << run.user.asked.back().text;
+        EXPECT_EQ(run.says("前回保存"), failed.existing != nullptr);
     }
 }
 

@@ -185,6 +185,18 @@ TEST(MajorLeagueLoan, LeavesAndComesBackIntoTheFreeSlot) {
     }
 }
 
+TEST(MajorLeagueLoan, FiguresKeptInADamagedFileStillMakeAPlayableSlot) {
+    OffSeason run({0.1f});
+    League& league = run.league;
+    league.LeagueRecord = {1, 7, 0, 0, 0, 0, 0, 0, 0, 0};  // 7 hits in 0 at-bats
+    league.LeagueRecordText[1] = "Ａ０９";
+    league.PlayerName[1][9] = "(大リーグ)";
+    EXPECT_NE(ShowMajorLeagueInfo(league).find("打率0の"), std::string::npos);
+    ProcessMajorLeagueLoan(league, *run.platform);
+    EXPECT_EQ(league.AtBats[1][9], 1);
+    EXPECT_EQ(league.Hits[1][9], 1);
+}
+
 TEST(MajorLeagueLoan, NoReturnWithoutTheDraw) {
     OffSeason run({0.4f});
     run.league.LeagueRecord[0] = 1;

@@ -94,6 +94,8 @@ public:
         return {};
     }
     std::filesystem::path resolve(std::string_view name) override { return canonical(name); }
+    // One run alone uses the memory.
+    FolderLock lockFolder(const Leftovers&) override { return {FolderLock::Status::Taken, {}}; }
 
 private:
     // The program spells its files in several ways ("Jbball.Jdt" and "Jbball.jdt", "JBBall.Mei"

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,6 +58,17 @@ inline void closeLater(QWidget* window) {
     QTimer::singleShot(0, window, [window] { window->close(); });
 }
 
+// Takes down whatever modal dialog is up, so that a stuck test ends. A question ignores a plain
+// close, as it does the user's, so dialogs are rejected instead.
+inline void dismissModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+    } else if (modal != nullptr) {
+        modal->close();
+    }
+}
+
 inline constexpr const char* kForcedQuitQuestion =
     "強制終了しようとしています。データを保存する前に終了してよろしいのですか？";
 
@@ -100,7 +112,7 @@ public:
         QObject::connect(&watchdog_, &QTimer::timeout, [this, &platform] {
             stuck = true;
             platform.requestEnd(kWatchdogStatus);
-            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+            dismissModal();
         });
         watchdog_.start(watchdogMs);
     }

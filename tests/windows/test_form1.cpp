@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 #include "recording_events.h"
 #include "windows/form1.h"
@@ -139,6 +140,34 @@ private slots:
         QCOMPARE(form.windowState(), zelvano::WindowState::Minimized);
         form.setWindowState(zelvano::WindowState::Normal);
         QCOMPARE(form.windowState(), zelvano::WindowState::Normal);
+    }
+
+    // The player may maximise the scoreboard: the board grows with the window, keeping its
+    // proportions, and stands in its middle; restored, it is the design again.
+    void maximisedBoardGrows() {
+        RecordingGameEvents events;
+        Form1 form(events);
+        QVERIFY(form.maximumSize() != form.minimumSize());
+        form.setWindowState(zelvano::WindowState::Maximized);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTRY_VERIFY(form.width() > 594 && form.height() > 389);
+        QCOMPARE(form.windowState(), zelvano::WindowState::Maximized);
+        const QWidget* board = form.Label4()->parentWidget();
+        const double scale = std::min(form.width() / 594.0, form.height() / 389.0);
+        QVERIFY(std::abs(board->width() - 594 * scale) <= 1);
+        QVERIFY(std::abs(board->height() - 389 * scale) <= 1);
+        const QPoint offset = board->geometry().center() - form.rect().center();
+        QVERIFY(offset.manhattanLength() <= 2);
+        QCOMPARE(form.Label4()->font().pixelSize(), static_cast<int>(std::lround(21 * scale)));
+        QCOMPARE(form.Label10(0)->x(), static_cast<int>(std::lround(8 * scale)));
+
+        form.setWindowState(zelvano::WindowState::Normal);
+        QTRY_COMPARE(form.size(), QSize(594, 389));
+        QCOMPARE(board->geometry(), QRect(0, 0, 594, 389));
+        QCOMPARE(form.Label4()->geometry(), QRect(8, 8, 89, 25));
+        QCOMPARE(form.Label4()->font().pixelSize(), 21);
+        form.closeByProgram();
     }
 
     // After the game "次へ" appears with the keyboard focus, so Enter or Space presses it.

@@ -19,8 +19,10 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_translations.h"
+#include "windows/demoform.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form3.h"
 #include "windows/form4.h"
 
 using zelvano::Answer;
@@ -41,7 +43,8 @@ QtPlatform::Parts memoryParts() {
 
 struct NoEvents final : zelvano::GameViewEvents,
                         zelvano::OrderViewEvents,
-                        zelvano::WizardViewEvents {
+                        zelvano::WizardViewEvents,
+                        zelvano::DemoViewEvents {
     void Command1_Click() override {}
     void Timer1_Timer() override {}
     void PicIcons_Click() override {}
@@ -50,6 +53,7 @@ struct NoEvents final : zelvano::GameViewEvents,
     void Command2_Click() override {}
     void Command3_Click() override {}
     bool Form_QueryUnload() override { return true; }
+    void Form_KeyDown(int, int) override {}
 };
 
 }  // namespace
@@ -182,7 +186,7 @@ private slots:
         QVERIFY2(yesText.contains(QStringLiteral("はい")), qPrintable(yesText));
     }
 
-    void questionAnsweredNoOrEscape() {
+    void questionAnsweredNo() {
         QtPlatform platform(memoryParts());
         bool yesIsDefault = false;
         whenModalOpens([&](QWidget* modal) {
@@ -194,11 +198,34 @@ private slots:
                                    MessageButtons::YesNo, Answer::Yes}),
                  Answer::No);
         QVERIFY(yesIsDefault);
+    }
+
+    // A question is answered by its buttons only: Esc, the window manager's close and the close
+    // box (there is none) leave it up; a notice takes Esc as OK.
+    void questionIgnoresEscapeAndClose() {
+        QtPlatform platform(memoryParts());
+        bool stayed = false;
+        bool closeBox = true;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            closeBox = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Escape);
+            const bool closed = box->close();
+            QCoreApplication::processEvents();
+            stayed = !closed && box->isVisible() && box->clickedButton() == nullptr;
+            box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(platform.message({"2年目に進みますか？", "Zelvano 2004", MessageIcon::Question,
+                                   MessageButtons::YesNo, Answer::Yes}),
+                 Answer::Yes);
+        QVERIFY(stayed);
+        QVERIFY(!closeBox);
 
         whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        QCOMPARE(
-            platform.message({"?", "t", MessageIcon::Question, MessageButtons::YesNo, Answer::Yes}),
-            Answer::No);
+        QCOMPARE(platform.message(
+                     {"了解", "t", MessageIcon::Information, MessageButtons::Ok, Answer::Ok}),
+                 Answer::Ok);
     }
 
     // A message given no title carries the application's title; Exclamation is a warning.
@@ -249,20 +276,30 @@ private slots:
         QVERIFY(dynamic_cast<zelvano::Form1*>(game.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
         QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::Form3*>(platform.createReportView().get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::Demoform*>(platform.createDemoView(events).get()) != nullptr);
     }
 
-    // The sound is found under any spelling of its name; a missing one plays nothing.
-    void soundFileIsFoundWithoutRegardToCase() {
-        QTemporaryDir folder;
-        QFile wave(folder.filePath(QStringLiteral("ordemo.wav")));
-        QVERIFY(wave.open(QIODevice::WriteOnly));
-        wave.write("RIFF");
-        wave.close();
+    // The sound is found under any spelling of its name, in the league folder first and then
+    // among the game's installed data; a name found nowhere only stops the sound.
+    void soundIsLookedForInTheFolderThenInTheInstalledData() {
+        QTemporaryDir folder, data;
+        const auto write = [](const QString& path) {
+            QFile wave(path);
+            QVERIFY(wave.open(QIODevice::WriteOnly));
+            wave.write("RIFF");
+        };
+        write(data.filePath(QStringLiteral("ORDEMO.WAV")));
         QtPlatform::Parts parts = memoryParts();
         parts.files = zelvano::makeFolderFileStore(folder.path().toStdString());
+        parts.dataFolder = data.path().toStdString();
         QtPlatform platform(std::move(parts));
-        platform.playSound("MISSING.WAV");
+        platform.playSound("ORDEMO.WAV");
+        QCOMPARE(QFileInfo(platform.sound().source()).absolutePath(),
+                 QFileInfo(data.path()).absoluteFilePath());
+        platform.playSound("Dummy.wav");
         QVERIFY(platform.sound().source().isEmpty());
+        write(folder.filePath(QStringLiteral("ordemo.wav")));
         platform.playSound("ORDEMO.WAV");
         QCOMPARE(QFileInfo(platform.sound().source()).fileName(), QStringLiteral("ordemo.wav"));
     }

@@ -10,6 +10,7 @@
 #include "windows/baseball_icon.h"
 #include "windows/centre_form.h"
 #include "windows/fonts.h"
+#include "windows/pictures.h"
 #include "windows/twips.h"
 
 class WindowHelpersTest : public QObject {
@@ -62,13 +63,32 @@ private slots:
         QCOMPARE(zelvano::centredOffset(screen, window), offset);
     }
 
-    void centreFormMovesToTheMiddle() {
-        QWidget window;
-        window.setFixedSize(201, 100);
-        zelvano::CentreForm(window);
+    // The outer frame, title bar and borders included, stands in the middle of the screen. The
+    // first window learns the frame once it is up; the next one is placed by it before its
+    // first show and does not move when shown.
+    void centreFormCentresTheFrame() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(window.pos(), QPoint(screen.x() + (screen.width() - 201) / 2,
-                                      screen.y() + (screen.height() - 100) / 2));
+        const auto centred = [&](const QRect& frame) {
+            return QPoint(screen.x() + zelvano::centredOffset(screen.width(), frame.width()),
+                          screen.y() + zelvano::centredOffset(screen.height(), frame.height()));
+        };
+        QWidget first;
+        first.setFixedSize(201, 100);
+        zelvano::CentreForm(first);
+        QCOMPARE(first.pos(), centred(QRect(0, 0, 201, 100)));  // no frame known yet
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QTRY_VERIFY(first.frameGeometry() != first.geometry());
+        QTRY_COMPARE(first.frameGeometry().topLeft(), centred(first.frameGeometry()));
+
+        QWidget second;
+        second.setFixedSize(300, 151);
+        zelvano::CentreForm(second);
+        const QPoint placed = second.pos();
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QTRY_COMPARE(second.frameGeometry().topLeft(), centred(second.frameGeometry()));
+        QCOMPARE(second.frameGeometry().topLeft(), placed);
     }
 
     // The Japanese faces are there and are the ones actually used.
@@ -83,24 +103,28 @@ private slots:
         QCOMPARE(zelvano::defaultWindowFont().pixelSize(), 12);
     }
 
-    // A white ball with red seams on a transparent ground.
-    void baseballIsDrawn() {
-        const QImage ball = zelvano::drawBaseball(32).toImage();
-        QCOMPARE(ball.size(), QSize(32, 32));
-        QCOMPARE(qAlpha(ball.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(ball.pixel(31, 31)), 0);
-        const QColor centre = ball.pixelColor(16, 16);
-        QCOMPARE(centre.alpha(), 255);
-        QVERIFY(centre.red() > 200 && centre.green() > 200 && centre.blue() > 200);
-        bool red = false;
-        for (int y = 0; y < 32 && !red; ++y) {
-            for (int x = 0; x < 32 && !red; ++x) {
-                const QColor c = ball.pixelColor(x, y);
-                red = c.alpha() == 255 && c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    // Every picture the game shows is built in and drawn at the screen's pixel density: on a
+    // screen of ratio 2 a 60 × 100 frame has 120 × 200 pixels, with something painted on them.
+    void picturesAreBuiltInAndSharp() {
+        QStringList names{QStringLiteral("zelvano"), QStringLiteral("game-icon")};
+        for (int k = 0; k < 8; ++k) names << QStringLiteral("demo-frame-%1").arg(k);
+        for (int tab = 0; tab < 6; ++tab) names << QStringLiteral("tab-%1").arg(tab);
+        for (const QString& name : names) {
+            const QSize size =
+                name.startsWith(QStringLiteral("demo-frame-"))
+                    ? (name.back() >= QLatin1Char('5') ? QSize(60, 100) : QSize(60, 50))
+                    : QSize(32, 32);
+            const QImage image = zelvano::renderPicture(name, size, 2.0).toImage();
+            QVERIFY2(image.size() == size * 2, qPrintable(name));
+            int painted = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) painted += qAlpha(image.pixel(x, y)) > 0;
             }
+            QVERIFY2(painted > 20, qPrintable(name));
         }
-        QVERIFY(red);
-        QVERIFY(zelvano::baseballIcon().availableSizes().contains(QSize(32, 32)));
+        QVERIFY(zelvano::renderPicture(QStringLiteral("no-such-picture"), {8, 8}, 1.0).isNull());
+        QVERIFY(zelvano::baseballIcon().availableSizes().contains(QSize(256, 256)));
+        QVERIFY(zelvano::tabIcon(5).availableSizes().contains(QSize(32, 32)));
     }
 };
 

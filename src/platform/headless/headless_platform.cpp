@@ -105,4 +105,8 @@ std::unique_ptr<ReportView> HeadlessPlatform::createReportView() {
     return std::make_unique<HeadlessReportView>(*this);
 }
 
+std::unique_ptr<DemoView> HeadlessPlatform::createDemoView(DemoViewEvents& events) {
+    return std::make_unique<HeadlessDemoView>(*this, events);
+}
+
 }  // namespace zelvano

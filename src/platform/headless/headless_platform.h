@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless_views.h"
 #include "platform/platform.h"
@@ -52,7 +53,10 @@ public:
     FileStore& files() override { return *files_; }
     RandomSource& random() override { return *random_; }
 
-    void playSound(const std::string& fileName) override { lastSound = fileName; }
+    void playSound(const std::string& fileName) override {
+        lastSound = fileName;
+        sounds.push_back(fileName);
+    }
     void startEditor(const std::string& fileName) override { lastEditorFile = fileName; }
     void requestEnd(int status) override;
 
@@ -60,12 +64,14 @@ public:
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
+    std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
 
     // The windows open now, or null.
     HeadlessGameView* gameView() const { return gameView_; }
     HeadlessOrderView* orderView() const { return orderView_; }
     HeadlessWizardView* wizardView() const { return wizardView_; }
     HeadlessReportView* reportView() const { return reportView_; }
+    HeadlessDemoView* demoView() const { return demoView_; }
 
     // Every message, question and input box as a record: kind, title, text and the answer.
     std::function<void(const std::string& kind, const std::string& title, const std::string& text,
@@ -78,12 +84,15 @@ public:
     int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0;
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
+    std::vector<std::string> sounds;     // every sound asked for, in order
+    std::vector<std::string> demoSteps;  // what the opening demo showed, see HeadlessDemoView
 
 private:
     friend class HeadlessGameView;
     friend class HeadlessOrderView;
     friend class HeadlessWizardView;
     friend class HeadlessReportView;
+    friend class HeadlessDemoView;
     void checkEnd() const;
 
     HeadlessUser& user_;
@@ -94,6 +103,7 @@ private:
     HeadlessOrderView* orderView_ = nullptr;
     HeadlessWizardView* wizardView_ = nullptr;
     HeadlessReportView* reportView_ = nullptr;
+    HeadlessDemoView* demoView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
     static constexpr int kMaxEmptyInputs = 100;

@@ -131,3 +131,25 @@ bool HeadlessWizardView::closeByUser() {
 }
 
 }  // namespace zelvano
+
+namespace zelvano {
+
+HeadlessDemoView::HeadlessDemoView(HeadlessPlatform& owner, DemoViewEvents& events)
+    : owner_(owner), events_(events) {
+    owner_.demoView_ = this;
+}
+
+HeadlessDemoView::~HeadlessDemoView() {
+    if (owner_.demoView_ == this) owner_.demoView_ = nullptr;
+}
+
+void HeadlessDemoView::setBackground(int red, int green, int blue) {
+    record("background " + std::to_string(red) + ' ' + std::to_string(green) + ' ' +
+           std::to_string(blue));
+}
+
+void HeadlessDemoView::record(const std::string& step) {
+    owner_.demoSteps.push_back(std::to_string(owner_.sleptMs) + ' ' + step);
+}
+
+}  // namespace zelvano

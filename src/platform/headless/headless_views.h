@@ -173,4 +173,29 @@ private:
     std::string teamText_, playerText_;
 };
 
+// The opening demo without a screen: every change the demo makes goes to the platform's
+// demoSteps, with the milliseconds slept before it ("1000 frame 1", "1100 line 2", ...).
+class HeadlessDemoView final : public DemoView {
+public:
+    HeadlessDemoView(HeadlessPlatform& owner, DemoViewEvents& events);
+    ~HeadlessDemoView() override;
+
+    void hideLogo() override { record("hide logo"); }
+    void setStageTop(int twips) override { record("top " + std::to_string(twips)); }
+    void showFrame(int frame) override { record("frame " + std::to_string(frame)); }
+    void showLine(int index) override { record("line " + std::to_string(index)); }
+    void setBackground(int red, int green, int blue) override;
+    void showEditionLabels() override { record("labels"); }
+    void show() override { record("show"); }
+    void closeByProgram() override { record("close"); }
+
+    void pressKey(int keyCode, int shift) { events_.Form_KeyDown(keyCode, shift); }
+
+private:
+    void record(const std::string& step);
+
+    HeadlessPlatform& owner_;
+    DemoViewEvents& events_;
+};
+
 }  // namespace zelvano

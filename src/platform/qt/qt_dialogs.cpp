@@ -1,6 +1,8 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocument>
@@ -25,30 +27,60 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A Yes/No question has no way out but its two buttons: Esc does nothing and the title bar
+// offers no close box (a window manager's close, Alt+F4 for one, is refused too). Guessing an
+// answer for the player could end the program at the year question.
+class QuestionBox final : public QMessageBox {
+public:
+    QuestionBox() {
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                       Qt::WindowTitleHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    // A button's answer closes the box without a close event; every close event is a request
+    // from outside.
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
 QString titleOf(const std::string& title) {
     // A message given no topic of its own carries the application's title.
     return toQString(title.empty() ? std::string(kApplicationTitle) : title);
 }
 
-}  // namespace
-
-Answer showMessageBox(const MessageRequest& request) {
-    QMessageBox box;
+void fill(QMessageBox& box, const MessageRequest& request) {
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(request.text));
     box.setWindowTitle(titleOf(request.title));
     box.setIcon(toQtIcon(request.icon));
+}
+
+}  // namespace
+
+Answer showMessageBox(const MessageRequest& request) {
     if (request.buttons == MessageButtons::Ok) {
+        // A notice: Esc and the close box mean OK, as its only button does.
+        QMessageBox box;
+        fill(box, request);
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
         box.exec();
         return Answer::Ok;
     }
+    QuestionBox box;
+    fill(box, request);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
-    // Esc and the close box answer No, the cautious answer to every question the game asks.
-    box.setEscapeButton(QMessageBox::No);
     box.exec();
+    // Only a program that ends while the box is up leaves it without a button.
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 

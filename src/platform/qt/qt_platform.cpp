@@ -6,8 +6,10 @@
 #include <filesystem>
 
 #include "platform/qt/editor_launcher.h"
+#include "platform/qt/installed_data.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_settings_store.h"
+#include "windows/demoform.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/form3.h"
@@ -23,6 +25,7 @@ QtPlatform::QtPlatform(Parts parts) : parts_(std::move(parts)) {
     // The game keeps its league in the folder it is started in.
     if (!parts_.files) parts_.files = makeFolderFileStore(std::filesystem::current_path());
     if (!parts_.random) parts_.random = std::make_unique<SeededRandom>(seedFromClock());
+    if (parts_.dataFolder.empty()) parts_.dataFolder = installedDataFolder();
 }
 
 QtPlatform::~QtPlatform() = default;
@@ -68,7 +71,10 @@ FileStore& QtPlatform::files() { return *parts_.files; }
 RandomSource& QtPlatform::random() { return *parts_.random; }
 
 void QtPlatform::playSound(const std::string& fileName) {
-    const std::filesystem::path path = parts_.files->resolve(fileName);
+    // The player's own copy in the league folder first, then the one installed with the game.
+    std::filesystem::path path = parts_.files->resolve(fileName);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) path = parts_.dataFolder / fileName;
     sound_.play(QString::fromStdString(path.string()));
 }
 
@@ -99,5 +105,9 @@ std::unique_ptr<WizardView> QtPlatform::createWizardView(WizardViewEvents& event
 }
 
 std::unique_ptr<ReportView> QtPlatform::createReportView() { return std::make_unique<Form3>(); }
+
+std::unique_ptr<DemoView> QtPlatform::createDemoView(DemoViewEvents& events) {
+    return std::make_unique<Demoform>(events);
+}
 
 }  // namespace zelvano

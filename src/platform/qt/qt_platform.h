@@ -6,6 +6,7 @@
 //   League league;
 //   return RunLeague(league, platform);
 
+#include <filesystem>
 #include <memory>
 
 #include "platform/platform.h"
@@ -21,6 +22,9 @@ public:
         std::unique_ptr<SettingsStore> settings;
         std::unique_ptr<FileStore> files;
         std::unique_ptr<RandomSource> random;
+        // Where a sound missing from the current folder is looked for next; empty: the data
+        // installed with the game.
+        std::filesystem::path dataFolder;
     };
 
     QtPlatform();
@@ -50,6 +54,7 @@ public:
     std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
     std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
     std::unique_ptr<ReportView> createReportView() override;
+    std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
 
 private:
     void throwIfEnded() const;

@@ -1,0 +1,27 @@
+#pragma once
+// The game's pictures: SVG drawings built into the program (assets/pictures), rendered at the
+// screen's device-pixel ratio so that they stay sharp on a high-resolution screen.
+//
+//   label->setPixmap(renderPicture("demo-frame-5", {60, 100}, devicePixelRatioF()));
+//   button->setIcon(pictureIcon("game-icon"));
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace zelvano {
+
+// The picture of that name drawn into size logical pixels; an empty pixmap when there is none.
+QPixmap renderPicture(const QString& name, QSize size, qreal devicePixelRatio);
+
+// The picture at the sizes window managers and buttons ask for, up to 256 pixels.
+QIcon pictureIcon(const QString& name);
+
+// The scoreboard's icon button (PicIcons).
+QIcon gameIcon();
+
+// The icon beside the caption of tab 0..5 of the information window.
+QIcon tabIcon(int tab);
+
+}  // namespace zelvano
