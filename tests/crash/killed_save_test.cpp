@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "league/league_file.h"
+#include "league/league_folder.h"
 #include "league/league_store.h"
 #include "platform/folder_file_store.h"
 #include "support/scripted_user.h"
@@ -113,20 +115,27 @@ void killDuringSaves(const std::function<void()>& saveOnce,
     std::cout << cutShort << " of " << kKills << " kills came in the middle of a save\n";
 }
 
-// The folder holds `kept` and maybe leftover temporaries (which a later start removes); these are
-// removed here so that every kill starts alike. True when a temporary was left: the kill came in
-// the middle of a save.
+// The folder holds `kept` and maybe leftover temporaries; the next start clears them away and
+// leaves the file and the folder's lock. True when a temporary was left: the kill came in the
+// middle of a save.
 bool expectOnlyFileAndTemporaries(const fs::path& folder, const std::string& kept,
                                   const std::function<bool(const std::string&)>& isTemporary,
                                   int kill) {
     bool leftover = false;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        if (name == kept) continue;
+        if (name == kept || name == kFolderLockName) continue;
         EXPECT_TRUE(isTemporary(name)) << "unexpected file " << name << " after kill " << kill;
-        fs::remove(entry.path());
         leftover = true;
     }
+    const auto nextStart = makeFolderFileStore(folder);
+    EXPECT_EQ(nextStart->lockFolder(leagueFolderLeftovers()).status, FolderLock::Status::Taken);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{kFolderLockName, kept})) << "kill " << kill;
     return leftover;
 }
 
