@@ -154,6 +154,15 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
                 result = faultAt(place, "数値が入るべき行に数値以外の文字があります");
                 return false;
         }
+        // A quoted value may hold what a name cannot (a comma, leading spaces): the league would
+        // load, but no season of it could ever be saved again.
+        if constexpr (kIsText<decltype(value)>) {
+            if (!readsBackUnchanged(value)) {
+                result = faultAt(place,
+                                 "コンマや先頭の空白を含み、このままでは保存し直せない文字列です");
+                return false;
+            }
+        }
         if (const char* problem = brokenCount(read, place)) {
             result = faultAt(place, problem);
             return false;

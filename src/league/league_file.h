@@ -32,8 +32,9 @@ struct LeagueFileRead {
 
 // Reads the persistent part into `league` only when the whole file is sound; a damaged file
 // leaves `league` untouched. Beyond the line format, a slot with fewer than one at-bat or with
-// hits below zero or above its at-bats counts as damage: such a league cannot be played. Nothing
-// after line 384 is looked at.
+// hits below zero or above its at-bats counts as damage: such a league cannot be played. So does
+// a quoted text that could not be written back as it reads ("a, b", "  a"): such a league could
+// never be saved. Nothing after line 384 is looked at.
 LeagueFileRead parseLeagueFile(std::string_view bytes, League& league);
 
 }  // namespace zelvano

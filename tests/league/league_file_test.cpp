@@ -230,11 +230,11 @@ TEST(LeagueFileTest, SixteenBitFileWrittenByHandReadsUnchanged) {
     EXPECT_EQ(leagueFileBytes(league), bytes);
 }
 
-TEST(LeagueFileTest, QuotedValueWithCommaIsOneValue) {
+TEST(LeagueFileTest, QuotedValueIsReadWithoutItsQuotes) {
     League league;
-    const std::string bytes = withLine(leagueFileBytes(newLeague()), 3, "  \"Smith, J.\"");
+    const std::string bytes = withLine(leagueFileBytes(newLeague()), 3, "  \"Smith J.\"");
     ASSERT_TRUE(parseLeagueFile(bytes, league).ok);
-    EXPECT_EQ(league.PlayerName[1][1], "Smith, J.");
+    EXPECT_EQ(league.PlayerName[1][1], "Smith J.");
 }
 
 TEST(LeagueFileTest, NothingAfterTheLastLineIsRead) {
@@ -258,6 +258,7 @@ TEST(LeagueFileTest, DamagedFileIsReportedAtItsLineAndLeavesTheLeagueAlone) {
     const std::string notANumber = "数値が入るべき行に数値以外の文字があります";
     const std::string unreadable = "Shift_JIS（コードページ932）として読めない文字があります";
     const std::string shifted = "1行に1つの値が入るべきところ";
+    const std::string unsavable = "コンマや先頭の空白を含み、このままでは保存し直せない文字列です";
     const struct {
         const char* what;
         std::string bytes;
@@ -280,6 +281,8 @@ TEST(LeagueFileTest, DamagedFileIsReportedAtItsLineAndLeavesTheLeagueAlone) {
         {"bad second byte", withLine(sound, 3, "\x81\x7F"), 3, unreadable},
         {"bad byte in the last line", withLine(sound, 384, " 0\xFF"), 384, unreadable},
         {"comma in a name", withLine(sound, playerLine(2, 4), "A,B"), playerLine(2, 4), shifted},
+        {"quoted comma in a name", withLine(sound, 3, "\"Smith, J.\""), 3, unsavable},
+        {"quoted leading space", withLine(sound, 2, "\" Orvane\""), 2, unsavable},
         {"line break inside a name", withLine(sound, 2, "Ori\rvane"), 2, "行の途中に改行の文字"},
         {"no at-bats", withLine(sound, 4, " 0 "), 4, "打数が1未満です（チーム1・選手1の打数）"},
         {"negative at-bats", withLine(sound, playerLine(3, 30) + 1, "-5 "), playerLine(3, 30) + 1,
