@@ -8,6 +8,8 @@
 #include "game/lineups.h"
 #include "game/play_game.h"
 #include "league/league_file.h"
+#include "league/league_store.h"
+#include "league/rankings.h"
 #include "league/registration.h"
 #include "platform/headless/headless_platform.h"
 #include "season/season_driver.h"
@@ -84,8 +86,9 @@ void BM_PlayGame(benchmark::State& state) {
     League league = newLeague();
     league.PairingTeam1 = 1;
     league.PairingTeam2 = 3;
+    // The lineups are drawn once: the benchmark is the game, plate appearance by plate appearance.
+    DrawLineups(league, platform.random());
     for (auto _ : state) {
-        DrawLineups(league, platform.random());
         auto view = PlayGame(league, platform, events);
         benchmark::DoNotOptimize(league.LastWinner);
     }
@@ -105,6 +108,49 @@ void BM_Seasons(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * seasons);
 }
 BENCHMARK(BM_Seasons)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// One season after another of the same league: twelve games with their lineups, the automatic
+// manager's orders, and the season end; no file is written.
+void BM_Season(benchmark::State& state) {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
+    League league = newLeague();
+    SeasonPlayer seasons(league, platform);
+    for (auto _ : state) seasons.playSeason();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Season)->Unit(benchmark::kMicrosecond);
+
+// The league saved after a season and loaded at the next start, through the real procedures.
+void BM_SaveAndLoadLeague(benchmark::State& state) {
+    BenchUser user(1);
+    auto files = std::make_unique<MemoryFiles>();
+    files->league = leagueFileBytes(newLeague());
+    HeadlessPlatform platform(user, std::move(files), 1u);
+    League league;
+    LoadLeague(league, platform);
+    for (auto _ : state) {
+        SaveLeague(league, platform);
+        LoadLeague(league, platform);
+    }
+}
+BENCHMARK(BM_SaveAndLoadLeague);
+
+// Each of the five rankings of the information window, without its window.
+class DroppedRanking final : public RankingSink {
+public:
+    bool yield() override { return true; }
+    void setTitle(const std::string&) override {}
+    void clear() override {}
+    void addLine(const std::string& line) override { benchmark::DoNotOptimize(line.data()); }
+};
+
+void BM_Ranking(benchmark::State& state) {
+    const League league = newLeague();
+    DroppedRanking sink;
+    for (auto _ : state) RunRanking(league, static_cast<int>(state.range(0)), sink);
+}
+BENCHMARK(BM_Ranking)->DenseRange(0, kRankings - 1);
 
 void BM_LeagueFileWrite(benchmark::State& state) {
     const League league = newLeague();

@@ -35,7 +35,8 @@ public:
                 const int player = league_.BattingOrder[side][slot];
                 const int average = displayedAverage(league_, team, player);
                 view_.setBatterName(batterLabelIndex(side, slot), league_.PlayerName[team][player]);
-                view_.setBatterAverage(batterLabelIndex(side, slot), average);
+                view_.setBatterFigures(batterLabelIndex(side, slot), league_.Hits[team][player],
+                                       league_.AtBats[team][player]);
                 game_.AverageSum[side] += average;
             }
         }
@@ -116,8 +117,8 @@ private:
                 view_.setScoreLine(scoreLine(league_, game_.Runs[1], game_.Runs[2]));
             }
         }
-        view_.setBatterAverage(batterLabelIndex(side, slot),
-                               displayedAverage(league_, team, batter));
+        view_.setBatterFigures(batterLabelIndex(side, slot), league_.Hits[team][batter],
+                               league_.AtBats[team][batter]);
         return hit;
     }
 

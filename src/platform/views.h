@@ -34,8 +34,9 @@ public:
     virtual void setTeamName(int side, const std::string& text) = 0;  // Label1(side - 1)
     // index = (side - 1) × 9 + slot - 1
     virtual void setBatterName(int index, const std::string& text) = 0;  // Label2(index)
-    // The displayed average (the integer part of 1000 × average); the window writes it out.
-    virtual void setBatterAverage(int index, int average) = 0;  // Label3(index)
+    // The batter's career figures; the window shows his displayed average (the integer part of
+    // 1000 × average) in Label3(index).
+    virtual void setBatterFigures(int index, Counter hits, Counter atBats) = 0;
     // The batter at the plate is red, every other one white; -1: nobody at the plate.
     virtual void setCurrentBatter(int index) = 0;
     virtual void setTeamAverage(int side, const std::string& text) = 0;  // Label6(side - 1)

@@ -19,75 +19,65 @@ namespace {
 
 constexpr int kAutoAdvancePeriodMs = 15000;
 
-class SeasonRun {
-public:
-    SeasonRun(League& league, Platform& platform, SeasonObserver* observer)
-        : league_(league),
-          platform_(platform),
-          observer_(observer),
-          information_(league, platform),
-          events_(league, platform, information_) {}
-
-    void playYear() {
-        league_.CurrentYear += 1;
-        DrawLoanNews(league_, platform_.random());
-        startSchedule(league_);
-        for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
-        int gameNumber = 0;
-        while (!scheduleOver(league_)) {
-            for (int game = 1; game <= kGamesPerPairing; ++game) {
-                league_.PairingGame = game;
-                playOneGame(++gameNumber);
-            }
-            stepPairing(league_);
-        }
-        ProcessSeasonEnd(league_, platform_, observer_, &information_);
-        SaveLeague(league_, platform_);
-        askForNextYear();
-    }
-
-private:
-    void playOneGame(int gameNumber) {
-        DrawLineups(league_, platform_.random());
-        if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) {
-            ChooseOwnLineup(league_, platform_);
-        }
-        auto window = PlayGame(league_, platform_, events_);
-        appendSeasonMarks(league_);
-        ShowStandings(league_, *window);
-        if (observer_ != nullptr) observer_->gamePlayed(league_, gameNumber);
-        window->startAdvanceTimer(kAutoAdvancePeriodMs);
-        window->showNextButton();
-        league_.NextRequested = false;
-        platform_.waitUntil([this] { return league_.NextRequested; });
-        // A window maximised or minimised while it waited keeps that state for the next game.
-        league_.GameWindowState = window->windowState();
-        window->closeByProgram();
-    }
-
-    void askForNextYear() {
-        const Answer answer = platform_.message(
-            {std::to_string(league_.CurrentYear + 1) + "年目に進みますか？", "Zelvano 2004",
-             MessageIcon::Question, MessageButtons::YesNo, Answer::Yes});
-        if (answer == Answer::No) league_.KeepPlaying = false;
-    }
-
-    League& league_;
-    Platform& platform_;
-    SeasonObserver* observer_;
-    InformationWindow information_;
-    GameWindowEvents events_;
-};
+void askForNextYear(League& league, Platform& platform) {
+    const Answer answer = platform.message(
+        {std::to_string(league.CurrentYear + 1) + "年目に進みますか？", "Zelvano 2004",
+         MessageIcon::Question, MessageButtons::YesNo, Answer::Yes});
+    if (answer == Answer::No) league.KeepPlaying = false;
+}
 
 }  // namespace
+
+SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer)
+    : league_(league),
+      platform_(platform),
+      observer_(observer),
+      information_(league, platform),
+      events_(league, platform, information_) {}
+
+void SeasonPlayer::playSeason() {
+    league_.CurrentYear += 1;
+    DrawLoanNews(league_, platform_.random());
+    startSchedule(league_);
+    for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
+    int gameNumber = 0;
+    while (!scheduleOver(league_)) {
+        for (int game = 1; game <= kGamesPerPairing; ++game) {
+            league_.PairingGame = game;
+            playOneGame(++gameNumber);
+        }
+        stepPairing(league_);
+    }
+    ProcessSeasonEnd(league_, platform_, observer_, &information_);
+}
+
+void SeasonPlayer::playOneGame(int gameNumber) {
+    DrawLineups(league_, platform_.random());
+    if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) ChooseOwnLineup(league_, platform_);
+    auto window = PlayGame(league_, platform_, events_);
+    appendSeasonMarks(league_);
+    ShowStandings(league_, *window);
+    if (observer_ != nullptr) observer_->gamePlayed(league_, gameNumber);
+    window->startAdvanceTimer(kAutoAdvancePeriodMs);
+    window->showNextButton();
+    league_.NextRequested = false;
+    platform_.waitUntil([this] { return league_.NextRequested; });
+    // A window maximised or minimised while it waited keeps that state for the next game.
+    league_.GameWindowState = window->windowState();
+    window->closeByProgram();
+}
 
 int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
     try {
         league.KeepPlaying = true;
         ShowOpeningDemo(platform);
         LoadLeague(league, platform);
-        SeasonRun run(league, platform, observer);
-        while (league.KeepPlaying) run.playYear();
+        SeasonPlayer seasons(league, platform, observer);
+        while (league.KeepPlaying) {
+            seasons.playSeason();
+            SaveLeague(league, platform);
+            askForNextYear(league, platform);
+        }
         ShowHallOfFameList(platform);
         platform.message({"お疲れ様でした。また遊んでくださいね！", "Zelvano／終了",
                           MessageIcon::Information, MessageButtons::Ok, Answer::Ok});

@@ -29,8 +29,9 @@ struct Conversion {
     std::size_t stoppedAt = 0;  // input offset of the first character that could not be converted
 };
 
-// Owns one iconv descriptor. Conversions happen when a file is loaded or saved, so a descriptor
-// per call costs nothing worth sharing state for.
+// Owns one iconv descriptor. Opening one costs far more than converting a name, and a league file
+// converts a few hundred names, so each thread keeps one per direction (see the functions below);
+// every conversion starts from the initial state.
 class Converter {
 public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
@@ -48,6 +49,7 @@ public:
     Conversion convert(std::string_view input) {
         Conversion result;
         if (!valid()) return result;
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
         // iconv's interface is not const-correct; it only reads the input.
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
@@ -85,25 +87,35 @@ private:
     iconv_t handle_;
 };
 
+Converter& toCodePage() {
+    thread_local Converter converter(kCodePage, kUtf8);
+    return converter;
+}
+
+Converter& fromCodePage() {
+    thread_local Converter converter(kUtf8, kCodePage);
+    return converter;
+}
+
 }  // namespace
 
 std::optional<std::string> encodeCp932(std::string_view utf8) {
     if (isAscii(utf8)) return std::string(utf8);
-    Conversion conversion = Converter(kCodePage, kUtf8).convert(utf8);
+    Conversion conversion = toCodePage().convert(utf8);
     if (!conversion.complete) return std::nullopt;
     return std::move(conversion.output);
 }
 
 std::optional<std::string> decodeCp932(std::string_view bytes) {
     if (isAscii(bytes)) return std::string(bytes);
-    Conversion conversion = Converter(kUtf8, kCodePage).convert(bytes);
+    Conversion conversion = fromCodePage().convert(bytes);
     if (!conversion.complete) return std::nullopt;
     return std::move(conversion.output);
 }
 
 std::string firstUnencodableCharacter(std::string_view utf8) {
     if (isAscii(utf8)) return {};
-    const Conversion conversion = Converter(kCodePage, kUtf8).convert(utf8);
+    const Conversion conversion = toCodePage().convert(utf8);
     if (conversion.complete) return {};
     const std::size_t length = decodeCharAt(utf8, conversion.stoppedAt).length;
     return std::string(utf8.substr(conversion.stoppedAt, length));

@@ -37,7 +37,7 @@ public:
     void setScoreLine(const std::string& text) override;
     void setTeamName(int side, const std::string& text) override;
     void setBatterName(int index, const std::string& text) override;
-    void setBatterAverage(int index, int average) override;
+    void setBatterFigures(int index, Counter hits, Counter atBats) override;
     void setCurrentBatter(int index) override;
     void setTeamAverage(int side, const std::string& text) override;
     void setStandings(int team, const std::string& name, const std::string& marks) override;

@@ -118,7 +118,7 @@ TEST(PlayGame, CareerFiguresGrowByEveryPlateAppearanceAndHit) {
     EXPECT_EQ(run.league.AtBats[1][1], 14);  // led off four times
     EXPECT_EQ(run.league.Hits[1][1], 4);
     EXPECT_EQ(run.league.AtBats[1][10], 10);   // not in the lineup
-    EXPECT_EQ(run.window().averages[0], 285);  // 4 / 14
+    EXPECT_EQ(run.window().average(0), 285);  // 4 / 14
 }
 
 TEST(PlayGame, OnlyTheCurrentBatterIsRedAndTheOrderCarriesAcrossInnings) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/views.h"
@@ -37,7 +38,14 @@ public:
     void setScoreLine(const std::string& text) override { scoreLine = text; }
     void setTeamName(int side, const std::string& text) override { teamNames.at(side - 1) = text; }
     void setBatterName(int index, const std::string& text) override { names.at(index) = text; }
-    void setBatterAverage(int index, int average) override { averages.at(index) = average; }
+    void setBatterFigures(int index, Counter hits, Counter atBats) override {
+        figures.at(index) = {hits, atBats};
+    }
+    // The displayed average, as the window shows it.
+    int average(int index) const {
+        const auto& [hits, atBats] = figures.at(index);
+        return static_cast<int>(1000.0 * static_cast<double>(hits) / static_cast<double>(atBats));
+    }
     void setCurrentBatter(int index) override { currentBatter = index; }
     void setTeamAverage(int side, const std::string& text) override {
         teamAverages.at(side - 1) = text;
@@ -60,8 +68,8 @@ public:
     int inning = 0, half = 0;  // of the last setInning; the window shows inningText()
     std::array<std::string, 2> teamNames, teamAverages;
     std::array<std::string, 18> names;
-    std::array<int, 18> averages{};
-    int currentBatter = -1;  // red; every other name white
+    std::array<std::pair<Counter, Counter>, 18> figures{};  // hits, at-bats
+    int currentBatter = -1;                                 // red; every other name white
     std::array<std::string, 3> standingNames, standingMarks;
     bool shown = false, nextVisible = false, closed = false;
     int timerPeriodMs = 0;
