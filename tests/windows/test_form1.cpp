@@ -99,7 +99,7 @@ private slots:
         form.setScoreLine("A 0 - 0 D");
         form.setTeamName(2, "デルタ");
         form.setBatterName(10, "山田");
-        form.setBatterAverage(10, 287);
+        form.setBatterFigures(10, 3, 10);  // 300, not 299
         form.setTeamAverage(1, "平均：301");
         form.setStandings(3, "チームＣ", "☆★　");
         QCOMPARE(form.windowTitle(), QStringLiteral("1回表"));
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(form.Label5()->text(), QStringLiteral("A 0 - 0 D"));
         QCOMPARE(form.Label1(1)->text(), QStringLiteral("デルタ"));
         QCOMPARE(form.Label2(10)->text(), QStringLiteral("山田"));
-        QCOMPARE(form.Label3(10)->text(), QStringLiteral("287"));
+        QCOMPARE(form.Label3(10)->text(), QStringLiteral("300"));
         QCOMPARE(form.Label6(0)->text(), QStringLiteral("平均：301"));
         QCOMPARE(form.Label10(2)->text(), QStringLiteral("チームＣ"));
         QCOMPARE(form.Label11(2)->text(), QStringLiteral("☆★　"));
