@@ -12,6 +12,9 @@
 
 namespace zelvano {
 
+// Where the picture of that name is built into the program, for a QSvgRenderer.
+QString picturePath(const QString& name);
+
 // The picture of that name drawn into size logical pixels; an empty pixmap when there is none.
 QPixmap renderPicture(const QString& name, QSize size, qreal devicePixelRatio);
 
