@@ -37,6 +37,4 @@ QIcon pictureIcon(const QString& name) {
 
 QIcon gameIcon() { return pictureIcon(QStringLiteral("game-icon")); }
 
-QIcon tabIcon(int tab) { return pictureIcon(QStringLiteral("tab-%1").arg(tab)); }
-
 }  // namespace zelvano

@@ -24,7 +24,4 @@ QIcon pictureIcon(const QString& name);
 // The scoreboard's icon button (PicIcons).
 QIcon gameIcon();
 
-// The icon beside the caption of tab 0..5 of the information window.
-QIcon tabIcon(int tab);
-
 }  // namespace zelvano
