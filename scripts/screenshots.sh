@@ -30,24 +30,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own: the first free number from 90 up.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb takes a free number itself and reports it when it is ready, so two
+# runs side by side never share (and never end) one display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
 ready=0
 for _ in $(seq 200); do
-    if xdotool getmouselocation >/dev/null 2>&1; then
-        ready=1
-        break
+    if grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; then
+        DISPLAY=":$(cat "$work/display")"
+        export DISPLAY
+        if xdotool getmouselocation >/dev/null 2>&1; then
+            ready=1
+            break
+        fi
     fi
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
     sleep 0.1
 done
 if [ "$ready" != 1 ]; then
-    echo "screenshots: Xvfb did not start on $DISPLAY" >&2
+    echo "screenshots: Xvfb did not start" >&2
     exit 1
 fi
 
