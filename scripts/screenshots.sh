@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots (docs/screenshots/*.png) of the real game under Xvfb: the opening
-# demo, the registration wizard, the batting order and the scoreboard during a game. The game runs
+# demo, the registration wizard, the batting order, the scoreboard during a game, the information
+# window's six tabs and the results report at the end of a season. The game runs
 # with a throw-away home folder, so the player's own league and settings are never touched.
 #
 #   scripts/screenshots.sh [OUTPUT_FOLDER]
@@ -29,24 +30,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own: the first free number from 90 up.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb takes a free number itself and reports it when it is ready, so two
+# runs side by side never share (and never end) one display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$display"
 ready=0
 for _ in $(seq 200); do
-    if xdotool getmouselocation >/dev/null 2>&1; then
-        ready=1
-        break
+    if grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; then
+        DISPLAY=":$(cat "$work/display")"
+        export DISPLAY
+        if xdotool getmouselocation >/dev/null 2>&1; then
+            ready=1
+            break
+        fi
     fi
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
     sleep 0.1
 done
 if [ "$ready" != 1 ]; then
-    echo "screenshots: Xvfb did not start on $DISPLAY" >&2
+    echo "screenshots: Xvfb did not start" >&2
     exit 1
 fi
 
@@ -138,5 +140,55 @@ board=$(xdotool search --onlyvisible --class zelvano | head -n 1)
 shoot "$board" scoreboard
 stop_game
 
-# Still to come here, as the windows arrive: the season's results report (Form3) and the
-# information window's six tabs (ZWInform), e.g. report.png and info-tab-0.png … info-tab-5.png.
+# 5. The information window's six tabs, on a league with a history: twenty seasons give the
+# rankings, the hall of fame and the major leagues something to show.
+mkdir -p "$work/veteran"
+"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" new >/dev/null
+"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 20 >/dev/null
+start_game "$work/veteran"
+window "打者選考" >/dev/null
+for _ in $(seq 9); do
+    press "打者選考" Return
+    sleep 0.3
+done
+sleep 2
+board=$(xdotool search --onlyvisible --class zelvano | head -n 1)
+# The baseball button at the bottom right of the scoreboard (twips 7200, 5040, 615 × 600).
+xdotool mousemove --window "$board" 500 356 click 1
+info=$(window "Zelvano -情報ウィンドウ")
+sleep 1
+for tab in 0 1 2 3 4 5; do
+    if [ "$tab" = 1 ]; then
+        # The rankings list is built when its button is pressed: 「打率５０傑」.
+        xdotool mousemove --window "$info" 74 340 click 1
+        sleep 4
+    fi
+    shoot "$info" "info-tab-$tab"
+    press "Zelvano -情報ウィンドウ" ctrl+Tab
+    sleep 1
+done
+stop_game
+
+# 6. The results report at the end of a season, played without a pause between plate
+# appearances: Enter picks the batters and presses 「次へ」 after every game.
+printf '[ZelvanoSim]\nZNext=OFF\n' >"$XDG_CONFIG_HOME/Orvane/Orvane.ini"
+start_game "$work/league"
+report=""
+for _ in $(seq 600); do
+    report=$(xdotool search --onlyvisible --name "^年間結果報告\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$report" ] && break
+    order=$(xdotool search --onlyvisible --name "^打者選考\$" 2>/dev/null | head -n 1 || true)
+    target=${order:-$(xdotool search --onlyvisible --class zelvano 2>/dev/null | head -n 1 || true)}
+    if [ -n "$target" ]; then
+        xdotool windowfocus "$target" 2>/dev/null || true
+        xdotool key Return 2>/dev/null || true
+    fi
+    sleep 0.3
+done
+if [ -z "$report" ]; then
+    echo "screenshots: the season did not end; see $work/game.log" >&2
+    exit 1
+fi
+sleep 1
+shoot "$report" report
+stop_game

@@ -6,16 +6,12 @@
 
 namespace zelvano {
 
-namespace {
-
-QString resourcePath(const QString& name) {
+QString picturePath(const QString& name) {
     return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
 }
 
-}  // namespace
-
 QPixmap renderPicture(const QString& name, QSize size, qreal devicePixelRatio) {
-    QSvgRenderer renderer(resourcePath(name));
+    QSvgRenderer renderer(picturePath(name));
     if (!renderer.isValid() || size.isEmpty()) return {};
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     QPixmap pixmap(static_cast<int>(std::ceil(size.width() * ratio)),
@@ -40,7 +36,5 @@ QIcon pictureIcon(const QString& name) {
 }
 
 QIcon gameIcon() { return pictureIcon(QStringLiteral("game-icon")); }
-
-QIcon tabIcon(int tab) { return pictureIcon(QStringLiteral("tab-%1").arg(tab)); }
 
 }  // namespace zelvano

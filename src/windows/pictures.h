@@ -12,6 +12,9 @@
 
 namespace zelvano {
 
+// Where the picture of that name is built into the program, for a QSvgRenderer.
+QString picturePath(const QString& name);
+
 // The picture of that name drawn into size logical pixels; an empty pixmap when there is none.
 QPixmap renderPicture(const QString& name, QSize size, qreal devicePixelRatio);
 
@@ -20,8 +23,5 @@ QIcon pictureIcon(const QString& name);
 
 // The scoreboard's icon button (PicIcons).
 QIcon gameIcon();
-
-// The icon beside the caption of tab 0..5 of the information window.
-QIcon tabIcon(int tab);
 
 }  // namespace zelvano

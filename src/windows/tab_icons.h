@@ -1,20 +1,15 @@
 #pragma once
-// The pictures of the information window's six tabs, drawn at run time at whatever size and
-// pixel density they are shown. Every tab's picture is looked up here, so they can be swapped
-// in one place.
+// The pictures of the information window's six tabs (assets/pictures/tab-0.svg … tab-5.svg).
+// Every tab's picture is looked up here, so they can be swapped in one place.
 
 #include <QWidget>
 
-class QPainter;
-class QRectF;
+class QSvgRenderer;
 
 namespace zelvano {
 
-// Paints the picture of tab 0..5 into the square.
-void paintTabIcon(QPainter& painter, const QRectF& square, int tab);
-
-// A control showing one tab's picture; it paints in vector form, so it stays sharp on high-DPI
-// screens.
+// A control showing one tab's picture; it draws the SVG itself at whatever size and pixel
+// density it is shown, so it stays sharp on high-DPI screens.
 class TabIconPicture final : public QWidget {
 public:
     TabIconPicture(int tab, QWidget* parent);
@@ -25,6 +20,7 @@ protected:
 
 private:
     int tab_;
+    QSvgRenderer* renderer_;  // owned by this control
 };
 
 }  // namespace zelvano

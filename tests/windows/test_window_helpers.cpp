@@ -124,7 +124,7 @@ private slots:
         }
         QVERIFY(zelvano::renderPicture(QStringLiteral("no-such-picture"), {8, 8}, 1.0).isNull());
         QVERIFY(zelvano::baseballIcon().availableSizes().contains(QSize(256, 256)));
-        QVERIFY(zelvano::tabIcon(5).availableSizes().contains(QSize(32, 32)));
+        QVERIFY(zelvano::gameIcon().availableSizes().contains(QSize(32, 32)));
     }
 };
 

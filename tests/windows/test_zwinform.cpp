@@ -13,11 +13,13 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
 #include "platform/platform.h"
 #include "windows/information_window_view.h"
+#include "windows/pictures.h"
 #include "windows/tab_icons.h"
 #include "windows/twips.h"
 #include "windows/zwinform.h"
@@ -177,6 +179,41 @@ private slots:
                 if (!form.SSTab1Page(tab)->isAncestorOf(place.control)) continue;
                 QCOMPARE(placeInTabControl(form, *place.control),
                          zelvano::twipsRect(place.left, place.top, place.width, place.height));
+            }
+        }
+    }
+
+    // Each tab shows its own drawing, drawn at the screen's density rather than enlarged from 32
+    // pixels: at a ratio of 2 it matches the SVG rendered into 64 × 64.
+    void tabPicturesAreDrawnAtFullDensity() {
+        RecordingInformationEvents events;
+        ZWInform form(events);
+        const auto sameImage = [](const QImage& a, const QImage& b) {
+            if (a.size() != b.size()) return false;
+            for (int y = 0; y < a.height(); ++y) {
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y);
+                    const QRgb q = b.pixel(x, y);
+                    if (std::abs(qAlpha(p) - qAlpha(q)) > 8 || std::abs(qRed(p) - qRed(q)) > 8 ||
+                        std::abs(qGreen(p) - qGreen(q)) > 8 || std::abs(qBlue(p) - qBlue(q)) > 8) {
+                        return false;
+                    }
+                }
+            }
+            return true;
+        };
+        for (int tab = 0; tab < 6; ++tab) {
+            QImage shown(64, 64, QImage::Format_ARGB32_Premultiplied);
+            shown.setDevicePixelRatio(2.0);
+            shown.fill(Qt::transparent);
+            form.TabIcon(tab)->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+            for (int picture = 0; picture < 6; ++picture) {
+                const QImage svg = zelvano::renderPicture(QStringLiteral("tab-%1").arg(picture),
+                                                          QSize(32, 32), 2.0)
+                                       .toImage()
+                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                QVERIFY2(sameImage(shown, svg) == (picture == tab),
+                         qPrintable(QStringLiteral("tab %1, picture %2").arg(tab).arg(picture)));
             }
         }
     }
