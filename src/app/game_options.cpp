@@ -6,6 +6,16 @@
 
 namespace zelvano {
 
+namespace {
+
+// Without an application object yet, Qt cannot name the program in its help.
+QString helpText(const QCommandLineParser& parser) {
+    return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                     QStringLiteral("zelvano"));
+}
+
+}  // namespace
+
 std::optional<int> answerCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -19,11 +29,11 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "zelvano: %s\n%s", qPrintable(parser.errorText()),
-                     qPrintable(parser.helpText()));
+                     qPrintable(helpText(parser)));
         return 2;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(qPrintable(helpText(parser)), stdout);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -31,7 +41,7 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "zelvano: takes no arguments\n%s", qPrintable(parser.helpText()));
+        std::fprintf(stderr, "zelvano: takes no arguments\n%s", qPrintable(helpText(parser)));
         return 2;
     }
     return std::nullopt;
