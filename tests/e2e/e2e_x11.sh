@@ -5,6 +5,8 @@
 # for the player, and keeps screenshots. Skips (77) where Xvfb and its tools are not installed.
 set -uo pipefail
 game=$(realpath "$1")
+# In the sanitizer build the desktop platform's own libraries hold memory until the end.
+export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "$0")")/lsan-system-libraries.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for tool in Xvfb openbox xdotool import; do
     command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
