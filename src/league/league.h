@@ -31,13 +31,13 @@ enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2
 
 // The state of the game being played, overwritten by every game.
 struct GameState {
-    std::array<int, 3> Runs{};        // [side], 0 unused
-    std::array<int, 3> SideTeam{};    // team of side 1 and side 2
-    std::array<int, 3> BatterSlot{};  // slot of the side's last batter, 0 before its first
-    std::array<int, 3> AverageSum{};  // sum of the nine displayed averages at game start
+    std::array<int, 3> Runs{};              // [side], 0 unused
+    std::array<int, 3> SideTeam{};          // team of side 1 and side 2
+    std::array<int, 3> BatterSlot{};        // slot of the side's last batter, 0 before its first
+    std::array<int, 3> AverageSum{};        // sum of the nine displayed averages at game start
     std::array<int, kPlayers + 1> Drawn{};  // players already drawn into the lineup being built
-    int Inning = 0;                   // last inning played
-    int PlateAppearances = 0;         // of both sides in this game
+    int Inning = 0;                         // last inning played
+    int PlateAppearances = 0;               // of both sides in this game
 };
 
 struct League {
@@ -58,7 +58,8 @@ struct League {
     int PairingGame = 0;
     int LastWinner = 0;
     int LastLoser = 0;
-    std::array<std::array<int, kBattingSlots + 1>, kLineupSides + 1> BattingOrder{};  // [side][slot]
+    std::array<std::array<int, kBattingSlots + 1>, kLineupSides + 1>
+        BattingOrder{};                                // [side][slot]
     std::array<int, kBattingSlots + 2> ChosenOrder{};  // slots 1..9 used; lives for one program run
     int PickedPlayer = 0;  // 0 nothing yet, 1..30 a player, kWholeOrderPicked the whole order
     int OwnSide = 0;
@@ -84,5 +85,10 @@ inline double BattingAverage(const League& league, int team, int player) {
 
 // The average as shown on the game and batting-order windows: the integer part of 1000 × average.
 int displayedAverage(const League& league, int team, int player);
+// The same from the career figures, for the windows that are given them.
+inline int displayedAverage(Counter hits, Counter atBats) {
+    // The average is never negative, so dropping the fraction is the floor.
+    return static_cast<int>(1000.0 * (static_cast<double>(hits) / static_cast<double>(atBats)));
+}
 
 }  // namespace zelvano

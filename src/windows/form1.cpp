@@ -171,9 +171,7 @@ void Form1::setBatterName(int index, const std::string& text) {
 }
 
 void Form1::setBatterFigures(int index, Counter hits, Counter atBats) {
-    // The integer part of 1000 × average; the average is never negative.
-    const auto average = static_cast<int>(1000.0 * (static_cast<double>(hits) / atBats));
-    label3_.at(index)->setText(QString::number(average));
+    label3_.at(index)->setText(QString::number(displayedAverage(hits, atBats)));
 }
 
 void Form1::setCurrentBatter(int index) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/persistent_part.h"
+
 namespace zelvano {
 namespace {
 
@@ -73,16 +75,7 @@ League unusualLeague() {
     return league;
 }
 
-void expectSamePersistentPart(const League& actual, const League& expected) {
-    EXPECT_EQ(actual.CurrentYear, expected.CurrentYear);
-    EXPECT_EQ(actual.TeamName, expected.TeamName);
-    EXPECT_EQ(actual.PlayerName, expected.PlayerName);
-    EXPECT_EQ(actual.AtBats, expected.AtBats);
-    EXPECT_EQ(actual.Hits, expected.Hits);
-    EXPECT_EQ(actual.EntryYear, expected.EntryYear);
-    EXPECT_EQ(actual.LeagueRecord, expected.LeagueRecord);
-    EXPECT_EQ(actual.LeagueRecordText, expected.LeagueRecordText);
-}
+using testing::expectSamePersistentPart;
 
 // The lines of a file, without their CR LF; the text after the last CR LF is a line only when it
 // is not empty.

@@ -10,6 +10,7 @@
 
 #include "league/league_file.h"
 #include "season/season_driver.h"
+#include "support/persistent_part.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
 
@@ -52,14 +53,7 @@ void expectLeagueRules(const League& league) {
 void expectSavedAsInMemory(const std::string& bytes, const League& league) {
     League saved;
     ASSERT_TRUE(parseLeagueFile(bytes, saved).ok);
-    EXPECT_EQ(saved.CurrentYear, league.CurrentYear);
-    EXPECT_EQ(saved.TeamName, league.TeamName);
-    EXPECT_EQ(saved.PlayerName, league.PlayerName);
-    EXPECT_EQ(saved.AtBats, league.AtBats);
-    EXPECT_EQ(saved.Hits, league.Hits);
-    EXPECT_EQ(saved.EntryYear, league.EntryYear);
-    EXPECT_EQ(saved.LeagueRecord, league.LeagueRecord);
-    EXPECT_EQ(saved.LeagueRecordText, league.LeagueRecordText);
+    testing::expectSamePersistentPart(saved, league);
 }
 
 class Soak : public ::testing::TestWithParam<bool> {};

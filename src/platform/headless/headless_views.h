@@ -44,7 +44,7 @@ public:
     // The displayed average, as the window shows it.
     int average(int index) const {
         const auto& [hits, atBats] = figures.at(index);
-        return static_cast<int>(1000.0 * static_cast<double>(hits) / static_cast<double>(atBats));
+        return displayedAverage(hits, atBats);
     }
     void setCurrentBatter(int index) override { currentBatter = index; }
     void setTeamAverage(int side, const std::string& text) override {
