@@ -28,14 +28,14 @@ public:
     }
     std::string input(const std::string&, const std::string&) override { return "新人"; }
     bool act(HeadlessPlatform& platform) override {
-        if (auto* report = platform.reportView(); report && report->visible) {
+        if (auto* report = platform.resultsReportView(); report && report->visible) {
             return report->pressOk();
         }
-        if (auto* order = platform.orderView(); order && !order->closed) {
+        if (auto* order = platform.battingOrderView(); order && !order->closed) {
             if (!order->sortVisible) return order->pressPlayer(0);
             return order->pressSort() && order->pressWholeOrder();
         }
-        return platform.gameView() != nullptr && platform.gameView()->pressNext();
+        return platform.scoreboardView() != nullptr && platform.scoreboardView()->pressNext();
     }
 
 private:
@@ -82,14 +82,14 @@ League newLeague() {
 void BM_PlayGame(benchmark::State& state) {
     BenchUser user(1);
     HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
-    UnattendedGameEvents events;
+    UnattendedScoreboardEvents events;
     League league = newLeague();
     league.PairingTeam1 = 1;
     league.PairingTeam2 = 3;
     // The lineups are drawn once: the benchmark is the game, plate appearance by plate appearance.
-    DrawLineups(league, platform.random());
+    drawLineups(league, platform.random());
     for (auto _ : state) {
-        auto view = PlayGame(league, platform, events);
+        auto view = playGame(league, platform, events);
         benchmark::DoNotOptimize(league.LastWinner);
     }
 }
@@ -103,7 +103,7 @@ void BM_Seasons(benchmark::State& state) {
         files->league = leagueFileBytes(newLeague());
         HeadlessPlatform platform(user, std::move(files), 1u);
         League league;
-        benchmark::DoNotOptimize(RunLeague(league, platform));
+        benchmark::DoNotOptimize(runLeague(league, platform));
     }
     state.SetItemsProcessed(state.iterations() * seasons);
 }
@@ -128,10 +128,10 @@ void BM_SaveAndLoadLeague(benchmark::State& state) {
     files->league = leagueFileBytes(newLeague());
     HeadlessPlatform platform(user, std::move(files), 1u);
     League league;
-    LoadLeague(league, platform);
+    loadLeague(league, platform);
     for (auto _ : state) {
-        SaveLeague(league, platform);
-        LoadLeague(league, platform);
+        saveLeague(league, platform);
+        loadLeague(league, platform);
     }
 }
 BENCHMARK(BM_SaveAndLoadLeague);
@@ -148,7 +148,7 @@ public:
 void BM_Ranking(benchmark::State& state) {
     const League league = newLeague();
     DroppedRanking sink;
-    for (auto _ : state) RunRanking(league, static_cast<int>(state.range(0)), sink);
+    for (auto _ : state) runRanking(league, static_cast<int>(state.range(0)), sink);
 }
 BENCHMARK(BM_Ranking)->DenseRange(0, kRankings - 1);
 

@@ -53,7 +53,7 @@ std::string AutoManager::input(const std::string& /*prompt*/, const std::string&
     return "新人" + std::to_string(league_.CurrentYear) + "-" + std::to_string(inputsThisYear_);
 }
 
-bool AutoManager::actOnWizard(HeadlessWizardView& wizard) {
+bool AutoManager::actOnWizard(HeadlessRegistrationWizardView& wizard) {
     const int team = numberAfter(wizard.teamLabel, "チーム名");
     const int player = numberAfter(wizard.playerLabel, "選手名");
     if (team < 1 || team > kTeams || player < 1 || player > kPlayers) return false;
@@ -65,7 +65,7 @@ bool AutoManager::actOnWizard(HeadlessWizardView& wizard) {
     return wizard.closed || wizard.teamLabel + wizard.playerLabel != before;
 }
 
-bool AutoManager::actOnOrder(HeadlessOrderView& order) {
+bool AutoManager::actOnOrder(HeadlessBattingOrderView& order) {
     // Without its shortcuts the window asks for a rookie's slot: he takes the first own slot
     // with the lowest displayed average.
     if (!order.sortVisible) {
@@ -82,16 +82,16 @@ bool AutoManager::actOnOrder(HeadlessOrderView& order) {
 }
 
 bool AutoManager::act(HeadlessPlatform& platform) {
-    if (auto* wizard = platform.wizardView(); wizard != nullptr && !wizard->closed) {
+    if (auto* wizard = platform.registrationWizardView(); wizard != nullptr && !wizard->closed) {
         return actOnWizard(*wizard);
     }
-    if (auto* report = platform.reportView(); report != nullptr && report->visible) {
+    if (auto* report = platform.resultsReportView(); report != nullptr && report->visible) {
         return report->pressOk();
     }
-    if (auto* order = platform.orderView(); order != nullptr && !order->closed) {
+    if (auto* order = platform.battingOrderView(); order != nullptr && !order->closed) {
         return actOnOrder(*order);
     }
-    if (auto* game = platform.gameView(); game != nullptr) return game->pressNext();
+    if (auto* game = platform.scoreboardView(); game != nullptr) return game->pressNext();
     return false;
 }
 

@@ -21,8 +21,8 @@ public:
     bool act(HeadlessPlatform& platform) override;
 
 private:
-    bool actOnWizard(HeadlessWizardView& wizard);
-    bool actOnOrder(HeadlessOrderView& order);
+    bool actOnWizard(HeadlessRegistrationWizardView& wizard);
+    bool actOnOrder(HeadlessBattingOrderView& order);
 
     const League& league_;
     int seasonsWanted_;

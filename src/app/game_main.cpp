@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     try {
         zelvano::QtPlatform platform;
         zelvano::League league;
-        return zelvano::RunLeague(league, platform);
+        return zelvano::runLeague(league, platform);
     } catch (const zelvano::ProgramEnded& ended) {
         return ended.status;
     }

@@ -126,12 +126,12 @@ int main(int argc, char** argv) {
         int status = 0;
         if (options.command == SimOptions::Command::New) {
             try {
-                RegisterNewLeague(league, platform);
+                registerNewLeague(league, platform);
             } catch (const ProgramEnded& ended) {
                 status = ended.status;
             }
         } else {
-            status = RunLeague(league, platform, &printer);
+            status = runLeague(league, platform, &printer);
         }
         std::cout.flush();
         if (status != 0) return fail("the league stopped; see the last message above");

@@ -43,7 +43,7 @@ void printView(const SimOptions& options, League& league, FileStore& files, std:
             break;
         case SimOptions::View::Ranking: {
             PrintedRanking printed(out);
-            RunRanking(league, options.number, printed);
+            runRanking(league, options.number, printed);
             break;
         }
         case SimOptions::View::HallOfFame: {
@@ -53,7 +53,7 @@ void printView(const SimOptions& options, League& league, FileStore& files, std:
             break;
         }
         case SimOptions::View::Majors:
-            printText(out, ShowMajorLeagueInfo(league));
+            printText(out, majorLeagueInformation(league));
             break;
         case SimOptions::View::Personal:
             league.ListedTeam = options.team;

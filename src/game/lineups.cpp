@@ -69,7 +69,7 @@ void completeOrderFromStart(std::array<int, kBattingSlots + 1>& order, int fille
     completeFromStart(order, filled);
 }
 
-void DrawLineups(League& league, RandomSource& random) {
+void drawLineups(League& league, RandomSource& random) {
     drawSide(league, random, 1);
     drawSide(league, random, 2);
 }
@@ -78,7 +78,7 @@ std::array<int, kPlayers + 1> sortedByAverage(const League& league) {
     std::array<double, kPlayers + 1> average{};
     std::array<int, kPlayers + 1> number{};
     for (int i = 1; i <= kPlayers; ++i) {
-        average[i] = BattingAverage(league, 1, i);
+        average[i] = battingAverage(league, 1, i);
         number[i] = i;
     }
     for (int i = 2; i <= kPlayers; ++i) {

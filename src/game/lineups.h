@@ -1,7 +1,7 @@
 #pragma once
 // The computer's random lineups and the sort the user may ask for.
 //
-//   DrawLineups(league, platform.random());   // both sides of the coming game
+//   drawLineups(league, platform.random());   // both sides of the coming game
 //   auto order = sortedByAverage(league);     // team 1's players, best average first
 
 #include <array>
@@ -14,7 +14,7 @@ namespace zelvano {
 // Nine different players with hits for each side, in random order. A team with fewer than nine
 // such players still gets a lineup that plays: its players with hits first, the remaining slots
 // filled in turn from them again; with none at all, from its empty slots, who always make outs.
-void DrawLineups(League& league, RandomSource& random);
+void drawLineups(League& league, RandomSource& random);
 
 // A player whose career hits are 0 is away from his team (or an empty slot) and cannot play.
 int eligiblePlayerCount(const League& league, int team);

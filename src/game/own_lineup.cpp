@@ -25,7 +25,7 @@ bool previousOrderPlayable(const League& league) {
     return true;
 }
 
-void OrderPicker::Command1_Click(int index) {
+void BattingOrderPresenter::playerPressed(int index) {
     const int player = index + 1;
     // A pick already waiting to be taken, or a player who cannot play, changes nothing: the
     // window greys such players, this only guards against a second click in the same moment.
@@ -33,7 +33,7 @@ void OrderPicker::Command1_Click(int index) {
     league_.PickedPlayer = player;
 }
 
-void OrderPicker::Command2_Click() {
+void BattingOrderPresenter::sortPressed() {
     if (!shortcutsLive_ || view_ == nullptr) return;
     const auto sorted = sortedByAverage(league_);
     for (int slot = 1; slot <= kBattingSlots; ++slot) league_.ChosenOrder[slot] = sorted[slot];
@@ -47,7 +47,7 @@ void OrderPicker::Command2_Click() {
     view_->showWholeOrderButton("ベスト打順");
 }
 
-void OrderPicker::Command3_Click() {
+void BattingOrderPresenter::wholeOrderPressed() {
     if (!shortcutsLive_ || !previousOrderPlayable(league_)) return;
     league_.OwnSide = ownSideOf(league_);
     for (int slot = 1; slot <= kBattingSlots; ++slot) {
@@ -56,17 +56,17 @@ void OrderPicker::Command3_Click() {
     league_.PickedPlayer = kWholeOrderPicked;
 }
 
-bool OrderPicker::Form_QueryUnload() { return ConfirmForcedQuit(platform_); }
+bool BattingOrderPresenter::refuseUserClose() { return confirmForcedQuit(platform_); }
 
-void ChooseOwnLineup(League& league, Platform& platform) {
+void chooseOwnLineup(League& league, Platform& platform) {
     league.OwnSide = ownSideOf(league);
     league.PickedPlayer = 0;
     const int eligible = eligiblePlayerCount(league, 1);
     // Nobody can be picked: the drawn lineup of empty slots plays, as for any team without hits.
     if (eligible == 0) return;
 
-    OrderPicker picker(league, platform);
-    auto view = platform.createOrderView(picker);
+    BattingOrderPresenter picker(league, platform);
+    auto view = platform.createBattingOrderView(picker);
     picker.attach(*view);
     view->setMatchLine(league.TeamName[league.PairingTeam1] + "対" +
                        league.TeamName[league.PairingTeam2] + "の試合です。");

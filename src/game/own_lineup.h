@@ -2,8 +2,8 @@
 // The user's batting order for team 1, picked slot by slot in the batting-order window, or set
 // at once by the average sort ("ベスト打順") or the previous order ("前回と同順").
 //
-//   DrawLineups(league, platform.random());
-//   if (league.PairingTeam1 == 1 || league.PairingTeam2 == 1) ChooseOwnLineup(league, platform);
+//   drawLineups(league, platform.random());
+//   if (league.PairingTeam1 == 1 || league.PairingTeam2 == 1) chooseOwnLineup(league, platform);
 
 #include <array>
 
@@ -12,27 +12,28 @@
 
 namespace zelvano {
 
-void ChooseOwnLineup(League& league, Platform& platform);
+void chooseOwnLineup(League& league, Platform& platform);
 
-// The batting-order window's events: they only report the user's choices through PickedPlayer,
-// ChosenOrder and BattingOrder.
-class OrderPicker final : public OrderViewEvents {
+// The logic of the batting-order window: its buttons only report the user's choices, through
+// PickedPlayer, ChosenOrder and BattingOrder; chooseOwnLineup acts on them.
+class BattingOrderPresenter final : public BattingOrderEvents {
 public:
-    OrderPicker(League& league, Platform& platform) : league_(league), platform_(platform) {}
-    void attach(OrderView& view) { view_ = &view; }
+    BattingOrderPresenter(League& league, Platform& platform)
+        : league_(league), platform_(platform) {}
+    void attach(BattingOrderView& view) { view_ = &view; }
     void endShortcuts() { shortcutsLive_ = false; }
     void markPicked(int player) { taken_[player] = true; }
 
-    void Command1_Click(int index) override;
-    void Label3_DblClick(int index) override { Command1_Click(index); }
-    void Command2_Click() override;
-    void Command3_Click() override;
-    bool Form_QueryUnload() override;
+    void playerPressed(int index) override;
+    void playerNameDoubleClicked(int index) override { playerPressed(index); }
+    void sortPressed() override;
+    void wholeOrderPressed() override;
+    bool refuseUserClose() override;
 
 private:
     League& league_;
     Platform& platform_;
-    OrderView* view_ = nullptr;
+    BattingOrderView* view_ = nullptr;
     bool shortcutsLive_ = true;
     std::array<bool, kPlayers + 1> taken_{};  // picked for an earlier slot of this game
 };

@@ -16,7 +16,7 @@ namespace {
 
 class GameRun {
 public:
-    GameRun(League& league, Platform& platform, GameView& view)
+    GameRun(League& league, Platform& platform, ScoreboardView& view)
         : league_(league), platform_(platform), view_(view), game_(league.CurrentGame) {}
 
     void setUp() {
@@ -133,16 +133,17 @@ private:
 
     League& league_;
     Platform& platform_;
-    GameView& view_;
+    ScoreboardView& view_;
     GameState& game_;
 };
 
 }  // namespace
 
-std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewEvents& events) {
-    auto view = platform.createGameView(events);
+std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
+                                         ScoreboardEvents& events) {
+    auto view = platform.createScoreboardView(events);
     view->setWindowState(league.GameWindowState);
-    ShowStandings(league, *view);
+    showStandings(league, *view);
     GameRun run(league, platform, *view);
     run.setUp();
     view->show();

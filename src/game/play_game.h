@@ -3,8 +3,8 @@
 // appearance is one draw against the batter's career average; the fourth and every later hit of
 // a half-inning scores a run. The window is left on screen showing the final state.
 //
-//   DrawLineups(league, platform.random());
-//   auto window = PlayGame(league, platform, handlers);
+//   drawLineups(league, platform.random());
+//   auto window = playGame(league, platform, handlers);
 //   // league.LastWinner, league.LastLoser, league.CurrentGame hold the result
 
 #include <memory>
@@ -14,7 +14,8 @@
 
 namespace zelvano {
 
-std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewEvents& events);
+std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
+                                         ScoreboardEvents& events);
 
 // A hit when r < H ÷ A, where A already counts this plate appearance: compared in single
 // precision, so a batter with 3 hits in 10 at-bats hits with probability 3/11.

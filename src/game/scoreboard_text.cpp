@@ -20,7 +20,7 @@ std::string scoreLine(const League& league, int runsSide1, int runsSide2) {
            text::leftChars(league.TeamName[league.PairingTeam2], 2);
 }
 
-void ShowStandings(const League& league, GameView& view) {
+void showStandings(const League& league, ScoreboardView& view) {
     for (int team = 1; team <= kTeams; ++team) {
         view.setStandings(team, league.TeamName[team], league.SeasonMarks[team]);
     }

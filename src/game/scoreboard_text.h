@@ -15,7 +15,7 @@ std::string openingScoreLine(const League& league);
 std::string scoreLine(const League& league, int runsSide1, int runsSide2);
 
 // The win-loss frame: every team's name and its marks of the season so far, in team order.
-class GameView;
-void ShowStandings(const League& league, GameView& view);
+class ScoreboardView;
+void showStandings(const League& league, ScoreboardView& view);
 
 }  // namespace zelvano

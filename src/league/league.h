@@ -5,7 +5,7 @@
 //
 //   League league;
 //   league.AtBats[1][7] += 1;
-//   double avg = BattingAverage(league, 1, 7);
+//   double avg = battingAverage(league, 1, 7);
 
 #include <array>
 #include <cstdint>
@@ -78,7 +78,7 @@ struct League {
 inline constexpr int kWholeOrderPicked = 100;
 
 // Hits ÷ AtBats, unrounded. Every slot keeps at least one at-bat, so there is no guard.
-inline double BattingAverage(const League& league, int team, int player) {
+inline double battingAverage(const League& league, int team, int player) {
     return static_cast<double>(league.Hits[team][player]) /
            static_cast<double>(league.AtBats[team][player]);
 }

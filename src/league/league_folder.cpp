@@ -12,7 +12,7 @@ Leftovers leagueFolderLeftovers() {
     return {{kLeagueFileSaveName}, {{kScoutingListName, kScoutingListTemporary}}};
 }
 
-void TakeLeagueFolder(Platform& platform) {
+void takeLeagueFolder(Platform& platform) {
     FileStore& files = platform.files();
     const FolderLock lock = files.lockFolder(leagueFolderLeftovers());
     if (lock.status == FolderLock::Status::Taken) return;

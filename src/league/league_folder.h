@@ -2,7 +2,7 @@
 // The league folder belongs to one program at a time: a second game or zelvano-sim in the same
 // folder would save over the first one's seasons.
 //
-//   TakeLeagueFolder(platform);                          // the game, first thing at start-up
+//   takeLeagueFolder(platform);                          // the game, first thing at start-up
 //   files->lockFolder(leagueFolderLeftovers());          // zelvano-sim, before it reads anything
 
 #include "platform/file_store.h"
@@ -17,6 +17,6 @@ Leftovers leagueFolderLeftovers();
 // Takes the league folder for this program and clears the leftovers of earlier saves. When
 // another program holds it, or it cannot be taken, the player is told, nothing in the folder is
 // touched, and the program ends (throws ProgramEnded{1}).
-void TakeLeagueFolder(Platform& platform);
+void takeLeagueFolder(Platform& platform);
 
 }  // namespace zelvano

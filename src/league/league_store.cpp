@@ -25,14 +25,14 @@ namespace {
 
 }  // namespace
 
-void LoadLeague(League& league, Platform& platform) {
+void loadLeague(League& league, Platform& platform) {
     // Before anything is read: the folder is this program's alone until it ends.
-    TakeLeagueFolder(platform);
+    takeLeagueFolder(platform);
     league.GameWait = gameWaitFromSetting(platform.settings().read(kGameSpeedKey));
     const FileRead read = platform.files().readFile(kLeagueFileName);
     switch (read.status) {
         case FileRead::Status::Missing:
-            RegisterNewLeague(league, platform);
+            registerNewLeague(league, platform);
             return;
         case FileRead::Status::Failed:
             endAfterLoadProblem(platform, "（" + read.problem + "）");
@@ -46,7 +46,7 @@ void LoadLeague(League& league, Platform& platform) {
     }
 }
 
-void SaveLeague(League& league, Platform& platform) {
+void saveLeague(League& league, Platform& platform) {
     // The first save of a new league has no earlier file to fall back on.
     const bool firstSave = !platform.files().exists(kLeagueFileName);
     for (;;) {

@@ -1,9 +1,9 @@
 #pragma once
 // Loading the league at start-up and saving it after every season.
 //
-//   LoadLeague(league, platform);   // or the registration wizard, when there is no league yet
+//   loadLeague(league, platform);   // or the registration wizard, when there is no league yet
 //   ...
-//   SaveLeague(league, platform);   // the old file stays whole until the new one is complete
+//   saveLeague(league, platform);   // the old file stays whole until the new one is complete
 
 #include "league/league.h"
 #include "platform/platform.h"
@@ -14,10 +14,10 @@ namespace zelvano {
 // registration wizard creates a new league. A damaged or unreadable file is never mistaken for
 // a missing one: the player is told which file, which line and what is wrong, the file is left
 // untouched, and the program ends (throws ProgramEnded).
-void LoadLeague(League& league, Platform& platform);
+void loadLeague(League& league, Platform& platform);
 
 // Writes the league file. When that fails the player is told why and may try again; declining
 // ends the program with the last completed season still in the file.
-void SaveLeague(League& league, Platform& platform);
+void saveLeague(League& league, Platform& platform);
 
 }  // namespace zelvano

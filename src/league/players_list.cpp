@@ -12,7 +12,7 @@ namespace {
 // The three marks, each starting blank; a later rule overwrites an earlier one's mark.
 std::string marks(const League& league, int team, int player) {
     std::array<std::string, 3> mark{" 　", " 　", " 　"};
-    const double average = BattingAverage(league, team, player);
+    const double average = battingAverage(league, team, player);
     const Counter hits = league.Hits[team][player];
     const Counter entryYear = league.EntryYear[team][player];
     if (average >= 0.5) mark[0] = " 優";
@@ -37,7 +37,7 @@ std::string playersListLine(const League& league, int team, int player) {
     return text::fixedColumn(text::toFullWidth(league.PlayerName[team][player]), 12) +
            text::formatNumber(league.Hits[team][player], "0000") + "/" +
            text::formatNumber(league.AtBats[team][player], "0000") +
-           text::formatNumber(BattingAverage(league, team, player) * 1000.0, "（打率 0000）") +
+           text::formatNumber(battingAverage(league, team, player) * 1000.0, "（打率 0000）") +
            text::formatNumber(league.EntryYear[team][player] + 1, "0000年度入団") +
            marks(league, team, player);
 }

@@ -28,7 +28,7 @@ struct RankingKind {
 
 long long averageKey(const League& league, int team, int player) {
     // In double precision, so that 0.3 gives 300.
-    return static_cast<long long>(std::floor(BattingAverage(league, team, player) * 1000.0));
+    return static_cast<long long>(std::floor(battingAverage(league, team, player) * 1000.0));
 }
 long long hitsKey(const League& league, int team, int player) { return league.Hits[team][player]; }
 long long yearsKey(const League& league, int team, int player) {
@@ -51,7 +51,7 @@ int playerOf(int slot) { return (slot - 1) % kPlayers + 1; }
 
 }  // namespace
 
-bool RunRanking(const League& league, int index, RankingSink& sink) {
+bool runRanking(const League& league, int index, RankingSink& sink) {
     const RankingKind& kind = kKinds.at(static_cast<std::size_t>(index));
     sink.setTitle(kind.title);
 
@@ -84,7 +84,7 @@ bool RunRanking(const League& league, int index, RankingSink& sink) {
         if (!sink.yield()) return false;
         const int team = teamOf(slot[place]);
         const int player = playerOf(slot[place]);
-        if (kind.filter == Filter::HasAverage && BattingAverage(league, team, player) == 0.0) {
+        if (kind.filter == Filter::HasAverage && battingAverage(league, team, player) == 0.0) {
             continue;
         }
         if (kind.filter == Filter::NonZeroKey && key[place] == 0) continue;

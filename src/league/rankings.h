@@ -3,7 +3,7 @@
 // longest careers, worst averages and longest names of all ninety players. Each is built by the
 // same exchange sort, whose order of equal keys is part of the lists.
 //
-//   RunRanking(league, 0, sink);   // sink: where the title and the lines go, and the yields
+//   runRanking(league, 0, sink);   // sink: where the title and the lines go, and the yields
 
 #include <string>
 
@@ -25,6 +25,6 @@ public:
 };
 
 // Builds ranking `index` (0..4) into the sink. Returns false when it was abandoned.
-bool RunRanking(const League& league, int index, RankingSink& sink);
+bool runRanking(const League& league, int index, RankingSink& sink);
 
 }  // namespace zelvano

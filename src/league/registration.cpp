@@ -32,25 +32,25 @@ void setUpNewLeague(League& league) {
     }
 }
 
-void RegistrationWizard::Form_Load() {
+void RegistrationWizardPresenter::start() {
     team_ = 1;
     player_ = 1;
-    wizset();
+    showEntry();
 }
 
-void RegistrationWizard::wizset() {
+void RegistrationWizardPresenter::showEntry() {
     view_->setTeamLabel("チーム名" + std::to_string(team_));
     view_->setPlayerLabel("選手名" + std::to_string(player_));
     view_->setTeamText(league_.TeamName[team_]);
     view_->setPlayerText(league_.PlayerName[team_][player_]);
 }
 
-void RegistrationWizard::warn(const std::string& text) {
+void RegistrationWizardPresenter::warn(const std::string& text) {
     platform_.message(
         {text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
 }
 
-void RegistrationWizard::Command1_Click() {
+void RegistrationWizardPresenter::forwardPressed() {
     if (league_.WizardFinished) return;
     const std::string playerText = view_->playerText();
     const std::string teamText = view_->teamText();
@@ -101,11 +101,11 @@ void RegistrationWizard::Command1_Click() {
             return;
         }
     }
-    wizset();
+    showEntry();
     view_->focusPlayerText(true);
 }
 
-void RegistrationWizard::Command2_Click() {
+void RegistrationWizardPresenter::backPressed() {
     if (league_.WizardFinished) return;
     if (--player_ < 1) {
         --team_;
@@ -117,12 +117,12 @@ void RegistrationWizard::Command2_Click() {
             return;
         }
     }
-    wizset();
+    showEntry();
 }
 
-bool RegistrationWizard::Form_QueryUnload() { return ConfirmForcedQuit(platform_); }
+bool RegistrationWizardPresenter::refuseUserClose() { return confirmForcedQuit(platform_); }
 
-void RegisterNewLeague(League& league, Platform& platform) {
+void registerNewLeague(League& league, Platform& platform) {
     league.WizardFinished = false;
     setUpNewLeague(league);
     platform.message(
@@ -130,14 +130,14 @@ void RegisterNewLeague(League& league, Platform& platform) {
          "一見、９０人のデータを登録するというのは面倒であり、手間がかかりますが、"
          "これから長く遊ぶための大切なデータですから丁寧に入力してください。",
          kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
-    RegistrationWizard wizard(league, platform);
-    auto view = platform.createWizardView(wizard);
+    RegistrationWizardPresenter wizard(league, platform);
+    auto view = platform.createRegistrationWizardView(wizard);
     wizard.attach(*view);
-    wizard.Form_Load();
+    wizard.start();
     view->show();
     platform.waitUntil([&] { return league.WizardFinished; });
     view.reset();
-    SaveLeague(league, platform);
+    saveLeague(league, platform);
     platform.message({"登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。",
                       kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
 }

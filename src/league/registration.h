@@ -2,7 +2,7 @@
 // A new league: every player starts with 3 hits in 10 at-bats, the rivals get default names, and
 // the user enters the three team names and all ninety player names one at a time in the wizard.
 //
-//   RegisterNewLeague(league, platform);   // returns once the new league is saved
+//   registerNewLeague(league, platform);   // returns once the new league is saved
 
 #include <string>
 
@@ -11,7 +11,7 @@
 
 namespace zelvano {
 
-void RegisterNewLeague(League& league, Platform& platform);
+void registerNewLeague(League& league, Platform& platform);
 
 // Ｂ０１…Ｂ３０ for team 2, Ｃ０１…Ｃ３０ for team 3.
 std::string defaultPlayerName(int team, int player);
@@ -19,27 +19,29 @@ std::string defaultPlayerName(int team, int player);
 // Starting figures of every slot and the rivals' default names; team 1's names stay empty.
 void setUpNewLeague(League& league);
 
-// The wizard's events and its position (team 1..3, player 1..30).
-class RegistrationWizard final : public WizardViewEvents {
+// The logic of the registration wizard: what its buttons and its close box do, and the entry it
+// shows (team 1..3, player 1..30).
+class RegistrationWizardPresenter final : public RegistrationWizardEvents {
 public:
-    RegistrationWizard(League& league, Platform& platform) : league_(league), platform_(platform) {}
-    void attach(WizardView& view) { view_ = &view; }
+    RegistrationWizardPresenter(League& league, Platform& platform)
+        : league_(league), platform_(platform) {}
+    void attach(RegistrationWizardView& view) { view_ = &view; }
 
-    void Form_Load();
-    void Command1_Click() override;
-    void Command2_Click() override;
-    bool Form_QueryUnload() override;
+    void start();
+    void forwardPressed() override;
+    void backPressed() override;
+    bool refuseUserClose() override;
 
     int team() const { return team_; }
     int player() const { return player_; }
 
 private:
-    void wizset();
+    void showEntry();
     void warn(const std::string& text);
 
     League& league_;
     Platform& platform_;
-    WizardView* view_ = nullptr;
+    RegistrationWizardView* view_ = nullptr;
     int team_ = 1;
     int player_ = 1;
 };

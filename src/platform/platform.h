@@ -53,13 +53,14 @@ public:
     // Asked from inside a window event: the program ends at the next yield, wait or sleep.
     virtual void requestEnd(int status) = 0;
 
-    virtual std::unique_ptr<GameView> createGameView(GameViewEvents& events) = 0;
-    virtual std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) = 0;
-    virtual std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) = 0;
-    virtual std::unique_ptr<ReportView> createReportView() = 0;
-    virtual std::unique_ptr<InformationView> createInformationView(
-        InformationViewEvents& events) = 0;
-    virtual std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) = 0;
+    virtual std::unique_ptr<ScoreboardView> createScoreboardView(ScoreboardEvents& events) = 0;
+    virtual std::unique_ptr<BattingOrderView> createBattingOrderView(
+        BattingOrderEvents& events) = 0;
+    virtual std::unique_ptr<RegistrationWizardView> createRegistrationWizardView(
+        RegistrationWizardEvents& events) = 0;
+    virtual std::unique_ptr<ResultsReportView> createResultsReportView() = 0;
+    virtual std::unique_ptr<InformationView> createInformationView(InformationEvents& events) = 0;
+    virtual std::unique_ptr<OpeningDemoView> createOpeningDemoView(OpeningDemoEvents& events) = 0;
 };
 
 }  // namespace zelvano

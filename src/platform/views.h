@@ -11,36 +11,36 @@
 
 namespace zelvano {
 
-// ---- Form1, the scoreboard ----------------------------------------------------------------
-class GameViewEvents {
+// ---- The scoreboard, on which every game is played ----------------------------------------
+class ScoreboardEvents {
 public:
-    virtual ~GameViewEvents() = default;
-    virtual void Command1_Click() = 0;  // "次へ"
-    virtual void Timer1_Timer() = 0;
-    virtual void PicIcons_Click() = 0;
+    virtual ~ScoreboardEvents() = default;
+    virtual void nextPressed() = 0;  // "次へ"
+    virtual void advanceTimerTicked() = 0;
+    virtual void playersListPressed() = 0;  // the icon button "選手一覧"
     // A close by the user (never by the program). Returns true to keep the window open.
-    virtual bool Form_QueryUnload() = 0;
+    virtual bool refuseUserClose() = 0;
 };
 
-class GameView {
+class ScoreboardView {
 public:
-    virtual ~GameView() = default;
+    virtual ~ScoreboardView() = default;
     virtual void setWindowState(WindowState state) = 0;
     virtual WindowState windowState() const = 0;
     virtual void setCaption(const std::string& text) = 0;
-    // The inning about to be played, "1回表", in Label4 and in the window's title.
+    // The inning about to be played, "1回表", in the inning label and in the window's title.
     virtual void setInning(int inning, int half) = 0;
-    virtual void setScoreLine(const std::string& text) = 0;           // Label5
-    virtual void setTeamName(int side, const std::string& text) = 0;  // Label1(side - 1)
+    virtual void setScoreLine(const std::string& text) = 0;
+    virtual void setTeamName(int side, const std::string& text) = 0;
     // index = (side - 1) × 9 + slot - 1
-    virtual void setBatterName(int index, const std::string& text) = 0;  // Label2(index)
+    virtual void setBatterName(int index, const std::string& text) = 0;
     // The batter's career figures; the window shows his displayed average (the integer part of
-    // 1000 × average) in Label3(index).
+    // 1000 × average) beside his name.
     virtual void setBatterFigures(int index, Counter hits, Counter atBats) = 0;
     // The batter at the plate is red, every other one white; -1: nobody at the plate.
     virtual void setCurrentBatter(int index) = 0;
-    virtual void setTeamAverage(int side, const std::string& text) = 0;  // Label6(side - 1)
-    // Label10(team - 1) and Label11(team - 1)
+    virtual void setTeamAverage(int side, const std::string& text) = 0;
+    // One line of the win-loss frame: the team's name and its marks of the season so far.
     virtual void setStandings(int team, const std::string& name, const std::string& marks) = 0;
     virtual void show() = 0;
     virtual void startAdvanceTimer(int milliseconds) = 0;
@@ -48,74 +48,72 @@ public:
     virtual void closeByProgram() = 0;
 };
 
-// ---- Form2, the batting order -------------------------------------------------------------
-class OrderViewEvents {
+// ---- "打者選考", the batting order ------------------------------------------------------------
+class BattingOrderEvents {
 public:
-    virtual ~OrderViewEvents() = default;
-    virtual void Command1_Click(int index) = 0;  // player index + 1
-    virtual void Label3_DblClick(int index) = 0;
-    virtual void Command2_Click() = 0;    // "打順の打率順ソート"
-    virtual void Command3_Click() = 0;    // "前回と同順" / "ベスト打順"
-    virtual bool Form_QueryUnload() = 0;  // a close by the user; true keeps the window
+    virtual ~BattingOrderEvents() = default;
+    virtual void playerPressed(int index) = 0;  // the button with the player number index + 1
+    virtual void playerNameDoubleClicked(int index) = 0;
+    virtual void sortPressed() = 0;        // "打順の打率順ソート"
+    virtual void wholeOrderPressed() = 0;  // "前回と同順" / "ベスト打順"
+    virtual bool refuseUserClose() = 0;    // a close by the user; true keeps the window
 };
 
-class OrderView {
+class BattingOrderView {
 public:
-    virtual ~OrderView() = default;
-    virtual void setMatchLine(const std::string& text) = 0;    // Label1
-    virtual void setRosterTitle(const std::string& text) = 0;  // Label2
+    virtual ~BattingOrderView() = default;
+    virtual void setMatchLine(const std::string& text) = 0;    // "…対…の試合です。"
+    virtual void setRosterTitle(const std::string& text) = 0;  // "…のメンバー表"
     // Places row index and fills it: the button shows the player number index + 1, the name
     // label two spaces and the name, the average label the displayed average.
     virtual void setPlayerRow(int index, const std::string& name, int average) = 0;
     // Greys the button and the name label; with the average too after a pick.
     virtual void disablePlayer(int index, bool averageToo) = 0;
-    virtual void setPrompt(const std::string& text) = 0;  // Label5
-    // Command3: caption, shown, enabled.
+    virtual void setPrompt(const std::string& text) = 0;  // "n番打者を決定してください。"
+    // The whole-order button: caption, shown, enabled.
     virtual void showWholeOrderButton(const std::string& caption) = 0;
-    virtual void disableShortcuts() = 0;  // Command2 and Command3 greyed
-    virtual void hideShortcuts() = 0;     // Command2 and Command3 hidden: the rookie pick
+    virtual void disableShortcuts() = 0;  // the sort and whole-order buttons greyed
+    virtual void hideShortcuts() = 0;     // and hidden: the rookie pick
     virtual void setCaption(const std::string& text) = 0;  // the window's title
-    // Gives Command1(index) the keyboard focus; nothing happens when it is disabled.
+    // Gives player index's button the keyboard focus; nothing happens when it is disabled.
     virtual void focusPlayer(int index) = 0;
     virtual void show() = 0;
     virtual void closeByProgram() = 0;
 };
 
-// ---- Form3, the season's results report --------------------------------------------------
+// ---- "年間結果報告", the season's results report -----------------------------------------------
 // The window has no rules of its own: its "ＯＫ" button and its close box both close it, and the
 // season end waits for as long as it is visible.
-class ReportView {
+class ResultsReportView {
 public:
-    virtual ~ReportView() = default;
-    virtual void setChampionLine(const std::string& text) = 0;  // Label2
-    virtual void setTitleCount(const std::string& text) = 0;    // Label6
-    virtual void setTitleRun(const std::string& text) = 0;      // Label7
-    // Label4(team - 1) and Label5(team - 1)
+    virtual ~ResultsReportView() = default;
+    virtual void setChampionLine(const std::string& text) = 0;
+    virtual void setTitleCount(const std::string& text) = 0;
+    virtual void setTitleRun(const std::string& text) = 0;
     virtual void setTeamAverage(int team, const std::string& name, const std::string& average) = 0;
-    virtual void addMvpLine(const std::string& text) = 0;  // List1
-    virtual void show() = 0;                               // modeless
+    virtual void addMvpLine(const std::string& text) = 0;
+    virtual void show() = 0;  // modeless
     virtual bool isVisible() const = 0;
 };
 
-// ---- ZWInform, the information window ------------------------------------------------------
+// ---- "Zelvano -情報ウィンドウ", the information window ------------------------------------------
 // Six tabs: 0 "現役選手一覧", 1 "らんだむ資料館", 2 "名球会名簿", 3 "大リーグ情報",
 // 4 "リーグオーナー", 5 "Zelvanoについて". The window reports the player's actions; what a tab
 // shows is given to it. A value set by the logic is never reported back as a change.
-class InformationViewEvents {
+class InformationEvents {
 public:
-    virtual ~InformationViewEvents() = default;
-    virtual void SSTab1_Click(int tab) = 0;            // the tab now current
-    virtual void ZWwhoCommand1_Click(int index) = 0;   // team button 0..2
-    virtual void ZWWhoList1_DblClick(int line) = 0;    // the selected line, -1 when none
-    virtual void rsCommand1_Click(int index) = 0;      // ranking button 0..4
-    virtual void HScroll1_Change(int value) = 0;       // the speed slider, 0..9
-    virtual void zwsetCheck1_Click(bool checked) = 0;  // auto-advance
-    virtual void zwsetCheck2_Click(bool checked) = 0;  // team names unlocked
-    virtual void zwsetText1_Change(int index,
-                                   const std::string& text) = 0;  // keystroke by keystroke
-    virtual void loCommand1_Click() = 0;  // "来年度以降の新人選手をスカウト"
+    virtual ~InformationEvents() = default;
+    virtual void tabSelected(int tab) = 0;
+    virtual void teamPressed(int index) = 0;         // team button 0..2
+    virtual void rosterLineActivated(int line) = 0;  // the selected line, -1 when none
+    virtual void rankingPressed(int index) = 0;      // ranking button 0..4
+    virtual void speedChanged(int value) = 0;        // the speed slider, 0..9
+    virtual void autoAdvanceClicked(bool checked) = 0;
+    virtual void renameUnlockClicked(bool checked) = 0;  // team names may be changed
+    virtual void teamNameEdited(int index, const std::string& text) = 0;  // keystroke by keystroke
+    virtual void scoutPressed() = 0;  // "来年度以降の新人選手をスカウト"
     // The player closed the window (close box, Alt+F4, Esc). The logic lets go of its view.
-    virtual void Form_Unload() = 0;
+    virtual void closedByUser() = 0;
 };
 
 class InformationView {
@@ -123,73 +121,74 @@ public:
     // The window may be let go of from inside one of its own event handlers (a close in the
     // middle of a ranking): destroying the view must be safe at any moment.
     virtual ~InformationView() = default;
-    virtual void setCurrentTab(int tab) = 0;                                   // SSTab1
-    virtual void setTeamButtons(const std::array<std::string, 3>& names) = 0;  // ZWwhoCommand1
-    virtual void setRosterTitle(const std::string& text) = 0;                  // ZWwhoLabel1(0)
-    virtual void setRosterLines(const std::vector<std::string>& lines) = 0;    // ZWWhoList1
-    virtual void setRankingTitle(const std::string& text) = 0;                 // rsLabel1
-    virtual void clearRanking() = 0;                                           // rsList1
+    virtual void setCurrentTab(int tab) = 0;
+    virtual void setTeamButtons(const std::array<std::string, 3>& names) = 0;
+    virtual void setRosterTitle(const std::string& text) = 0;
+    virtual void setRosterLines(const std::vector<std::string>& lines) = 0;
+    virtual void setRankingTitle(const std::string& text) = 0;
+    virtual void clearRanking() = 0;
     virtual void addRankingLine(const std::string& text) = 0;
     // While a ranking is built its five buttons are greyed and its list hidden.
     virtual void setRankingBusy(bool busy) = 0;
-    virtual void setHallOfFameLines(const std::vector<std::string>& lines) = 0;  // meiList1
-    virtual void setHallOfFameCount(const std::string& text) = 0;                // Label9
-    virtual void setMajorLeagueText(const std::string& text) = 0;                // KankokuLabel
-    virtual void setSpeed(int value) = 0;                                        // HScroll1
-    virtual void setAutoAdvance(bool checked) = 0;                               // zwsetCheck1
-    virtual void setRenameUnlocked(bool checked) = 0;                            // zwsetCheck2
-    virtual void setTeamNameText(int index, const std::string& text) = 0;        // zwsetText1
+    virtual void setHallOfFameLines(const std::vector<std::string>& lines) = 0;
+    virtual void setHallOfFameCount(const std::string& text) = 0;
+    virtual void setMajorLeagueText(const std::string& text) = 0;
+    virtual void setSpeed(int value) = 0;
+    virtual void setAutoAdvance(bool checked) = 0;
+    virtual void setRenameUnlocked(bool checked) = 0;
+    virtual void setTeamNameText(int index, const std::string& text) = 0;
     virtual void setTeamNamesEnabled(bool enabled) = 0;
-    virtual void setAboutText(const std::string& text) = 0;  // aboutText1
+    virtual void setAboutText(const std::string& text) = 0;
     // Normal window state, shown modeless, brought to the front.
     virtual void showNormal() = 0;
 };
 
-// ---- Form4, the registration wizard -------------------------------------------------------
-class WizardViewEvents {
+// ---- "選手登録ウィザード", the registration wizard of a new league ---------------------------
+class RegistrationWizardEvents {
 public:
-    virtual ~WizardViewEvents() = default;
-    virtual void Command1_Click() = 0;  // "進む"
-    virtual void Command2_Click() = 0;  // "戻る"
-    virtual bool Form_QueryUnload() = 0;
+    virtual ~RegistrationWizardEvents() = default;
+    virtual void forwardPressed() = 0;  // "進む"
+    virtual void backPressed() = 0;     // "戻る"
+    virtual bool refuseUserClose() = 0;
 };
 
-class WizardView {
+class RegistrationWizardView {
 public:
-    virtual ~WizardView() = default;
-    virtual void setTeamLabel(const std::string& text) = 0;    // Label1
-    virtual void setPlayerLabel(const std::string& text) = 0;  // Label2
-    virtual void setTeamText(const std::string& text) = 0;     // Text1
+    virtual ~RegistrationWizardView() = default;
+    virtual void setTeamLabel(const std::string& text) = 0;    // "チーム名n"
+    virtual void setPlayerLabel(const std::string& text) = 0;  // "選手名n"
+    virtual void setTeamText(const std::string& text) = 0;
     virtual std::string teamText() const = 0;
-    virtual void setPlayerText(const std::string& text) = 0;  // Text2
+    virtual void setPlayerText(const std::string& text) = 0;
     virtual std::string playerText() const = 0;
     virtual void focusTeamText() = 0;
-    // Focus on Text2; with selectAll its whole text is selected, so typing replaces it.
+    // Focus on the player name; with selectAll its whole text is selected, so typing replaces
+    // it.
     virtual void focusPlayerText(bool selectAll) = 0;
     virtual void show() = 0;
     virtual void closeByProgram() = 0;
 };
 
-// ---- Demoform, the opening demo --------------------------------------------------------------
-class DemoViewEvents {
+// ---- The opening demo ---------------------------------------------------------------------
+class OpeningDemoEvents {
 public:
-    virtual ~DemoViewEvents() = default;
-    // shift: the modifier mask of the key, 1 Shift, 2 Ctrl, 4 Alt; a modifier pressed by itself
-    // counts as held.
-    virtual void Form_KeyDown(int keyCode, int shift) = 0;
+    virtual ~OpeningDemoEvents() = default;
+    // modifiers: the mask of the modifier keys, 1 Shift, 2 Ctrl, 4 Alt; a modifier pressed by
+    // itself counts as held.
+    virtual void keyPressed(int keyCode, int modifiers) = 0;
 };
 
-// The stage (Image1) shows one of the eight stored frames (Image2(0..7)); the logo is drawn by
-// making its strokes (Line1(1..19)) visible one by one.
-class DemoView {
+// The stage shows one of the eight stored frames; the logo is drawn by making its nineteen
+// strokes visible one by one.
+class OpeningDemoView {
 public:
-    virtual ~DemoView() = default;
-    virtual void hideLogo() = 0;              // Label1 and every Line1 hidden
-    virtual void setStageTop(int twips) = 0;  // Image1.Top
-    virtual void showFrame(int frame) = 0;    // Image1 := Image2(frame), 0..7
-    virtual void showLine(int index) = 0;     // Line1(index), 1..19
+    virtual ~OpeningDemoView() = default;
+    virtual void hideLogo() = 0;  // the edition label and every stroke hidden
+    virtual void setStageTop(int twips) = 0;
+    virtual void showFrame(int frame) = 0;  // 0..7
+    virtual void showLine(int index) = 0;   // stroke 1..19
     virtual void setBackground(int red, int green, int blue) = 0;
-    virtual void showEditionLabels() = 0;  // Label1 ("2004") and Label2
+    virtual void showEditionLabels() = 0;  // "2004"
     virtual void show() = 0;               // modeless, visible at once
     virtual void closeByProgram() = 0;
 };

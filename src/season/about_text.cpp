@@ -4,7 +4,7 @@
 
 namespace zelvano {
 
-std::string aboutZW() {
+std::string aboutPageText() {
     static constexpr std::array<const char*, 12> kEditions = {
         "1993/04 : Zelvano 初版（三球団リーグ）",
         "1994/02 : Zelvano 2 （トレード交渉を追加）",

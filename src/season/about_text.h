@@ -7,6 +7,6 @@ namespace zelvano {
 
 // An introduction, the editions of the game in date order and the thanks, every line ended by
 // CR LF.
-std::string aboutZW();
+std::string aboutPageText();
 
 }  // namespace zelvano

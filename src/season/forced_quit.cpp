@@ -2,7 +2,7 @@
 
 namespace zelvano {
 
-bool ConfirmForcedQuit(Platform& platform) {
+bool confirmForcedQuit(Platform& platform) {
     const Answer answer = platform.message(
         {"強制終了しようとしています。データを保存する前に終了してよろしいのですか？",
          "Zelvano2004／強制終了", MessageIcon::Question, MessageButtons::YesNo, Answer::No});

@@ -5,6 +5,6 @@ namespace zelvano {
 
 // Asked when the user closes the game, batting-order or wizard window. Yes ends the program
 // without saving; No returns true, so the window stays open and the game goes on where it was.
-bool ConfirmForcedQuit(Platform& platform);
+bool confirmForcedQuit(Platform& platform);
 
 }  // namespace zelvano

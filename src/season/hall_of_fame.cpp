@@ -81,7 +81,7 @@ HallOfFameRoster hallOfFameRoster(FileStore& files) {
     return roster;
 }
 
-void ShowHallOfFameList(Platform& platform) {
+void showHallOfFameList(Platform& platform) {
     const FileRead read = platform.files().readFile(kHallOfFameFileName);
     if (read.status != FileRead::Status::Ok) return;
     for (const std::string& page : hallOfFamePages(hallOfFameEntries(read.bytes))) {

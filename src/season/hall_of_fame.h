@@ -43,6 +43,6 @@ struct HallOfFameRoster {
 HallOfFameRoster hallOfFameRoster(FileStore& files);
 
 // Shows the roll at exit. A missing, unreadable or empty file shows nothing and says nothing.
-void ShowHallOfFameList(Platform& platform);
+void showHallOfFameList(Platform& platform);
 
 }  // namespace zelvano

@@ -62,11 +62,11 @@ void bringBack(League& league, Platform& platform, int slot) {
 
 bool loanRunning(const League& league) { return league.LeagueRecord[kLoanFlag] != 0; }
 
-void ProcessMajorLeagueLoan(League& league, Platform& platform) {
+void processMajorLeagueLoan(League& league, Platform& platform) {
     if (!loanRunning(league)) {
         for (int attempt = 0; attempt < kLoanTries; ++attempt) {
             const int player = drawWholePartPlusOne(platform.random(), kPlayers);
-            if (BattingAverage(league, 1, player) > 0.5) {
+            if (battingAverage(league, 1, player) > 0.5) {
                 sendAway(league, platform, player);
                 return;
             }
@@ -77,7 +77,7 @@ void ProcessMajorLeagueLoan(League& league, Platform& platform) {
     if (const int slot = returnSlot(league); slot != 0) bringBack(league, platform, slot);
 }
 
-std::string ShowMajorLeagueInfo(const League& league) {
+std::string majorLeagueInformation(const League& league) {
     if (!loanRunning(league)) return "メジャーリーグへは誰も派遣されていません。";
     // His average when he left, cut to three decimals (0 should the kept at-bats be 0).
     const Counter atBats = league.LeagueRecord[kLoanAtBats];

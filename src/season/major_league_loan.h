@@ -3,8 +3,8 @@
 // his slot holds the placeholder "(大リーグ)" without hits and his figures wait in the league
 // counters 1 to 3; his name in the counters' text 1.
 //
-//   ProcessMajorLeagueLoan(league, platform);   // once per off-season
-//   std::string tab = ShowMajorLeagueInfo(league);
+//   processMajorLeagueLoan(league, platform);   // once per off-season
+//   std::string tab = majorLeagueInformation(league);
 
 #include <string>
 
@@ -22,9 +22,9 @@ bool loanRunning(const League& league);
 // No loan: up to ten draws look for an own player above .500, who then leaves. A loan: with a
 // chance of 4 in 10 he comes back, into the placeholder's slot or else the first own slot
 // without hits; with no such slot he stays away another year.
-void ProcessMajorLeagueLoan(League& league, Platform& platform);
+void processMajorLeagueLoan(League& league, Platform& platform);
 
 // The text of the information window's major-league tab.
-std::string ShowMajorLeagueInfo(const League& league);
+std::string majorLeagueInformation(const League& league);
 
 }  // namespace zelvano

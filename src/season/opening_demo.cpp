@@ -10,7 +10,7 @@ constexpr int kMascotTop = 0;
 
 class Animation {
 public:
-    Animation(Platform& platform, DemoView& view) : platform_(platform), view_(view) {}
+    Animation(Platform& platform, OpeningDemoView& view) : platform_(platform), view_(view) {}
 
     void run() {
         view_.show();
@@ -70,25 +70,25 @@ private:
     }
 
     Platform& platform_;
-    DemoView& view_;
+    OpeningDemoView& view_;
 };
 
 }  // namespace
 
-void DemoKeys::Form_KeyDown(int /*keyCode*/, int shift) {
-    if (shift == 0) return;
+void OpeningDemoKeys::keyPressed(int /*keyCode*/, int modifiers) {
+    if (modifiers == 0) return;
     platform_.playSound(kSilence);
-    NoPlayMode = true;
+    silenced = true;
 }
 
-void ShowOpeningDemo(Platform& platform) {
-    DemoKeys keys(platform);
-    const auto view = platform.createDemoView(keys);
+void showOpeningDemo(Platform& platform) {
+    OpeningDemoKeys keys(platform);
+    const auto view = platform.createOpeningDemoView(keys);
     platform.yieldOnce();
     view->hideLogo();
     view->setStageTop(kSparkleTop);
     view->showFrame(0);
-    if (!keys.NoPlayMode) platform.playSound(kOpeningSound);
+    if (!keys.silenced) platform.playSound(kOpeningSound);
     Animation(platform, *view).run();
     view->closeByProgram();
 }

@@ -5,7 +5,7 @@
 namespace zelvano {
 
 std::string personalDataText(const League& league, int team, int player) {
-    const double average = BattingAverage(league, team, player);
+    const double average = battingAverage(league, team, player);
     if (average == 0.0) return {};
     const Counter hits = league.Hits[team][player];
     const Counter entryYear = league.EntryYear[team][player];
@@ -27,7 +27,7 @@ std::string personalDataText(const League& league, int team, int player) {
     return text;
 }
 
-void ShowPersonalData(const League& league, Platform& platform, int player) {
+void showPersonalData(const League& league, Platform& platform, int player) {
     if (player < 1 || player > kPlayers) return;  // a double-click with no line selected
     const int team = league.ListedTeam >= 1 && league.ListedTeam <= kTeams ? league.ListedTeam : 1;
     const std::string text = personalDataText(league, team, player);

@@ -13,6 +13,6 @@ namespace zelvano {
 std::string personalDataText(const League& league, int team, int player);
 
 // Shows the personal data of player `player` of the team the information window lists.
-void ShowPersonalData(const League& league, Platform& platform, int player);
+void showPersonalData(const League& league, Platform& platform, int player);
 
 }  // namespace zelvano

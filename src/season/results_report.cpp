@@ -24,7 +24,7 @@ int countWins(const std::string& marks) {
 
 }  // namespace
 
-int DecideChampion(const League& league) {
+int decideChampion(const League& league) {
     int champion = 1;
     int best = 0;
     for (int team = 1; team <= kTeams; ++team) {
@@ -41,7 +41,7 @@ std::string teamAverageText(const League& league, int team) {
     double sum = 0;
     for (int player = 1; player <= kPlayers; ++player) {
         // In double precision, so that 3 for 10 counts 300 and not 299.
-        sum += std::floor(BattingAverage(league, team, player) * 1000.0);
+        sum += std::floor(battingAverage(league, team, player) * 1000.0);
     }
     return text::generalDecimal(sum / 30000.0);
 }
@@ -50,7 +50,7 @@ std::vector<std::string> mvpLines(const League& league) {
     std::vector<std::string> lines;
     for (int team = 1; team <= kTeams; ++team) {
         for (int player = 1; player <= kPlayers; ++player) {
-            const double average = BattingAverage(league, team, player);
+            const double average = battingAverage(league, team, player);
             if (!(average > 0.5)) continue;
             lines.push_back(
                 text::fixedColumn(text::toFullWidth(league.TeamName[team]), 10) + "  " +
@@ -61,7 +61,7 @@ std::vector<std::string> mvpLines(const League& league) {
     return lines;
 }
 
-ResultsReport RecordChampionship(League& league, int champion) {
+ResultsReport recordChampionship(League& league, int champion) {
     ResultsReport report;
     report.championLine = "優勝：" + league.TeamName[champion];
     Counter& titles = league.LeagueRecord[static_cast<std::size_t>(champion + kTitleCountSlot)];

@@ -2,8 +2,8 @@
 // The season's results report: the champion, his title count, the own team's run of titles, the
 // three team averages and the outstanding hitters ("ＭＶＰ").
 //
-//   const int champion = DecideChampion(league);
-//   ResultsReport report = RecordChampionship(league, champion);   // counts the title
+//   const int champion = decideChampion(league);
+//   ResultsReport report = recordChampionship(league, champion);   // counts the title
 
 #include <array>
 #include <string>
@@ -23,11 +23,11 @@ struct ResultsReport {
 };
 
 // The team with the most wins ("☆"); a tie goes to the higher team number.
-int DecideChampion(const League& league);
+int decideChampion(const League& league);
 
 // Counts the title (and team 1's run of titles, which any rival's title ends) in the league
 // counters and returns the report of the season.
-ResultsReport RecordChampionship(League& league, int champion);
+ResultsReport recordChampionship(League& league, int champion);
 
 // The mean of the team's thirty averages, each first cut to three decimals.
 std::string teamAverageText(const League& league, int team);

@@ -31,7 +31,7 @@ void tellRecordFailed(Platform& platform, const std::string& name, const std::st
 
 }  // namespace
 
-void RetirePlayers(League& league, Platform& platform) {
+void retirePlayers(League& league, Platform& platform) {
     for (int turn = 0; turn < kTurns; ++turn) {
         if (!(platform.random().next() > kRetireAbove)) continue;
         const int player = drawWholePartPlusOne(platform.random(), kPlayers);
@@ -41,7 +41,7 @@ void RetirePlayers(League& league, Platform& platform) {
         const std::string name = league.PlayerName[1][player];
         const Counter atBats = league.AtBats[1][player];
         const Counter entryYear = league.EntryYear[1][player];
-        const double average = BattingAverage(league, 1, player);
+        const double average = battingAverage(league, 1, player);
         std::string text = name + "は引退を表明しました。\n同選手は、" +
                            std::to_string(entryYear + 1) + "年度入団以来、" +
                            std::to_string(league.CurrentYear - entryYear) + "年間、" +

@@ -8,6 +8,6 @@ namespace zelvano {
 
 // Three turns; each goes on with a chance just under one half and draws an own slot. A slot
 // without hits (empty, or the major-league placeholder) retires nobody.
-void RetirePlayers(League& league, Platform& platform);
+void retirePlayers(League& league, Platform& platform);
 
 }  // namespace zelvano

@@ -13,16 +13,16 @@ constexpr Counter kRookieAtBats = 30;
 constexpr const char* kTitle = "Zelvano／新人登録";
 
 // The batting-order window for a rookie: every slot can be picked.
-class RookieSlotPicker final : public OrderViewEvents {
+class RookieSlotPicker final : public BattingOrderEvents {
 public:
     RookieSlotPicker(League& league, Platform& platform) : league_(league), platform_(platform) {}
-    void Command1_Click(int index) override {
+    void playerPressed(int index) override {
         if (league_.PickedPlayer == 0) league_.PickedPlayer = index + 1;
     }
-    void Label3_DblClick(int index) override { Command1_Click(index); }
-    void Command2_Click() override {}
-    void Command3_Click() override {}
-    bool Form_QueryUnload() override { return ConfirmForcedQuit(platform_); }
+    void playerNameDoubleClicked(int index) override { playerPressed(index); }
+    void sortPressed() override {}
+    void wholeOrderPressed() override {}
+    bool refuseUserClose() override { return confirmForcedQuit(platform_); }
 
 private:
     League& league_;
@@ -56,7 +56,7 @@ int rookieHits(float r) {
     return hits > 15 ? 15 : hits;
 }
 
-std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount) {
+std::string takeScoutedName(Platform& platform, int rookieNumber, int rookieCount) {
     FileStore& files = platform.files();
     const FileRead read = files.readFile(kScoutingListName);
     if (read.status == FileRead::Status::Missing) return {};
@@ -98,9 +98,9 @@ std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCoun
     return {};
 }
 
-int ChooseRookieSlot(League& league, Platform& platform) {
+int chooseRookieSlot(League& league, Platform& platform) {
     RookieSlotPicker picker(league, platform);
-    auto view = platform.createOrderView(picker);
+    auto view = platform.createBattingOrderView(picker);
     view->setMatchLine("新人を登録する番号を登録してください。");
     view->setRosterTitle(league.TeamName[1] + "のメンバー表");
     for (int player = 1; player <= kPlayers; ++player) {
@@ -118,12 +118,12 @@ int ChooseRookieSlot(League& league, Platform& platform) {
     return league.PickedPlayer;
 }
 
-void AddRookies(League& league, Platform& platform) {
+void addRookies(League& league, Platform& platform) {
     const int count = drawWholePartPlusOne(platform.random(), kMaxRookies);
     for (int rookie = 1; rookie <= count; ++rookie) {
-        std::string name = TakeScoutedName(platform, rookie, count);
+        std::string name = takeScoutedName(platform, rookie, count);
         if (name.empty()) name = askRookieName(platform, rookie, count);
-        const int slot = ChooseRookieSlot(league, platform);
+        const int slot = chooseRookieSlot(league, platform);
         league.PlayerName[1][slot] = name;
         league.Hits[1][slot] = rookieHits(platform.random().next());
         league.AtBats[1][slot] = kRookieAtBats;

@@ -3,7 +3,7 @@
 // top of the scouting list "Z02MEM.TXT" or, when the list is missing or used up, by the player;
 // the player then picks the own slot he takes, in the batting-order window.
 //
-//   if (champion == 1) AddRookies(league, platform);
+//   if (champion == 1) addRookies(league, platform);
 
 #include <string>
 
@@ -12,15 +12,15 @@
 
 namespace zelvano {
 
-void AddRookies(League& league, Platform& platform);
+void addRookies(League& league, Platform& platform);
 
 // Takes the first name off the scouting list; empty when there is none. Rookie rookieNumber of
 // rookieCount is told about it when a line was taken. Should the list not be rewritten, it stays
 // as it was (the name is used all the same) and the player is told.
-std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount);
+std::string takeScoutedName(Platform& platform, int rookieNumber, int rookieCount);
 
 // The own slot 1..30 the player picks for a rookie; any slot can be picked.
-int ChooseRookieSlot(League& league, Platform& platform);
+int chooseRookieSlot(League& league, Platform& platform);
 
 // A rookie's hits: the whole part of r × 7 + 9, so 9 to 15 (never 16, which single precision
 // could round up to for r close to 1).

@@ -29,7 +29,7 @@ void appendSeasonMarks(League& league) {
     }
 }
 
-void DrawLoanNews(League& league, RandomSource& random) {
+void drawLoanNews(League& league, RandomSource& random) {
     static const std::array<const char*, 5> kNews = {
         "連続安打記録を更新する勢いで活躍中です。",
         "連日、チームの連勝に貢献しています。",

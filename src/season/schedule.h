@@ -21,6 +21,6 @@ inline bool scheduleOver(const League& league) { return league.PairingTeam1 >= 4
 void appendSeasonMarks(League& league);
 
 // One sentence on how the loaned player is doing, drawn every season.
-void DrawLoanNews(League& league, RandomSource& random);
+void drawLoanNews(League& league, RandomSource& random);
 
 }  // namespace zelvano

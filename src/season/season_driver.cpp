@@ -7,10 +7,10 @@
 #include "game/play_game.h"
 #include "game/scoreboard_text.h"
 #include "league/league_store.h"
-#include "season/game_window_events.h"
 #include "season/hall_of_fame.h"
 #include "season/opening_demo.h"
 #include "season/schedule.h"
+#include "season/scoreboard_presenter.h"
 #include "season/season_end.h"
 
 namespace zelvano {
@@ -37,7 +37,7 @@ SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* o
 
 void SeasonPlayer::playSeason() {
     league_.CurrentYear += 1;
-    DrawLoanNews(league_, platform_.random());
+    drawLoanNews(league_, platform_.random());
     startSchedule(league_);
     for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
     int gameNumber = 0;
@@ -48,15 +48,15 @@ void SeasonPlayer::playSeason() {
         }
         stepPairing(league_);
     }
-    ProcessSeasonEnd(league_, platform_, observer_, &information_);
+    processSeasonEnd(league_, platform_, observer_, &information_);
 }
 
 void SeasonPlayer::playOneGame(int gameNumber) {
-    DrawLineups(league_, platform_.random());
-    if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) ChooseOwnLineup(league_, platform_);
-    auto window = PlayGame(league_, platform_, events_);
+    drawLineups(league_, platform_.random());
+    if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) chooseOwnLineup(league_, platform_);
+    auto window = playGame(league_, platform_, events_);
     appendSeasonMarks(league_);
-    ShowStandings(league_, *window);
+    showStandings(league_, *window);
     if (observer_ != nullptr) observer_->gamePlayed(league_, gameNumber);
     window->startAdvanceTimer(kAutoAdvancePeriodMs);
     window->showNextButton();
@@ -67,18 +67,18 @@ void SeasonPlayer::playOneGame(int gameNumber) {
     window->closeByProgram();
 }
 
-int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
+int runLeague(League& league, Platform& platform, SeasonObserver* observer) {
     try {
         league.KeepPlaying = true;
-        ShowOpeningDemo(platform);
-        LoadLeague(league, platform);
+        showOpeningDemo(platform);
+        loadLeague(league, platform);
         SeasonPlayer seasons(league, platform, observer);
         while (league.KeepPlaying) {
             seasons.playSeason();
-            SaveLeague(league, platform);
+            saveLeague(league, platform);
             askForNextYear(league, platform);
         }
-        ShowHallOfFameList(platform);
+        showHallOfFameList(platform);
         platform.message({"お疲れ様でした。また遊んでくださいね！", "Zelvano／終了",
                           MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
         return 0;

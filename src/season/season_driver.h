@@ -4,18 +4,18 @@
 // goodbye.
 //
 //   League league;
-//   int status = RunLeague(league, platform);   // returns when the program is to end
+//   int status = runLeague(league, platform);   // returns when the program is to end
 
 #include "league/league.h"
 #include "platform/platform.h"
-#include "season/game_window_events.h"
-#include "season/information_window.h"
+#include "season/information_presenter.h"
+#include "season/scoreboard_presenter.h"
 #include "season/season_observer.h"
 
 namespace zelvano {
 
 // One year of the league: the year and its news, the twelve games with their lineups, and the
-// season end. RunLeague saves it and asks about the next year; a benchmark plays it alone.
+// season end. runLeague saves it and asks about the next year; a benchmark plays it alone.
 class SeasonPlayer {
 public:
     SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer = nullptr);
@@ -27,11 +27,12 @@ private:
     League& league_;
     Platform& platform_;
     SeasonObserver* observer_;
-    InformationWindow information_;  // opened from the scoreboard's icon, closed by the season end
-    GameWindowEvents events_;
+    InformationPresenter
+        information_;  // opened from the scoreboard's icon, closed by the season end
+    ScoreboardPresenter events_;
 };
 
 // Returns the program's exit status: 0 after the goodbye or a confirmed forced quit.
-int RunLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+int runLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr);
 
 }  // namespace zelvano

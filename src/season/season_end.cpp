@@ -7,8 +7,8 @@
 
 namespace zelvano {
 
-void ShowResultsReport(Platform& platform, const ResultsReport& report) {
-    auto view = platform.createReportView();
+void showResultsReport(Platform& platform, const ResultsReport& report) {
+    auto view = platform.createResultsReportView();
     view->setChampionLine(report.championLine);
     view->setTitleCount(report.titleCount);
     view->setTitleRun(report.titleRun);
@@ -21,18 +21,18 @@ void ShowResultsReport(Platform& platform, const ResultsReport& report) {
     platform.waitUntil([&] { return !view->isVisible(); });
 }
 
-int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer,
-                     InformationWindow* information) {
+int processSeasonEnd(League& league, Platform& platform, SeasonObserver* observer,
+                     InformationPresenter* information) {
     if (information != nullptr) information->close();
-    const int champion = DecideChampion(league);
-    const ResultsReport report = RecordChampionship(league, champion);
+    const int champion = decideChampion(league);
+    const ResultsReport report = recordChampionship(league, champion);
     if (observer != nullptr) observer->seasonPlayed(league, champion, report);
-    ShowResultsReport(platform, report);
+    showResultsReport(platform, report);
 
-    MakeTrades(league, platform);
-    ProcessMajorLeagueLoan(league, platform);
-    RetirePlayers(league, platform);
-    if (champion == 1) AddRookies(league, platform);
+    makeTrades(league, platform);
+    processMajorLeagueLoan(league, platform);
+    retirePlayers(league, platform);
+    if (champion == 1) addRookies(league, platform);
     return champion;
 }
 

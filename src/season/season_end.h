@@ -3,21 +3,21 @@
 // report, then the off-season in its fixed order: trades, the major-league loan, retirements,
 // and rookies in a year the own team wins.
 //
-//   const int champion = ProcessSeasonEnd(league, platform, observer);
-//   SaveLeague(league, platform);
+//   const int champion = processSeasonEnd(league, platform, observer);
+//   saveLeague(league, platform);
 
 #include "league/league.h"
 #include "platform/platform.h"
-#include "season/information_window.h"
+#include "season/information_presenter.h"
 #include "season/season_observer.h"
 
 namespace zelvano {
 
 // Closes the information window first, when one is given and open. Returns the champion team.
-int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observer = nullptr,
-                     InformationWindow* information = nullptr);
+int processSeasonEnd(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+                     InformationPresenter* information = nullptr);
 
 // Shows the report and waits until the player closes it.
-void ShowResultsReport(Platform& platform, const ResultsReport& report);
+void showResultsReport(Platform& platform, const ResultsReport& report);
 
 }  // namespace zelvano

@@ -13,7 +13,7 @@ constexpr std::pair<int, int> kTradePairs[] = {{1, 2}, {1, 3}, {2, 3}};
 
 std::string playerInTrade(const League& league, int team, int player) {
     return text::leftChars(league.PlayerName[team][player], 15) + "（" +
-           text::generalDecimal(BattingAverage(league, team, player));
+           text::generalDecimal(battingAverage(league, team, player));
 }
 
 void swapPlayers(League& league, int teamA, int a, int teamB, int b) {
@@ -25,7 +25,7 @@ void swapPlayers(League& league, int teamA, int a, int teamB, int b) {
 
 }  // namespace
 
-void MakeTrades(League& league, Platform& platform) {
+void makeTrades(League& league, Platform& platform) {
     for (const auto& [first, second] : kTradePairs) {
         const int a = drawWholePartPlusOne(platform.random(), kPlayers);
         const int b = drawWholePartPlusOne(platform.random(), kPlayers);

@@ -7,6 +7,6 @@
 
 namespace zelvano {
 
-void MakeTrades(League& league, Platform& platform);
+void makeTrades(League& league, Platform& platform);
 
 }  // namespace zelvano

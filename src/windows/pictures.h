@@ -21,7 +21,7 @@ QPixmap renderPicture(const QString& name, QSize size, qreal devicePixelRatio);
 // The picture at the sizes window managers and buttons ask for, up to 256 pixels.
 QIcon pictureIcon(const QString& name);
 
-// The scoreboard's icon button (PicIcons).
+// The picture on the scoreboard's button that opens the information window.
 QIcon gameIcon();
 
 }  // namespace zelvano

@@ -149,7 +149,7 @@ TEST(KilledSave, TheLeagueFileIsAlwaysTheOldOrTheNewLeague) {
     HeadlessPlatform platform(user, makeFolderFileStore(folder.path()), 1u);
     const auto save = [&](const League& league) {
         League saved = league;
-        SaveLeague(saved, platform);
+        saveLeague(saved, platform);
     };
     killDuringSaves(
         [&] { save(oldLeague); },
@@ -211,7 +211,7 @@ bool saveIsReported(const fs::path& folder, const FileSystemCalls& calls) {
     HeadlessPlatform platform(user, makeFolderFileStore(folder, calls), 1u);
     League league = leagueOfYear(2);
     try {
-        SaveLeague(league, platform);
+        saveLeague(league, platform);
         return false;
     } catch (const ProgramEnded&) {
         return user.asked.size() == 1 && user.asked[0].title == "Zelvano／保存エラー";

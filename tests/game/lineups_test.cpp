@@ -20,7 +20,7 @@ TEST(DrawLineups, NineDifferentPlayersWithHitsForBothSides) {
     for (int player = 13; player <= kPlayers; ++player) league.Hits[3][player] = 0;
     for (std::uint64_t seed = 1; seed <= 200; ++seed) {
         SeededRandom random(seed);
-        DrawLineups(league, random);
+        drawLineups(league, random);
         for (int side = 1; side <= 2; ++side) {
             const int team = side == 1 ? 1 : 3;
             const auto lineup = lineupOf(league, side);
@@ -54,7 +54,7 @@ TEST(DrawLineups, ATeamWithFewerThanNineWhoCanPlayStillGetsALineup) {
         for (int player : c.canPlay) league.Hits[1][player] = 3;
         for (int player : c.emptySlots) league.PlayerName[1][player].clear();
         SeededRandom random(99);
-        DrawLineups(league, random);
+        drawLineups(league, random);
         const auto lineup = lineupOf(league, 2);
         const std::set<int> head(lineup.begin(), lineup.begin() + static_cast<long>(c.distinct));
         EXPECT_EQ(head.size(), c.distinct) << c.what;
@@ -92,8 +92,8 @@ TEST(SortByAverage, BestFirstWithTheExchangeProceduresOrderOfTies) {
             EXPECT_EQ(sorted[k + 1], c.expectedHead[k]) << c.what << " place " << k + 1;
         }
         for (int k = 2; k <= kPlayers; ++k) {
-            EXPECT_GE(BattingAverage(league, 1, sorted[k - 1]),
-                      BattingAverage(league, 1, sorted[k]))
+            EXPECT_GE(battingAverage(league, 1, sorted[k - 1]),
+                      battingAverage(league, 1, sorted[k]))
                 << c.what;
         }
         if (c.expectedHead.empty()) {

@@ -12,7 +12,7 @@ namespace {
 
 using testing::ScriptedUser;
 
-// Runs ChooseOwnLineup with a user who does `step` with the order window at every wait.
+// Runs chooseOwnLineup with a user who does `step` with the order window at every wait.
 struct Picking {
     League league = testing::testLeague(2, 1);  // team 1 bats second: OwnSide 2
     ScriptedUser user;
@@ -22,9 +22,9 @@ struct Picking {
     bool wholeOrderVisibleAtStart = false;
     std::string wholeOrderCaptionAtStart;
 
-    void run(const std::function<bool(HeadlessOrderView&)>& step) {
+    void run(const std::function<bool(HeadlessBattingOrderView&)>& step) {
         user.onAct = [&](HeadlessPlatform& p) {
-            HeadlessOrderView* view = p.orderView();
+            HeadlessBattingOrderView* view = p.battingOrderView();
             if (view == nullptr || view->closed) return false;
             if (prompts.empty()) {
                 wholeOrderVisibleAtStart = view->wholeOrderVisible;
@@ -36,7 +36,7 @@ struct Picking {
             }
             return step(*view);
         };
-        ChooseOwnLineup(league, platform);
+        chooseOwnLineup(league, platform);
     }
     std::vector<int> order() const {
         return {league.BattingOrder[2].begin() + 1, league.BattingOrder[2].end()};
@@ -47,9 +47,9 @@ struct Picking {
 };
 
 // Picks the given players slot by slot (player numbers, 1-based).
-std::function<bool(HeadlessOrderView&)> pickInTurn(std::vector<int> players) {
+std::function<bool(HeadlessBattingOrderView&)> pickInTurn(std::vector<int> players) {
     auto next = std::make_shared<std::size_t>(0);
-    return [players, next](HeadlessOrderView& view) {
+    return [players, next](HeadlessBattingOrderView& view) {
         if (*next >= players.size()) return false;
         return view.pressPlayer(players[(*next)++] - 1);
     };
@@ -60,7 +60,7 @@ TEST(ChooseOwnLineup, APlayerAlreadyPickedIsNotSuggestedAgainNorPickable) {
     picking.league.ChosenOrder = {0, 1, 2, 3, 4, 2, 6, 7, 8, 9, 0};  // slot 5 remembers player 2
     bool secondPickRefused = false;
     int calls = 0;
-    picking.run([&](HeadlessOrderView& view) {
+    picking.run([&](HeadlessBattingOrderView& view) {
         ++calls;
         if (calls == 3) secondPickRefused = !view.pressPlayer(0) && !view.doubleClickName(0);
         const std::vector<int> picks = {1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -81,7 +81,7 @@ TEST(ChooseOwnLineup, ShortcutsOnlyBeforeTheFirstPickAndNoPickOfPlayersWithoutHi
     bool shortcutsAfterFirstPick = true;
     bool pickedNoHitter = true;
     int calls = 0;
-    picking.run([&](HeadlessOrderView& view) {
+    picking.run([&](HeadlessBattingOrderView& view) {
         ++calls;
         if (calls == 1) {
             pickedNoHitter = view.pressPlayer(11) || view.doubleClickName(11);
@@ -107,8 +107,9 @@ TEST(ChooseOwnLineup, FewerThanNineWhoCanPlayCompleteTheOrderThemselves) {
         for (int player : {4, 8, 15, 16, 23}) picking.league.Hits[1][player] = 3;
         picking.league.Hits[1][23] = 5;  // the best
         if (c.sort) {
-            picking.run(
-                [](HeadlessOrderView& view) { return view.pressSort() && view.pressWholeOrder(); });
+            picking.run([](HeadlessBattingOrderView& view) {
+                return view.pressSort() && view.pressWholeOrder();
+            });
             // Ties among the four at .300 come out in the exchange procedure's order.
             EXPECT_EQ(picking.order(), (std::vector<int>{23, 8, 15, 16, 4, 23, 8, 15, 16}))
                 << c.what;
@@ -121,7 +122,7 @@ TEST(ChooseOwnLineup, FewerThanNineWhoCanPlayCompleteTheOrderThemselves) {
     }
     Picking nobody;
     for (int player = 1; player <= kPlayers; ++player) nobody.league.Hits[1][player] = 0;
-    nobody.run([](HeadlessOrderView&) { return false; });
+    nobody.run([](HeadlessBattingOrderView&) { return false; });
     EXPECT_TRUE(nobody.prompts.empty());  // no window: the drawn lineup plays
 }
 

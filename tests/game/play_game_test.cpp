@@ -34,16 +34,16 @@ struct GameRun {
     League league = testing::testLeague();
     ScriptedUser user;
     std::unique_ptr<HeadlessPlatform> platform;
-    UnattendedGameEvents events;
-    std::unique_ptr<GameView> view;
+    UnattendedScoreboardEvents events;
+    std::unique_ptr<ScoreboardView> view;
 
     explicit GameRun(std::vector<float> draws) {
         platform =
             std::make_unique<HeadlessPlatform>(user, std::make_unique<testing::MemoryFileStore>(),
                                                std::make_unique<ScriptedRandom>(std::move(draws)));
     }
-    HeadlessGameView& window() { return *platform->gameView(); }
-    void play() { view = PlayGame(league, *platform, events); }
+    HeadlessScoreboardView& window() { return *platform->scoreboardView(); }
+    void play() { view = playGame(league, *platform, events); }
 };
 
 TEST(HitDraw, ProbabilityIsHitsOverAtBatsIncludingThisOne) {
@@ -118,7 +118,8 @@ TEST(PlayGame, CareerFiguresGrowByEveryPlateAppearanceAndHit) {
     EXPECT_EQ(run.league.AtBats[1][1], 14);  // led off four times
     EXPECT_EQ(run.league.Hits[1][1], 4);
     EXPECT_EQ(run.league.AtBats[1][10], 10);  // not in the lineup
-    EXPECT_EQ(run.window().average(0), 285);  // 4 / 14
+    // The scoreboard is given his career figures, which it shows as 285.
+    EXPECT_EQ(run.window().figures[0], std::make_pair(Counter{4}, Counter{14}));
 }
 
 TEST(PlayGame, OnlyTheCurrentBatterIsRedAndTheOrderCarriesAcrossInnings) {
@@ -129,7 +130,7 @@ TEST(PlayGame, OnlyTheCurrentBatterIsRedAndTheOrderCarriesAcrossInnings) {
     std::vector<int> redSequence;
     int clearYields = 0;
     run.platform->onYield = [&] {
-        const int red = run.platform->gameView()->currentBatter;
+        const int red = run.platform->scoreboardView()->currentBatter;
         if (red < 0) ++clearYields;
         if (red >= 0) redSequence.push_back(red);
     };
@@ -169,7 +170,7 @@ TEST(PlayGame, ScoreboardTexts) {
         run.league.TeamName[3] = c.team2;
         std::string opening;
         run.platform->onYield = [&] {
-            if (opening.empty()) opening = run.platform->gameView()->scoreLine;
+            if (opening.empty()) opening = run.platform->scoreboardView()->scoreLine;
         };
         run.play();
         EXPECT_EQ(opening, c.opening);
@@ -213,8 +214,8 @@ TEST(PlayGame, SeededGameIsPinned) {
     League league = testing::testLeague();
     ScriptedUser user;
     HeadlessPlatform platform(user, std::make_unique<testing::MemoryFileStore>(), 20261207u);
-    UnattendedGameEvents events;
-    auto view = PlayGame(league, platform, events);
+    UnattendedScoreboardEvents events;
+    auto view = playGame(league, platform, events);
     const GameState& game = league.CurrentGame;
     const std::vector<int> result = {game.Runs[1], game.Runs[2], game.Inning,
                                      game.PlateAppearances};

@@ -87,7 +87,7 @@ TEST_P(CutSaveTest, NextStartFindsTheLeagueWholeAndNoLitter) {
     testing::ScriptedUser user;
     HeadlessPlatform platform(user, makeFolderFileStore(dir.folder()), 1u);
     League league;
-    LoadLeague(league, platform);
+    loadLeague(league, platform);
     EXPECT_EQ(league.CurrentYear, 7);
     EXPECT_TRUE(user.asked.empty());
     EXPECT_EQ(dir.entries(), (Names{kFolderLockName, "Jbball.jdt", "Z02MEM.TXT"}));

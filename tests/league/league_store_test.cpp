@@ -23,7 +23,7 @@ TEST(LoadLeague, ReadsTheGameSpeedAndTheLeague) {
     saved.CurrentYear = 12;
     store.files->files["Jbball.jdt"] = leagueFileBytes(saved);
     store.platform->settings().write("ZWait", "20");
-    LoadLeague(store.league, *store.platform);
+    loadLeague(store.league, *store.platform);
     EXPECT_EQ(store.league.GameWait, 14);
     EXPECT_EQ(store.league.CurrentYear, 12);
     EXPECT_EQ(store.league.TeamName[2], "DEF");
@@ -39,11 +39,12 @@ TEST(LoadLeague, ADamagedLeagueIsReportedLeftAloneAndEndsTheProgram) {
     for (const std::string& bytes : {cut, letters}) {
         Store store;
         store.files->files["Jbball.jdt"] = bytes;
-        EXPECT_THROW(LoadLeague(store.league, *store.platform), ProgramEnded);
+        EXPECT_THROW(loadLeague(store.league, *store.platform), ProgramEnded);
         ASSERT_EQ(store.user.asked.size(), 1u);
         EXPECT_NE(store.user.asked[0].text.find("Jbball.jdt"), std::string::npos);
         EXPECT_NE(store.user.asked[0].text.find("行目"), std::string::npos);
-        EXPECT_EQ(store.platform->wizardViewsCreated, 0);  // never mistaken for a new league
+        EXPECT_EQ(store.platform->registrationWizardViewsCreated,
+                  0);  // never mistaken for a new league
         EXPECT_EQ(store.files->files["Jbball.jdt"], bytes);
     }
 }
@@ -57,10 +58,10 @@ TEST(SaveLeague, AFailedSaveIsReportedAndMayBeTriedAgain) {
         store.user.answers = {answer};
         store.league = testing::testLeague();
         if (answer == Answer::Yes) {
-            SaveLeague(store.league, *store.platform);
+            saveLeague(store.league, *store.platform);
             EXPECT_EQ(store.files->files["Jbball.jdt"], leagueFileBytes(store.league));
         } else {
-            EXPECT_THROW(SaveLeague(store.league, *store.platform), ProgramEnded);
+            EXPECT_THROW(saveLeague(store.league, *store.platform), ProgramEnded);
             EXPECT_EQ(store.files->files["Jbball.jdt"], "old");
         }
         ASSERT_EQ(store.user.asked.size(), 1u);
@@ -103,16 +104,16 @@ TEST(LoadLeague, AFolderInUseOrUnusableIsReportedLeftAloneAndEndsTheProgram) {
         auto other = makeFolderFileStore(run.dir.folder());
         ASSERT_EQ(other->lockFolder({}).status, FolderLock::Status::Taken);
         run.dir.put(".Jbball.Jdt.tmp-1-0", "the other program's save");
-        EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+        EXPECT_EQ(run.endStatus([&] { loadLeague(run.league, run.platform); }), 1);
         EXPECT_EQ(run.user.asked[0].title, "Zelvano／二重起動");
         EXPECT_TRUE(run.says("「" + run.dir.folder().string() + "」"));
-        EXPECT_EQ(run.platform.wizardViewsCreated, 0);
+        EXPECT_EQ(run.platform.registrationWizardViewsCreated, 0);
         EXPECT_EQ(run.dir.entries(),
                   (std::vector<std::string>{".Jbball.Jdt.tmp-1-0", kFolderLockName}));
     }
     {
         FolderRun run("gone");
-        EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+        EXPECT_EQ(run.endStatus([&] { loadLeague(run.league, run.platform); }), 1);
         EXPECT_EQ(run.user.asked[0].title, "Zelvano／起動エラー");
         EXPECT_TRUE(run.says("「" + (run.dir.folder() / "gone").string() + "」"));
         EXPECT_TRUE(run.says("保存先のフォルダーが見つかりません。"));
@@ -123,7 +124,7 @@ TEST(LoadLeague, AFolderInUseOrUnusableIsReportedLeftAloneAndEndsTheProgram) {
 TEST(LoadLeague, ADamagedLeagueIsNamedByItsFullPath) {
     FolderRun run;
     run.dir.put("JBBALL.JDT", " 1 \r\n");
-    EXPECT_EQ(run.endStatus([&] { LoadLeague(run.league, run.platform); }), 1);
+    EXPECT_EQ(run.endStatus([&] { loadLeague(run.league, run.platform); }), 1);
     EXPECT_TRUE(run.says("「" + (run.dir.folder() / "JBBALL.JDT").string() + "」"));
 }
 
@@ -150,7 +151,7 @@ TEST(SaveLeague, AFailedSaveNamesTheFileAndWhatDecliningLeaves) {
         if (failed.existing != nullptr) run.dir.put(failed.existing, "old");
         run.user.answers = {Answer::No};
         run.league = testing::testLeague();
-        EXPECT_EQ(run.endStatus([&] { SaveLeague(run.league, run.platform); }), 1);
+        EXPECT_EQ(run.endStatus([&] { saveLeague(run.league, run.platform); }), 1);
         EXPECT_TRUE(run.says("「" + (run.dir.folder() / failed.savedAs).string() + "」に保存"));
         EXPECT_TRUE(run.says("書き込みの権限がありません。"));
         EXPECT_TRUE(run.says(failed.outcome)) << run.user.asked.back().text;

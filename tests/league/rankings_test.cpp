@@ -69,7 +69,7 @@ TEST(Rankings, TheExchangeSortsOrderOfEqualKeys) {
         League league = numberedLeague();
         for (const auto& [slot, hits] : c.hits) setHits(league, slot, hits);
         Collected sink;
-        ASSERT_TRUE(RunRanking(league, 1, sink));
+        ASSERT_TRUE(runRanking(league, 1, sink));
         EXPECT_EQ(sink.title, "安打５０傑");
         std::vector<int> shown = slotsShown(sink.lines);
         shown.resize(c.firstSlots.size());
@@ -86,18 +86,18 @@ TEST(Rankings, LinesFiltersAndColumns) {
     league.PlayerName[3][30] = std::string(25, 'x');
 
     Collected hits;
-    RunRanking(league, 1, hits);
+    runRanking(league, 1, hits);
     EXPECT_EQ(hits.lines[0], "01)   Ｔｉｇｅｒ  Ｓ０５　　　　　　　　　　　　　　　　  0123安打");
 
     Collected low;
-    RunRanking(league, 3, low);
+    runRanking(league, 3, low);
     EXPECT_EQ(low.title, "低打率５０貧");
     ASSERT_EQ(low.lines.size(), 47u);
     EXPECT_TRUE(low.lines[0].starts_with("04)   ")) << low.lines[0];
     EXPECT_TRUE(low.lines[0].ends_with("打率300"));
 
     Collected names;
-    RunRanking(league, 4, names);
+    runRanking(league, 4, names);
     EXPECT_EQ(names.lines[0],
               "01)   ＧＨＩ　　　  " + text::toFullWidth(std::string(19, 'x')) + "  25文字");
 }
@@ -111,7 +111,7 @@ TEST(Rankings, AClosedWindowAbandonsTheList) {
         void clear() override {}
         void addLine(const std::string&) override { ++lines; }
     } sink;
-    EXPECT_FALSE(RunRanking(testing::testLeague(), 0, sink));
+    EXPECT_FALSE(runRanking(testing::testLeague(), 0, sink));
     EXPECT_EQ(sink.yields, 100);
     EXPECT_EQ(sink.lines, 0);
 }

@@ -10,18 +10,18 @@ namespace {
 
 struct Wizard : testing::ScriptedRun {
     // Runs the wizard; `step` acts on the window at every wait.
-    void run(const std::function<bool(HeadlessWizardView&)>& step) {
+    void run(const std::function<bool(HeadlessRegistrationWizardView&)>& step) {
         user.onAct = [step](HeadlessPlatform& p) {
-            HeadlessWizardView* view = p.wizardView();
+            HeadlessRegistrationWizardView* view = p.registrationWizardView();
             return view != nullptr && !view->closed && step(*view);
         };
-        RegisterNewLeague(league, *platform);
+        registerNewLeague(league, *platform);
     }
 };
 
 // Types a team name when the box is empty and a player name for team 1, then presses "進む":
 // the rivals' default names are taken as shown.
-bool enterDefaults(HeadlessWizardView& view) {
+bool enterDefaults(HeadlessRegistrationWizardView& view) {
     if (view.teamText().empty())
         view.typeTeam("チーム" + view.teamLabel.substr(std::string("チーム名").size()));
     if (view.playerText().empty())
@@ -49,7 +49,7 @@ TEST(RegisterNewLeague, NinetyEntriesMakeASavedNewLeague) {
             EXPECT_EQ(saved.EntryYear[team][player], 0);
         }
     }
-    EXPECT_DOUBLE_EQ(BattingAverage(saved, 2, 5), 0.3);
+    EXPECT_DOUBLE_EQ(battingAverage(saved, 2, 5), 0.3);
     ASSERT_EQ(wizard.user.asked.size(), 2u);
     EXPECT_EQ(wizard.user.asked[0].title, "Zelvano 2004　選手登録ウィザード");
     EXPECT_EQ(wizard.user.asked[1].text,
@@ -77,7 +77,7 @@ TEST(RegisterNewLeague, MissingOrUnstorableNamesAreRefusedWhereTheyAre) {
     for (const Case& c : cases) {
         Wizard wizard;
         bool checked = false;
-        wizard.run([&](HeadlessWizardView& view) {
+        wizard.run([&](HeadlessRegistrationWizardView& view) {
             if (checked) return enterDefaults(view);
             checked = true;
             view.typeTeam(c.team);

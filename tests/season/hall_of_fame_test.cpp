@@ -50,7 +50,7 @@ TEST(HallOfFame, RollAtExitShowsNothingWithoutAFile) {
     for (const bool empty : {false, true}) {
         testing::ScriptedRun run;
         if (empty) run.files->files["Jbball.Mei"] = "";
-        ShowHallOfFameList(*run.platform);
+        showHallOfFameList(*run.platform);
         EXPECT_TRUE(run.user.asked.empty());
     }
 }

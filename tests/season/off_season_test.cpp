@@ -48,7 +48,7 @@ TEST(MakeTrades, ThreePairsSwapAllFourFieldsWhateverTheSlotHolds) {
     league.PlayerName[3][30] = "(大リーグ)";
     league.Hits[3][30] = 0;
     league.EntryYear[2][1] = 4;
-    MakeTrades(league, *run.platform);
+    makeTrades(league, *run.platform);
 
     ASSERT_EQ(run.user.asked.size(), 3u);
     EXPECT_EQ(run.user.asked[0].title, "Zelvano／トレード交渉");
@@ -81,7 +81,7 @@ TEST(RetirePlayers, MessageEmptiedSlotAndHallOfFameRecord) {
         league.CurrentYear = 7;
         league.Hits[1][1] = c.hits;
         league.AtBats[1][1] = c.atBats;
-        RetirePlayers(league, *run.platform);
+        retirePlayers(league, *run.platform);
 
         ASSERT_EQ(run.user.asked.size(), 1u);
         EXPECT_EQ(run.user.asked[0].title, "Zelvano／選手引退");
@@ -105,7 +105,7 @@ TEST(RetirePlayers, MessageEmptiedSlotAndHallOfFameRecord) {
 TEST(RetirePlayers, AnEmptySlotRetiresNobody) {
     OffSeason run({0.9f, 0.0f, 0.9f, 0.0f, 0.9f, 0.0f});
     run.league.Hits[1][1] = 0;
-    RetirePlayers(run.league, *run.platform);
+    retirePlayers(run.league, *run.platform);
     EXPECT_TRUE(run.user.asked.empty());
 }
 
@@ -114,7 +114,7 @@ TEST(RetirePlayers, AHallOfFameThatCannotBeWrittenIsToldAndTheSeasonGoesOn) {
     run.files->failAppendWith = "ディスクがいっぱいです。";
     run.league.Hits[1][1] = 400;
     run.league.AtBats[1][1] = 1000;
-    RetirePlayers(run.league, *run.platform);
+    retirePlayers(run.league, *run.platform);
     ASSERT_EQ(run.user.asked.size(), 2u);
     EXPECT_EQ(run.user.asked[1].title, "Zelvano／名球会");
     EXPECT_NE(run.user.asked[1].text.find("ディスクがいっぱいです。"), std::string::npos);
@@ -124,7 +124,7 @@ TEST(RetirePlayers, AHallOfFameThatCannotBeWrittenIsToldAndTheSeasonGoesOn) {
 TEST(MajorLeagueLoan, TenDrawsAtOrBelowFiveHundredLendNobody) {
     OffSeason run(std::vector<float>(10, 0.0f));
     run.league.Hits[1][1] = 5;  // exactly .500
-    ProcessMajorLeagueLoan(run.league, *run.platform);
+    processMajorLeagueLoan(run.league, *run.platform);
     EXPECT_FALSE(loanRunning(run.league));
     EXPECT_TRUE(run.user.asked.empty());
     EXPECT_EQ(run.league.PlayerName[1][1], "Ａ０１");
@@ -162,17 +162,18 @@ TEST(MajorLeagueLoan, LeavesAndComesBackIntoTheFreeSlot) {
         league.Hits[1][12] = 64;
         league.AtBats[1][12] = 125;
         league.EntryYear[1][12] = 3;
-        ProcessMajorLeagueLoan(league, *run.platform);
+        processMajorLeagueLoan(league, *run.platform);
         ASSERT_TRUE(loanRunning(league)) << c.what;
         EXPECT_EQ(league.PlayerName[1][12], "(大リーグ)");
         EXPECT_EQ(league.Hits[1][12], 0);
         EXPECT_EQ(run.user.asked[0].title, "Zelvano／大リーグ移籍");
-        EXPECT_EQ(ShowMajorLeagueInfo(league).substr(0, ShowMajorLeagueInfo(league).find('\n')),
-                  "メジャーリーグに、我がチームから、打率0.512の  Ａ１２がレンタル契約で派遣されて"
-                  "います。");
+        EXPECT_EQ(
+            majorLeagueInformation(league).substr(0, majorLeagueInformation(league).find('\n')),
+            "メジャーリーグに、我がチームから、打率0.512の  Ａ１２がレンタル契約で派遣されて"
+            "います。");
 
         c.meanwhile(league);
-        ProcessMajorLeagueLoan(league, *run.platform);
+        processMajorLeagueLoan(league, *run.platform);
         EXPECT_EQ(loanRunning(league), c.slot == 0) << c.what;
         if (c.slot == 0) continue;
         EXPECT_EQ(run.user.asked.back().text,
@@ -181,7 +182,7 @@ TEST(MajorLeagueLoan, LeavesAndComesBackIntoTheFreeSlot) {
         EXPECT_EQ(league.Hits[1][c.slot], 64);
         EXPECT_EQ(league.AtBats[1][c.slot], 125);
         EXPECT_EQ(league.EntryYear[1][c.slot], 3);
-        EXPECT_EQ(ShowMajorLeagueInfo(league), "メジャーリーグへは誰も派遣されていません。");
+        EXPECT_EQ(majorLeagueInformation(league), "メジャーリーグへは誰も派遣されていません。");
     }
 }
 
@@ -191,8 +192,8 @@ TEST(MajorLeagueLoan, FiguresKeptInADamagedFileStillMakeAPlayableSlot) {
     league.LeagueRecord = {1, 7, 0, 0, 0, 0, 0, 0, 0, 0};  // 7 hits in 0 at-bats
     league.LeagueRecordText[1] = "Ａ０９";
     league.PlayerName[1][9] = "(大リーグ)";
-    EXPECT_NE(ShowMajorLeagueInfo(league).find("打率0の"), std::string::npos);
-    ProcessMajorLeagueLoan(league, *run.platform);
+    EXPECT_NE(majorLeagueInformation(league).find("打率0の"), std::string::npos);
+    processMajorLeagueLoan(league, *run.platform);
     EXPECT_EQ(league.AtBats[1][9], 1);
     EXPECT_EQ(league.Hits[1][9], 1);
 }
@@ -201,7 +202,7 @@ TEST(MajorLeagueLoan, NoReturnWithoutTheDraw) {
     OffSeason run({0.4f});
     run.league.LeagueRecord[0] = 1;
     run.league.PlayerName[1][9] = "(大リーグ)";
-    ProcessMajorLeagueLoan(run.league, *run.platform);
+    processMajorLeagueLoan(run.league, *run.platform);
     EXPECT_TRUE(loanRunning(run.league));
     EXPECT_TRUE(run.user.asked.empty());
 }

@@ -67,10 +67,10 @@ struct DemoRun : testing::ScriptedRun {
     const std::vector<std::string>& run(int keyAtYield = 0, int keyCode = 0, int shift = 0) {
         platform->onYield = [&] {
             ++yields;
-            HeadlessDemoView* view = platform->demoView();
+            HeadlessOpeningDemoView* view = platform->openingDemoView();
             if (yields == keyAtYield && view != nullptr) view->pressKey(keyCode, shift);
         };
-        ShowOpeningDemo(*platform);
+        showOpeningDemo(*platform);
         return platform->demoSteps;
     }
 };
@@ -108,13 +108,15 @@ TEST(OpeningDemo, OnlyAKeyWithAModifierStopsTheSoundAndNothingShortensTheDemo) {
 TEST(OpeningDemo, ShownBeforeTheLeagueIsLoaded) {
     testing::ScriptedRun run;
     bool demoSeen = false, demoOverBeforeWizard = false;
-    run.platform->onYield = [&] { demoSeen = demoSeen || run.platform->demoView() != nullptr; };
+    run.platform->onYield = [&] {
+        demoSeen = demoSeen || run.platform->openingDemoView() != nullptr;
+    };
     run.user.onAct = [&](HeadlessPlatform& p) {
-        demoOverBeforeWizard =
-            p.wizardView() != nullptr && p.demoView() == nullptr && p.sleptMs >= 5870;
+        demoOverBeforeWizard = p.registrationWizardView() != nullptr &&
+                               p.openingDemoView() == nullptr && p.sleptMs >= 5870;
         return false;  // nobody registers: the wait ends the run
     };
-    EXPECT_THROW(RunLeague(run.league, *run.platform), HeadlessStall);
+    EXPECT_THROW(runLeague(run.league, *run.platform), HeadlessStall);
     EXPECT_TRUE(demoSeen);
     EXPECT_TRUE(demoOverBeforeWizard);
 }

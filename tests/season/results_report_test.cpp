@@ -21,7 +21,7 @@ TEST(DecideChampion, MostWinsAndTiesToTheHigherTeam) {
         League league;
         league.SeasonMarks = {"", marksWithWins(c.wins1), marksWithWins(c.wins2),
                               marksWithWins(c.wins3)};
-        EXPECT_EQ(DecideChampion(league), c.champion) << c.wins1 << c.wins2 << c.wins3;
+        EXPECT_EQ(decideChampion(league), c.champion) << c.wins1 << c.wins2 << c.wins3;
     }
 }
 
@@ -35,7 +35,7 @@ TEST(RecordChampionship, TitleCountsAndOnlyTheOwnTeamsRun) {
     for (const Season& s :
          {Season{1, "(1回目)", "", 1}, Season{1, "(2回目)", "【2年連続】", 2},
           Season{2, "(1回目)", "", 0}, Season{2, "(2回目)", "", 0}, Season{1, "(3回目)", "", 1}}) {
-        const ResultsReport report = RecordChampionship(league, s.champion);
+        const ResultsReport report = recordChampionship(league, s.champion);
         EXPECT_EQ(report.championLine, "優勝：" + league.TeamName[s.champion]);
         EXPECT_EQ(report.titleCount, s.titleCount);
         EXPECT_EQ(report.titleRun, s.titleRun);

@@ -25,7 +25,7 @@ struct RookieRun {
         platform = std::make_unique<HeadlessPlatform>(
             user, std::move(store), std::make_unique<testing::ScriptedRandom>(std::move(draws)));
         user.onAct = [this, slot](HeadlessPlatform& p) {
-            HeadlessOrderView* order = p.orderView();
+            HeadlessBattingOrderView* order = p.battingOrderView();
             if (order == nullptr || order->closed) return false;
             EXPECT_FALSE(order->sortVisible);
             EXPECT_FALSE(order->wholeOrderVisible);
@@ -45,7 +45,7 @@ TEST(AddRookies, NamesFromTheListThenFromThePlayer) {
     run.league.Hits[1][7] = 500;
     run.league.AtBats[1][7] = 1000;
     run.league.CurrentYear = 5;
-    AddRookies(run.league, *run.platform);
+    addRookies(run.league, *run.platform);
 
     ASSERT_EQ(run.user.asked.size(), 2u);
     EXPECT_EQ(run.user.asked[0].text, "新人が入りました。1/3人めを自動登録しました。");
@@ -82,7 +82,7 @@ TEST(TakeScoutedName, TheListsFirstLine) {
     for (const Case& c : cases) {
         RookieRun run({}, 1);
         if (c.list) run.files->files["Z02MEM.TXT"] = *c.list;
-        EXPECT_EQ(TakeScoutedName(*run.platform, 1, 2), c.name) << c.what;
+        EXPECT_EQ(takeScoutedName(*run.platform, 1, 2), c.name) << c.what;
         EXPECT_EQ(run.user.asked.size(), c.told ? 1u : 0u) << c.what;
         EXPECT_EQ(run.files->exists("Z02MEM.TXT"), c.listAfter.has_value()) << c.what;
         if (c.listAfter) {
@@ -96,7 +96,7 @@ TEST(TakeScoutedName, AListThatCannotBeRewrittenStaysAsItWasAndThePlayerIsTold) 
     run.files->files["Z02MEM.TXT"] = "A\r\nB\r\n";
     run.files->failReplaceWith = "書き込みの権限がありません。";
     run.files->replaceFailures = 1;
-    EXPECT_EQ(TakeScoutedName(*run.platform, 1, 1), "A");
+    EXPECT_EQ(takeScoutedName(*run.platform, 1, 1), "A");
     ASSERT_EQ(run.user.asked.size(), 2u);
     EXPECT_NE(run.user.asked[1].text.find("書き込みの権限がありません。"), std::string::npos);
     EXPECT_EQ(run.files->files["Z02MEM.TXT"], "A\r\nB\r\n");

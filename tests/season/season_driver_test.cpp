@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "league/league_file.h"
-#include "season/game_window_events.h"
 #include "season/schedule.h"
+#include "season/scoreboard_presenter.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
 
@@ -33,7 +33,7 @@ public:
     }
     void seasonPlayed(const League&, int, const ResultsReport&) override {
         ++seasons;
-        if (platform != nullptr && seasons == 1) lineupWindows = platform->orderViewsCreated;
+        if (platform != nullptr && seasons == 1) lineupWindows = platform->battingOrderViewsCreated;
     }
     const HeadlessPlatform* platform = nullptr;
     int lineupWindows = 0;  // batting-order windows of the first season's games
@@ -50,15 +50,16 @@ struct LeagueRun : testing::ScriptedRun {
         recorder.platform = platform.get();
         user.inputAfterwards = "新人";
         user.onAct = [](HeadlessPlatform& p) {
-            if (auto* report = p.reportView(); report && report->visible) return report->pressOk();
-            if (auto* order = p.orderView(); order && !order->closed) {
+            if (auto* report = p.resultsReportView(); report && report->visible)
+                return report->pressOk();
+            if (auto* order = p.battingOrderView(); order && !order->closed) {
                 if (!order->sortVisible) return order->pressPlayer(0);  // a rookie's slot
                 return order->pressSort() && order->pressWholeOrder();
             }
-            return p.gameView() != nullptr && p.gameView()->pressNext();
+            return p.scoreboardView() != nullptr && p.scoreboardView()->pressNext();
         };
     }
-    int run() { return RunLeague(league, *platform, &recorder); }
+    int run() { return runLeague(league, *platform, &recorder); }
 };
 
 TEST(Schedule, SixPairingsOfTwoGamesInTheFixedOrder) {
@@ -95,7 +96,7 @@ TEST(RunLeague, OneSeasonOfTwelveGamesThenTheYearQuestionAndGoodbye) {
     EXPECT_EQ(run.recorder.pairings, expected);
     EXPECT_EQ(run.recorder.years, std::vector<int>(12, 1));
     EXPECT_EQ(run.recorder.lineupWindows, 8);  // team 1 plays in four pairings
-    EXPECT_EQ(run.platform->gameViewsCreated, 12);
+    EXPECT_EQ(run.platform->scoreboardViewsCreated, 12);
     EXPECT_EQ(run.recorder.seasons, 1);
     const int loser = run.recorder.winnerOfFirst == 1 ? 3 : 1;
     EXPECT_EQ(run.recorder.firstGameMarks[static_cast<std::size_t>(run.recorder.winnerOfFirst - 1)],

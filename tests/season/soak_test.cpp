@@ -66,8 +66,9 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
     run.user.inputAfterwards = "新人";
     std::mt19937 picks(5);
     run.user.onAct = [&](HeadlessPlatform& p) {
-        if (auto* report = p.reportView(); report && report->visible) return report->pressOk();
-        HeadlessOrderView* order = p.orderView();
+        if (auto* report = p.resultsReportView(); report && report->visible)
+            return report->pressOk();
+        HeadlessBattingOrderView* order = p.battingOrderView();
         if (order != nullptr && !order->closed) {
             if (randomOrder || !order->sortVisible) {
                 std::vector<int> open;
@@ -81,7 +82,7 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
             }
             return order->pressSort() && order->pressWholeOrder();
         }
-        return p.gameView() != nullptr && p.gameView()->pressNext();
+        return p.scoreboardView() != nullptr && p.scoreboardView()->pressNext();
     };
 
     int seasons = 0;
@@ -100,7 +101,7 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
         // The next question takes the answer queued now; until then the default is yes.
         if (++seasons == kSeasons - 1) run.user.answers.push_back(Answer::No);
     };
-    EXPECT_EQ(RunLeague(run.league, *run.platform), 0);
+    EXPECT_EQ(runLeague(run.league, *run.platform), 0);
     EXPECT_EQ(seasons, kSeasons);
     EXPECT_EQ(titles["Zelvano／トレード交渉"], 3 * kSeasons);
     for (const char* title : {"Zelvano／選手引退", "Zelvano／大リーグ移籍", "Zelvano／大リーグ",

@@ -9,11 +9,11 @@
 
 namespace zelvano::test {
 
-struct RecordingGameEvents final : GameViewEvents {
-    void Command1_Click() override { ++nextClicks; }
-    void Timer1_Timer() override { ++timerTicks; }
-    void PicIcons_Click() override { ++iconClicks; }
-    bool Form_QueryUnload() override {
+struct RecordingScoreboardEvents final : ScoreboardEvents {
+    void nextPressed() override { ++nextClicks; }
+    void advanceTimerTicked() override { ++timerTicks; }
+    void playersListPressed() override { ++iconClicks; }
+    bool refuseUserClose() override {
         ++closeQuestions;
         return keepOpen;
     }
@@ -25,12 +25,12 @@ struct RecordingGameEvents final : GameViewEvents {
     bool keepOpen = true;  // the answer to a user's close: keep the window
 };
 
-struct RecordingOrderEvents final : OrderViewEvents {
-    void Command1_Click(int index) override { clicks.push_back(index); }
-    void Label3_DblClick(int index) override { doubleClicks.push_back(index); }
-    void Command2_Click() override { ++sorts; }
-    void Command3_Click() override { ++wholeOrders; }
-    bool Form_QueryUnload() override {
+struct RecordingBattingOrderEvents final : BattingOrderEvents {
+    void playerPressed(int index) override { clicks.push_back(index); }
+    void playerNameDoubleClicked(int index) override { doubleClicks.push_back(index); }
+    void sortPressed() override { ++sorts; }
+    void wholeOrderPressed() override { ++wholeOrders; }
+    bool refuseUserClose() override {
         ++closeQuestions;
         return keepOpen;
     }
@@ -43,10 +43,10 @@ struct RecordingOrderEvents final : OrderViewEvents {
     bool keepOpen = true;
 };
 
-struct RecordingWizardEvents final : WizardViewEvents {
-    void Command1_Click() override { ++forwards; }
-    void Command2_Click() override { ++backs; }
-    bool Form_QueryUnload() override {
+struct RecordingRegistrationWizardEvents final : RegistrationWizardEvents {
+    void forwardPressed() override { ++forwards; }
+    void backPressed() override { ++backs; }
+    bool refuseUserClose() override {
         ++closeQuestions;
         return keepOpen;
     }
@@ -59,10 +59,10 @@ struct RecordingWizardEvents final : WizardViewEvents {
 
 // The close rule every window shares: a user's close asks the logic and stays refused while it
 // says so; the program's own close never asks.
-template <typename Form, typename Events>
+template <typename Window, typename Events>
 void verifyCloseRule() {
     Events events;
-    Form form(events);
+    Window form(events);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(!form.close());

@@ -7,25 +7,14 @@
 #include <QTimer>
 #include <chrono>
 
-#include "gui_script.h"
-#include "platform/qt/qt_platform.h"
-#include "season/game_window_events.h"
-#include "support/scripted_user.h"
-#include "windows/form1.h"
+#include "season/scoreboard_presenter.h"
+#include "window_fixture.h"
+#include "windows/scoreboard_window.h"
 
 using namespace zelvano;
+using test::control;
 
 namespace {
-
-QtPlatform::Parts memoryParts(MemorySettingsStore** settings) {
-    QtPlatform::Parts parts;
-    auto store = std::make_unique<MemorySettingsStore>();
-    *settings = store.get();
-    parts.settings = std::move(store);
-    parts.files = std::make_unique<testing::MemoryFileStore>();
-    parts.random = std::make_unique<SeededRandom>(1);
-    return parts;
-}
 
 // Waits as the season driver does after a game, but gives up after the given time.
 bool waitForNext(Platform& platform, League& league, int giveUpMs) {
@@ -39,17 +28,18 @@ bool waitForNext(Platform& platform, League& league, int giveUpMs) {
 // A scoreboard after its game, as the season driver leaves it: the timer runs and "次へ" has
 // the focus.
 struct WaitingScoreboard {
-    MemorySettingsStore* settings = nullptr;
-    QtPlatform platform;
+    test::MemoryParts memory = test::memoryParts();
+    MemorySettingsStore* settings = memory.settings;
+    QtPlatform platform{std::move(memory.parts)};
     League league;
-    InformationWindow information{league, platform};
-    GameWindowEvents events{league, platform, information};
-    std::unique_ptr<GameView> view;
-    Form1* form = nullptr;
+    InformationPresenter information{league, platform};
+    ScoreboardPresenter events{league, platform, information};
+    std::unique_ptr<ScoreboardView> view;
+    ScoreboardWindow* form = nullptr;
 
-    explicit WaitingScoreboard(int timerMs = 15000) : platform(memoryParts(&settings)) {
-        view = platform.createGameView(events);
-        form = dynamic_cast<Form1*>(view.get());
+    explicit WaitingScoreboard(int timerMs = 15000) {
+        view = platform.createScoreboardView(events);
+        form = dynamic_cast<ScoreboardWindow*>(view.get());
         view->show();
         view->startAdvanceTimer(timerMs);
         view->showNextButton();
@@ -81,7 +71,7 @@ private slots:
         // A tick that should advance gets plenty of time; one that should not gets twenty-odd
         // ticks.
         QCOMPARE(waitForNext(board.platform, board.league, advances ? 5000 : 300), advances);
-        QVERIFY(board.form->Timer1().isActive());
+        QVERIFY(control<QTimer>(*board.form, "advanceTimer")->isActive());
     }
 
     // Switching auto-advance on while the window waits takes effect at the next tick.
@@ -107,7 +97,7 @@ private slots:
     // and the wait goes on.
     void closeAnsweredNoKeepsWaiting() {
         WaitingScoreboard board;
-        Form1* form = board.form;
+        ScoreboardWindow* form = board.form;
         League& league = board.league;
         QtPlatform& platform = board.platform;
 
@@ -128,7 +118,7 @@ private slots:
         });
         script.step([&] {
             if (!form->isVisible()) return true;  // the test fails below
-            test::clickLater(form->Command1());
+            test::clickLater(control<QPushButton>(*form, "nextButton"));
             return true;
         });
         script.start(platform);
@@ -143,7 +133,7 @@ private slots:
     // Yes ends the program: the wait does not return, it ends.
     void closeAnsweredYesEndsTheProgram() {
         WaitingScoreboard board;
-        Form1* form = board.form;
+        ScoreboardWindow* form = board.form;
         League& league = board.league;
         QtPlatform& platform = board.platform;
 

@@ -7,24 +7,31 @@
 #include <QTest>
 
 #include "game/own_lineup.h"
-#include "gui_script.h"
-#include "platform/qt/qt_platform.h"
-#include "support/scripted_user.h"
 #include "support/test_league.h"
-#include "windows/form2.h"
+#include "window_fixture.h"
+#include "windows/batting_order_window.h"
 
 using namespace zelvano;
+using test::control;
 using test::GuiScript;
 using test::openWindow;
 
 namespace {
 
-QtPlatform::Parts memoryParts() {
-    QtPlatform::Parts parts;
-    parts.settings = std::make_unique<MemorySettingsStore>();
-    parts.files = std::make_unique<testing::MemoryFileStore>();
-    parts.random = std::make_unique<SeededRandom>(1);
-    return parts;
+QLabel* label(const BattingOrderWindow& window, const char* name) {
+    return control<QLabel>(window, name);
+}
+QLabel* label(const BattingOrderWindow& window, const char* name, int index) {
+    return control<QLabel>(window, name, index);
+}
+QPushButton* playerButton(const BattingOrderWindow& window, int index) {
+    return control<QPushButton>(window, "playerButton", index);
+}
+QPushButton* sortButton(const BattingOrderWindow& window) {
+    return control<QPushButton>(window, "sortButton");
+}
+QPushButton* wholeOrderButton(const BattingOrderWindow& window) {
+    return control<QPushButton>(window, "wholeOrderButton");
 }
 
 QString prompt(int slot) {
@@ -32,9 +39,9 @@ QString prompt(int slot) {
 }
 
 // The window is up and asks for the given slot.
-Form2* askingFor(int slot) {
-    Form2* form = openWindow<Form2>();
-    if (form == nullptr || form->Label5()->text() != prompt(slot)) return nullptr;
+BattingOrderWindow* askingFor(int slot) {
+    BattingOrderWindow* form = openWindow<BattingOrderWindow>();
+    if (form == nullptr || label(*form, "promptLabel")->text() != prompt(slot)) return nullptr;
     return form;
 }
 
@@ -45,10 +52,10 @@ std::vector<int> orderOf(const std::array<int, kBattingSlots + 2>& order) {
     return {order.begin() + 1, order.begin() + 1 + kBattingSlots};
 }
 
-// Runs ChooseOwnLineup while the script plays the user.
+// Runs chooseOwnLineup while the script plays the user.
 void choose(League& league, QtPlatform& platform, GuiScript& script) {
     script.start(platform);
-    ChooseOwnLineup(league, platform);
+    chooseOwnLineup(league, platform);
 }
 
 }  // namespace
@@ -60,51 +67,54 @@ private slots:
     // The first game of a run: no "前回と同順", a player without hits cannot be picked by click or
     // double-click, and every pick greys its row and the shortcuts.
     void firstGameSlotBySlot() {
-        QtPlatform platform(memoryParts());
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(1, 3);
         league.Hits[1][4] = 0;
         GuiScript script;
         script.step([&] {
-            Form2* form = askingFor(1);
+            BattingOrderWindow* form = askingFor(1);
             if (form == nullptr) return false;
             SCRIPT_COMPARE(form->windowTitle(), QStringLiteral("打者選考"));
-            SCRIPT_COMPARE(form->Label1()->text(), QStringLiteral("ABC対GHIの試合です。"));
-            SCRIPT_COMPARE(form->Label2()->text(), QStringLiteral("ABCのメンバー表"));
-            SCRIPT_VERIFY(form->Command3()->isHidden());
-            SCRIPT_COMPARE(form->Command1(0)->text(), QStringLiteral("1"));
-            SCRIPT_COMPARE(form->Label3(0)->text(),
+            SCRIPT_COMPARE(label(*form, "matchLabel")->text(),
+                           QStringLiteral("ABC対GHIの試合です。"));
+            SCRIPT_COMPARE(label(*form, "rosterTitleLabel")->text(),
+                           QStringLiteral("ABCのメンバー表"));
+            SCRIPT_VERIFY(wholeOrderButton(*form)->isHidden());
+            SCRIPT_COMPARE(playerButton(*form, 0)->text(), QStringLiteral("1"));
+            SCRIPT_COMPARE(label(*form, "playerNameLabel", 0)->text(),
                            QStringLiteral("  ") + QString::fromStdString(league.PlayerName[1][1]));
-            SCRIPT_COMPARE(form->Label4(0)->text(), QStringLiteral("300"));
-            SCRIPT_VERIFY(!form->Command1(3)->isEnabled());
-            SCRIPT_VERIFY(!form->Label3(3)->isEnabled());
-            SCRIPT_VERIFY(form->Label4(3)->isEnabled());
-            SCRIPT_COMPARE(form->Label4(3)->text(), QStringLiteral("0"));
-            QTest::mouseClick(form->Command1(3), Qt::LeftButton);
-            QTest::mouseDClick(form->Label3(3), Qt::LeftButton);
+            SCRIPT_COMPARE(label(*form, "playerAverageLabel", 0)->text(), QStringLiteral("300"));
+            SCRIPT_VERIFY(!playerButton(*form, 3)->isEnabled());
+            SCRIPT_VERIFY(!label(*form, "playerNameLabel", 3)->isEnabled());
+            SCRIPT_VERIFY(label(*form, "playerAverageLabel", 3)->isEnabled());
+            SCRIPT_COMPARE(label(*form, "playerAverageLabel", 3)->text(), QStringLiteral("0"));
+            QTest::mouseClick(playerButton(*form, 3), Qt::LeftButton);
+            QTest::mouseDClick(label(*form, "playerNameLabel", 3), Qt::LeftButton);
             return true;
         });
         script.step([&] {
-            Form2* form = askingFor(1);  // still the first slot
+            BattingOrderWindow* form = askingFor(1);  // still the first slot
             if (form == nullptr) return false;
-            QTest::mouseDClick(form->Label3(9), Qt::LeftButton);  // player 10 by his name
+            QTest::mouseDClick(label(*form, "playerNameLabel", 9),
+                               Qt::LeftButton);  // player 10 by his name
             return true;
         });
         script.step([&] {
-            Form2* form = askingFor(2);
+            BattingOrderWindow* form = askingFor(2);
             if (form == nullptr) return false;
-            SCRIPT_VERIFY(!form->Command1(9)->isEnabled());
-            SCRIPT_VERIFY(!form->Label3(9)->isEnabled());
-            SCRIPT_VERIFY(!form->Label4(9)->isEnabled());
-            SCRIPT_VERIFY(!form->Command2()->isEnabled());
-            QTest::mouseClick(form->Command1(9), Qt::LeftButton);  // picked already: nothing
+            SCRIPT_VERIFY(!playerButton(*form, 9)->isEnabled());
+            SCRIPT_VERIFY(!label(*form, "playerNameLabel", 9)->isEnabled());
+            SCRIPT_VERIFY(!label(*form, "playerAverageLabel", 9)->isEnabled());
+            SCRIPT_VERIFY(!sortButton(*form)->isEnabled());
+            QTest::mouseClick(playerButton(*form, 9), Qt::LeftButton);  // picked already: nothing
             return true;
         });
         const std::vector<int> rest{9, 8, 7, 6, 5, 3, 2, 1};
         for (std::size_t i = 0; i < rest.size(); ++i) {
             script.step([&, i] {
-                Form2* form = askingFor(static_cast<int>(i) + 2);
+                BattingOrderWindow* form = askingFor(static_cast<int>(i) + 2);
                 if (form == nullptr) return false;
-                QTest::mouseClick(form->Command1(rest[i] - 1), Qt::LeftButton);
+                QTest::mouseClick(playerButton(*form, rest[i] - 1), Qt::LeftButton);
                 return true;
             });
         }
@@ -114,25 +124,25 @@ private slots:
         const std::vector<int> expected{10, 9, 8, 7, 6, 5, 3, 2, 1};
         QCOMPARE(orderOf(league.BattingOrder[1]), expected);
         QCOMPARE(orderOf(league.ChosenOrder), expected);
-        QVERIFY(openWindow<Form2>() == nullptr);
+        QVERIFY(openWindow<BattingOrderWindow>() == nullptr);
     }
 
     // A complete, playable remembered order is offered as "前回と同順" and copied unchanged; each
     // slot suggests its remembered player.
     void rememberedOrderReused() {
-        QtPlatform platform(memoryParts());
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(2, 1);  // team 1 bats second
         const std::vector<int> remembered{5, 6, 7, 8, 9, 10, 11, 12, 13};
         std::copy(remembered.begin(), remembered.end(), league.ChosenOrder.begin() + 1);
         GuiScript script;
         script.step([&] {
-            Form2* form = askingFor(1);
+            BattingOrderWindow* form = askingFor(1);
             if (form == nullptr) return false;
-            SCRIPT_VERIFY(form->Command3()->isVisible());
-            SCRIPT_VERIFY(form->Command3()->isEnabled());
-            SCRIPT_COMPARE(form->Command3()->text(), QStringLiteral("前回と同順"));
-            SCRIPT_COMPARE(form->focusWidget(), static_cast<QWidget*>(form->Command1(4)));
-            QTest::mouseClick(form->Command3(), Qt::LeftButton);
+            SCRIPT_VERIFY(wholeOrderButton(*form)->isVisible());
+            SCRIPT_VERIFY(wholeOrderButton(*form)->isEnabled());
+            SCRIPT_COMPARE(wholeOrderButton(*form)->text(), QStringLiteral("前回と同順"));
+            SCRIPT_COMPARE(form->focusWidget(), static_cast<QWidget*>(playerButton(*form, 4)));
+            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);
@@ -144,7 +154,7 @@ private slots:
     // With a remembered player gone (no hits) the shortcut stays hidden; the others are still
     // suggested slot by slot, and Enter picks the suggested player.
     void rememberedOrderWithAPlayerAway() {
-        QtPlatform platform(memoryParts());
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(1, 2);
         const std::vector<int> remembered{21, 22, 23, 24, 25, 26, 27, 28, 29};
         std::copy(remembered.begin(), remembered.end(), league.ChosenOrder.begin() + 1);
@@ -153,16 +163,16 @@ private slots:
         std::vector<QWidget*> suggested;
         for (int slot = 1; slot <= 9; ++slot) {
             script.step([&, slot] {
-                Form2* form = askingFor(slot);
+                BattingOrderWindow* form = askingFor(slot);
                 if (form == nullptr) return false;
-                if (slot == 1) SCRIPT_VERIFY(form->Command3()->isHidden());
+                if (slot == 1) SCRIPT_VERIFY(wholeOrderButton(*form)->isHidden());
                 if (slot == 3) {  // player 23 is away: pick player 30 instead
-                    QTest::mouseClick(form->Command1(29), Qt::LeftButton);
+                    QTest::mouseClick(playerButton(*form, 29), Qt::LeftButton);
                     return true;
                 }
                 suggested.push_back(form->focusWidget());
-                SCRIPT_COMPARE(form->focusWidget(),
-                               static_cast<QWidget*>(form->Command1(remembered[slot - 1] - 1)));
+                SCRIPT_COMPARE(form->focusWidget(), static_cast<QWidget*>(playerButton(
+                                                        *form, remembered[slot - 1] - 1)));
                 QTest::keyClick(form->focusWidget(), Qt::Key_Return);
                 return true;
             });
@@ -192,7 +202,7 @@ private slots:
         QFETCH(int, fourHundred);
         QFETCH(int, othersHits);
         QFETCH(std::vector<int>, expected);
-        QtPlatform platform(memoryParts());
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(1, 3);
         for (int player = 1; player <= kPlayers; ++player) {
             league.Hits[1][player] = othersHits > 0 ? othersHits : 5;
@@ -208,15 +218,15 @@ private slots:
         }
         GuiScript script;
         script.step([&] {
-            Form2* form = askingFor(1);
+            BattingOrderWindow* form = askingFor(1);
             if (form == nullptr) return false;
-            QTest::mouseClick(form->Command2(), Qt::LeftButton);
+            QTest::mouseClick(sortButton(*form), Qt::LeftButton);
             SCRIPT_COMPARE(form->focusWidget(),
-                           static_cast<QWidget*>(form->Command1(expected[0] - 1)));
-            SCRIPT_VERIFY(form->Command3()->isVisible());
-            SCRIPT_VERIFY(form->Command3()->isEnabled());
-            SCRIPT_COMPARE(form->Command3()->text(), QStringLiteral("ベスト打順"));
-            QTest::mouseClick(form->Command3(), Qt::LeftButton);
+                           static_cast<QWidget*>(playerButton(*form, expected[0] - 1)));
+            SCRIPT_VERIFY(wholeOrderButton(*form)->isVisible());
+            SCRIPT_VERIFY(wholeOrderButton(*form)->isEnabled());
+            SCRIPT_COMPARE(wholeOrderButton(*form)->text(), QStringLiteral("ベスト打順"));
+            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);
@@ -227,10 +237,10 @@ private slots:
 
     // Closing the window asks the forced-quit question; No leaves the picking as it was.
     void closeAnsweredNo() {
-        QtPlatform platform(memoryParts());
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(1, 3);
         GuiScript script;
-        Form2* window = nullptr;
+        BattingOrderWindow* window = nullptr;
         script.step([&] {
             window = askingFor(1);
             if (window == nullptr) return false;
@@ -239,11 +249,11 @@ private slots:
         });
         script.answerMessage(QMessageBox::No);
         script.step([&] {
-            Form2* form = askingFor(1);
+            BattingOrderWindow* form = askingFor(1);
             if (form == nullptr) return false;
-            SCRIPT_VERIFY(form->Command2()->isEnabled());
-            QTest::mouseClick(form->Command2(), Qt::LeftButton);
-            QTest::mouseClick(form->Command3(), Qt::LeftButton);
+            SCRIPT_VERIFY(sortButton(*form)->isEnabled());
+            QTest::mouseClick(sortButton(*form), Qt::LeftButton);
+            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);

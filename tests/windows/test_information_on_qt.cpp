@@ -9,63 +9,50 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "platform/qt/qt_platform.h"
-#include "season/game_window_events.h"
-#include "support/scripted_user.h"
+#include "season/scoreboard_presenter.h"
 #include "support/test_league.h"
-#include "windows/form1.h"
-#include "windows/zwinform.h"
+#include "window_fixture.h"
+#include "windows/information_window.h"
+#include "windows/scoreboard_window.h"
 
 using namespace zelvano;
-
-namespace {
-
-ZWInform* openInformationWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = dynamic_cast<ZWInform*>(widget);
-        if (window != nullptr && !window->released()) return window;
-    }
-    return nullptr;
-}
-
-}  // namespace
+using test::control;
+using test::heldInformationWindow;
 
 class InformationOnQtTest : public QObject {
     Q_OBJECT
 
 private slots:
     void iconOpensTheWindowAndARankingSurvivesItsClose() {
-        QtPlatform::Parts parts;
-        parts.settings = std::make_unique<MemorySettingsStore>();
-        parts.files = std::make_unique<testing::MemoryFileStore>();
-        QtPlatform platform(std::move(parts));
+        QtPlatform platform(test::memoryParts().parts);
         League league = testing::testLeague(1, 3);
-        InformationWindow information(league, platform);
-        GameWindowEvents events(league, platform, information);
-        Form1 scoreboard(events);
+        InformationPresenter information(league, platform);
+        ScoreboardPresenter events(league, platform, information);
+        ScoreboardWindow scoreboard(events);
         scoreboard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&scoreboard));
 
-        QTest::mouseClick(scoreboard.PicIcons(), Qt::LeftButton);
-        QPointer<ZWInform> window = openInformationWindow();
+        QTest::mouseClick(control<QToolButton>(scoreboard, "playersListButton"), Qt::LeftButton);
+        QPointer<InformationWindow> window = heldInformationWindow();
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->currentTab(), 0);
-        QCOMPARE(window->ZWWhoList1()->count(), 30);
-        QCOMPARE(window->ZWwhoCommand1(0)->text().toStdString(), league.TeamName[1]);
+        QCOMPARE(control<QListWidget>(*window, "rosterList")->count(), 30);
+        QCOMPARE(control<QPushButton>(*window, "teamButton0")->text().toStdString(),
+                 league.TeamName[1]);
 
         // The close box, pressed while the ranking yields to the event loop.
         window->setCurrentTab(1);
         QTimer::singleShot(0, window.data(), [window] { window->close(); });
-        QTest::mouseClick(window->rsCommand1(0), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*window, "rankingButton0"), Qt::LeftButton);
         QVERIFY(!information.isOpen());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
 
         // Opened again, it starts afresh on the roster.
-        QTest::mouseClick(scoreboard.PicIcons(), Qt::LeftButton);
-        QVERIFY(openInformationWindow() != nullptr);
-        QCOMPARE(openInformationWindow()->currentTab(), 0);
+        QTest::mouseClick(control<QToolButton>(scoreboard, "playersListButton"), Qt::LeftButton);
+        QVERIFY(heldInformationWindow() != nullptr);
+        QCOMPARE(heldInformationWindow()->currentTab(), 0);
         information.close();
         scoreboard.closeByProgram();
     }

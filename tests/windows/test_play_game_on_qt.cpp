@@ -6,15 +6,14 @@
 #include <QTimer>
 
 #include "game/play_game.h"
-#include "gui_script.h"
-#include "platform/qt/qt_platform.h"
-#include "season/game_window_events.h"
-#include "support/scripted_user.h"
+#include "season/scoreboard_presenter.h"
 #include "support/test_league.h"
-#include "windows/form1.h"
+#include "window_fixture.h"
 #include "windows/look.h"
+#include "windows/scoreboard_window.h"
 
 using namespace zelvano;
+using test::control;
 
 namespace {
 
@@ -28,14 +27,23 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot take(const Form1& form) {
-    Snapshot shot{form.windowTitle(),
-                  form.Label4()->text(),
-                  form.Label5()->text(),
+QLabel* label(const ScoreboardWindow& window, const char* name) {
+    return control<QLabel>(window, name);
+}
+QLabel* label(const ScoreboardWindow& window, const char* name, int index) {
+    return control<QLabel>(window, name, index);
+}
+
+Snapshot take(const ScoreboardWindow& window) {
+    Snapshot shot{window.windowTitle(),
+                  label(window, "inningLabel")->text(),
+                  label(window, "scoreLabel")->text(),
                   {},
-                  form.Command1()->isVisible()};
+                  control<QPushButton>(window, "nextButton")->isVisible()};
     for (int index = 0; index < 18; ++index) {
-        if (background(*form.Label2(index)) == QColor(255, 0, 0)) shot.red.push_back(index);
+        if (background(*label(window, "batterNameLabel", index)) == QColor(255, 0, 0)) {
+            shot.red.push_back(index);
+        }
     }
     return shot;
 }
@@ -49,30 +57,27 @@ private slots:
     // Side 1 (ABC) gets five hits in the top of the first, so it scores twice; every other
     // plate appearance is an out. The game ends 2 - 0 after the bottom of the ninth.
     void aScriptedGame() {
-        QtPlatform::Parts parts;
-        parts.settings = std::make_unique<MemorySettingsStore>();
-        parts.files = std::make_unique<testing::MemoryFileStore>();
-        parts.random = std::make_unique<testing::ScriptedRandom>(
-            std::vector<float>{0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
-        QtPlatform platform(std::move(parts));
+        QtPlatform platform(test::memoryParts(std::make_unique<testing::ScriptedRandom>(
+                                                  std::vector<float>{0.0f, 0.0f, 0.0f, 0.0f, 0.0f}))
+                                .parts);
         League league = testing::testLeague(1, 3);
         league.GameWait = 1;  // a pause with yields after every plate appearance
-        InformationWindow information(league, platform);
-        GameWindowEvents events(league, platform, information);
+        InformationPresenter information(league, platform);
+        ScoreboardPresenter events(league, platform, information);
 
         // Every yield lets the recorder look at the scoreboard; it keeps each change.
         std::vector<Snapshot> shots;
         QTimer recorder;
         connect(&recorder, &QTimer::timeout, [&] {
-            if (auto* form = test::openWindow<Form1>()) {
+            if (auto* form = test::openWindow<ScoreboardWindow>()) {
                 Snapshot shot = take(*form);
                 if (shots.empty() || !(shots.back() == shot)) shots.push_back(std::move(shot));
             }
         });
         recorder.start(0);
-        const auto view = PlayGame(league, platform, events);
+        const auto view = playGame(league, platform, events);
         recorder.stop();
-        auto* form = dynamic_cast<Form1*>(view.get());
+        auto* form = dynamic_cast<ScoreboardWindow*>(view.get());
         QVERIFY(form != nullptr);
         QVERIFY(!shots.empty());
 
@@ -80,12 +85,14 @@ private slots:
         QCOMPARE(shots.front().caption, QStringLiteral("Zelvano"));
         QCOMPARE(shots.front().score, QStringLiteral("A 0 - 0 G"));
         QVERIFY(shots.front().red.empty());
-        QCOMPARE(form->Label1(0)->text(), QStringLiteral("ABC"));
-        QCOMPARE(form->Label1(1)->text(), QStringLiteral("GHI"));
-        QCOMPARE(form->Label6(0)->text(), QStringLiteral("平均：300"));
-        QCOMPARE(form->Label6(1)->text(), QStringLiteral("平均：300"));
-        QCOMPARE(form->Label2(0)->text(), QString::fromStdString(league.PlayerName[1][1]));
-        QCOMPARE(form->Label2(17)->text(), QString::fromStdString(league.PlayerName[3][9]));
+        QCOMPARE(label(*form, "teamNameLabel", 0)->text(), QStringLiteral("ABC"));
+        QCOMPARE(label(*form, "teamNameLabel", 1)->text(), QStringLiteral("GHI"));
+        QCOMPARE(label(*form, "teamAverageLabel", 0)->text(), QStringLiteral("平均：300"));
+        QCOMPARE(label(*form, "teamAverageLabel", 1)->text(), QStringLiteral("平均：300"));
+        QCOMPARE(label(*form, "batterNameLabel", 0)->text(),
+                 QString::fromStdString(league.PlayerName[1][1]));
+        QCOMPARE(label(*form, "batterNameLabel", 17)->text(),
+                 QString::fromStdString(league.PlayerName[3][9]));
 
         // The score line keeps its one-character form until the first run.
         std::vector<QString> scores;
@@ -96,7 +103,7 @@ private slots:
                  (std::vector<QString>{QStringLiteral("A 0 - 0 G"), QStringLiteral("AB 1 - 0 GH"),
                                        QStringLiteral("AB 2 - 0 GH")}));
 
-        // At most one name is red, and only on the side at bat; the caption follows Label4.
+        // At most one name is red, and only on the side at bat; the caption follows the inning.
         for (std::size_t i = 1; i < shots.size(); ++i) {
             const Snapshot& shot = shots[i];
             QVERIFY(shot.red.size() <= 1);
@@ -138,17 +145,17 @@ private slots:
         // are the batters' careers including this game.
         QVERIFY(form->isVisible());
         QCOMPARE(form->windowTitle(), QStringLiteral("9回裏"));
-        QCOMPARE(form->Label4()->text(), QStringLiteral("9回裏"));
-        QCOMPARE(form->Label5()->text(), QStringLiteral("AB 2 - 0 GH"));
-        QVERIFY(form->Command1()->isHidden());
+        QCOMPARE(label(*form, "inningLabel")->text(), QStringLiteral("9回裏"));
+        QCOMPARE(label(*form, "scoreLabel")->text(), QStringLiteral("AB 2 - 0 GH"));
+        QVERIFY(control<QPushButton>(*form, "nextButton")->isHidden());
         for (int index = 0; index < 18; ++index) {
-            QVERIFY(background(*form->Label2(index)) != QColor(255, 0, 0));
+            QVERIFY(background(*label(*form, "batterNameLabel", index)) != QColor(255, 0, 0));
         }
         for (int side = 1; side <= 2; ++side) {
             for (int slot = 1; slot <= 9; ++slot) {
                 const int team = side == 1 ? 1 : 3;
                 const int player = league.BattingOrder[side][slot];
-                QCOMPARE(form->Label3(batterLabelIndex(side, slot))->text(),
+                QCOMPARE(label(*form, "batterAverageLabel", batterLabelIndex(side, slot))->text(),
                          QString::number(displayedAverage(league, team, player)));
             }
         }

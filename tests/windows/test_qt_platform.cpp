@@ -14,46 +14,45 @@
 #include <chrono>
 #include <ctime>
 
-#include "modal_helper.h"
 #include "platform/qt/editor_launcher.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_translations.h"
-#include "windows/demoform.h"
-#include "windows/form1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
+#include "window_fixture.h"
+#include "windows/batting_order_window.h"
+#include "windows/opening_demo_window.h"
+#include "windows/registration_wizard_window.h"
+#include "windows/results_report_window.h"
+#include "windows/scoreboard_window.h"
 
 using zelvano::Answer;
 using zelvano::MessageButtons;
 using zelvano::MessageIcon;
 using zelvano::ProgramEnded;
 using zelvano::QtPlatform;
-using zelvano::test::whenModalOpens;
+using zelvano::test::GuiScript;
 
 namespace {
 
 QtPlatform::Parts memoryParts() {
-    QtPlatform::Parts parts;
-    parts.settings = std::make_unique<zelvano::MemorySettingsStore>();
-    parts.random = std::make_unique<zelvano::SeededRandom>(7);
-    return parts;
+    return zelvano::test::memoryParts(std::make_unique<zelvano::SeededRandom>(7)).parts;
 }
 
-struct NoEvents final : zelvano::GameViewEvents,
-                        zelvano::OrderViewEvents,
-                        zelvano::WizardViewEvents,
-                        zelvano::DemoViewEvents {
-    void Command1_Click() override {}
-    void Timer1_Timer() override {}
-    void PicIcons_Click() override {}
-    void Command1_Click(int) override {}
-    void Label3_DblClick(int) override {}
-    void Command2_Click() override {}
-    void Command3_Click() override {}
-    bool Form_QueryUnload() override { return true; }
-    void Form_KeyDown(int, int) override {}
+struct NoEvents final : zelvano::ScoreboardEvents,
+                        zelvano::BattingOrderEvents,
+                        zelvano::RegistrationWizardEvents,
+                        zelvano::OpeningDemoEvents {
+    void nextPressed() override {}
+    void advanceTimerTicked() override {}
+    void playersListPressed() override {}
+    void playerPressed(int) override {}
+    void playerNameDoubleClicked(int) override {}
+    void sortPressed() override {}
+    void wholeOrderPressed() override {}
+    void forwardPressed() override {}
+    void backPressed() override {}
+    bool refuseUserClose() override { return true; }
+    void keyPressed(int, int) override {}
 };
 
 }  // namespace
@@ -163,17 +162,17 @@ private slots:
         bool noIsDefault = false;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         Qt::TextFormat format = Qt::AutoText;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            format = box->textFormat();
-            yesText = box->button(QMessageBox::Yes)->text();
-            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
-            box->button(QMessageBox::Yes)->click();
+        GuiScript script;
+        script.handleDialog<QMessageBox>([&](QMessageBox& box) {
+            text = box.text();
+            title = box.windowTitle();
+            icon = box.icon();
+            format = box.textFormat();
+            yesText = box.button(QMessageBox::Yes)->text();
+            noIsDefault = box.defaultButton() == box.button(QMessageBox::No);
+            box.button(QMessageBox::Yes)->click();
         });
+        script.start(platform);
         const Answer answer =
             platform.message({"<b>終了</b>してよろしいですか？", "Zelvano2004／強制終了",
                               MessageIcon::Question, MessageButtons::YesNo, Answer::No});
@@ -189,11 +188,12 @@ private slots:
     void questionAnsweredNo() {
         QtPlatform platform(memoryParts());
         bool yesIsDefault = false;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            yesIsDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-            box->button(QMessageBox::No)->click();
+        GuiScript script;
+        script.handleDialog<QMessageBox>([&](QMessageBox& box) {
+            yesIsDefault = box.defaultButton() == box.button(QMessageBox::Yes);
+            box.button(QMessageBox::No)->click();
         });
+        script.start(platform);
         QCOMPARE(platform.message({"2年目に進みますか？", "Zelvano 2004", MessageIcon::Question,
                                    MessageButtons::YesNo, Answer::Yes}),
                  Answer::No);
@@ -206,26 +206,29 @@ private slots:
         QtPlatform platform(memoryParts());
         bool stayed = false;
         bool closeBox = true;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            closeBox = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
-            QTest::keyClick(box, Qt::Key_Escape);
-            QTest::keyClick(box->button(QMessageBox::No), Qt::Key_Escape);
-            const bool closed = box->close();
+        GuiScript script;
+        script.handleDialog<QMessageBox>([&](QMessageBox& box) {
+            closeBox = box.windowFlags().testFlag(Qt::WindowCloseButtonHint);
+            QTest::keyClick(&box, Qt::Key_Escape);
+            QTest::keyClick(box.button(QMessageBox::No), Qt::Key_Escape);
+            const bool closed = box.close();
             QCoreApplication::processEvents();
-            stayed = !closed && box->isVisible() && box->clickedButton() == nullptr;
-            box->button(QMessageBox::Yes)->click();
+            stayed = !closed && box.isVisible() && box.clickedButton() == nullptr;
+            box.button(QMessageBox::Yes)->click();
         });
+        script.handleDialog<QMessageBox>(
+            [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        script.start(platform);
         QCOMPARE(platform.message({"2年目に進みますか？", "Zelvano 2004", MessageIcon::Question,
                                    MessageButtons::YesNo, Answer::Yes}),
                  Answer::Yes);
         QVERIFY(stayed);
         QVERIFY(!closeBox);
 
-        whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         QCOMPARE(platform.message(
                      {"了解", "t", MessageIcon::Information, MessageButtons::Ok, Answer::Ok}),
                  Answer::Ok);
+        QVERIFY(script.finished());
     }
 
     // A message given no title carries the application's title; Exclamation is a warning.
@@ -233,12 +236,13 @@ private slots:
         QtPlatform platform(memoryParts());
         QString title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        whenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            title = box->windowTitle();
-            icon = box->icon();
-            box->button(QMessageBox::Ok)->click();
+        GuiScript script;
+        script.handleDialog<QMessageBox>([&](QMessageBox& box) {
+            title = box.windowTitle();
+            icon = box.icon();
+            box.button(QMessageBox::Ok)->click();
         });
+        script.start(platform);
         QCOMPARE(platform.message({"選手名が未入力です。", "", MessageIcon::Exclamation,
                                    MessageButtons::Ok, Answer::Ok}),
                  Answer::Ok);
@@ -249,35 +253,36 @@ private slots:
     void inputBox() {
         QtPlatform platform(memoryParts());
         QString label;
-        whenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QInputDialog*>(modal);
-            QVERIFY(dialog != nullptr);
-            label = dialog->labelText();
-            dialog->setTextValue(QStringLiteral("山田"));
-            dialog->accept();
+        GuiScript script;
+        script.handleDialog<QInputDialog>([&](QInputDialog& dialog) {
+            label = dialog.labelText();
+            dialog.setTextValue(QStringLiteral("山田"));
+            dialog.accept();
         });
+        script.handleDialog<QInputDialog>([](QInputDialog& dialog) {
+            dialog.setTextValue(QStringLiteral("typed"));
+            dialog.reject();
+        });
+        script.start(platform);
         QCOMPARE(platform.inputBox("名前を入れてください", "Zelvano／検索"), std::string("山田"));
         QCOMPARE(label, QStringLiteral("名前を入れてください"));
-
-        whenModalOpens([](QWidget* modal) {
-            auto* dialog = qobject_cast<QInputDialog*>(modal);
-            dialog->setTextValue(QStringLiteral("typed"));
-            dialog->reject();
-        });
         QCOMPARE(platform.inputBox("?", "t"), std::string());
+        QVERIFY(script.finished());
     }
 
     void viewsAreTheQtWindows() {
         QtPlatform platform(memoryParts());
         NoEvents events;
-        const auto game = platform.createGameView(events);
-        const auto order = platform.createOrderView(events);
-        const auto wizard = platform.createWizardView(events);
-        QVERIFY(dynamic_cast<zelvano::Form1*>(game.get()) != nullptr);
-        QVERIFY(dynamic_cast<zelvano::Form2*>(order.get()) != nullptr);
-        QVERIFY(dynamic_cast<zelvano::Form4*>(wizard.get()) != nullptr);
-        QVERIFY(dynamic_cast<zelvano::Form3*>(platform.createReportView().get()) != nullptr);
-        QVERIFY(dynamic_cast<zelvano::Demoform*>(platform.createDemoView(events).get()) != nullptr);
+        const auto game = platform.createScoreboardView(events);
+        const auto order = platform.createBattingOrderView(events);
+        const auto wizard = platform.createRegistrationWizardView(events);
+        QVERIFY(dynamic_cast<zelvano::ScoreboardWindow*>(game.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::BattingOrderWindow*>(order.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::RegistrationWizardWindow*>(wizard.get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::ResultsReportWindow*>(
+                    platform.createResultsReportView().get()) != nullptr);
+        QVERIFY(dynamic_cast<zelvano::OpeningDemoWindow*>(
+                    platform.createOpeningDemoView(events).get()) != nullptr);
     }
 
     // The sound is found under any spelling of its name, in the league folder first and then

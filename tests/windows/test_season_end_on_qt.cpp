@@ -12,32 +12,30 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui_script.h"
-#include "platform/qt/qt_platform.h"
 #include "season/season_end.h"
-#include "support/scripted_user.h"
 #include "support/test_league.h"
 #include "text/cp932.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
+#include "window_fixture.h"
+#include "windows/batting_order_window.h"
+#include "windows/results_report_window.h"
 
 using namespace zelvano;
-using test::openMessageBox;
+using test::control;
 using test::openWindow;
 
 namespace {
 
 // What the report window showed, control by control.
 struct ShownReport {
-    QString label2, label6, label7;
-    QStringList label4, label5, list;
+    QString champion, titleCount, titleRun;
+    QStringList teamNames, teamAverages, mvpLines;
     int listPixelSize = 0;
     QString listFamily;
 };
 
 // What a rookie's batting-order window looked like.
 struct ShownPicker {
-    QString caption, label1, label2, label5, firstName;
+    QString caption, matchLine, rosterTitle, prompt, firstName;
     bool shortcutsHidden = false;
     bool everyRowEnabled = false;
 };
@@ -48,60 +46,44 @@ struct ReportCatcher final : SeasonObserver {
     ResultsReport report;
 };
 
+QString textOf(const QWidget& window, const char* name) {
+    return control<QLabel>(window, name)->text();
+}
+QString textOf(const QWidget& window, const char* name, int index) {
+    return control<QLabel>(window, name, index)->text();
+}
+
 // The player: closes the report with Enter, names the rookies the list does not name, and puts
 // rookie k into slot 6 + k (the first by a double-click on the name, the others by the button).
-class SeasonEndUser {
+class SeasonEndUser final : public test::DialogClicker {
 public:
-    explicit SeasonEndUser(Platform& platform) : platform_(platform) {
-        QObject::connect(&ticker_, &QTimer::timeout, [this] { act(); });
-        ticker_.start(2);
-        watchdog_.setSingleShot(true);
-        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-            stuck = true;
-            platform_.requestEnd(99);
-            test::dismissModal();
-        });
-        watchdog_.start(30000);
-    }
-
     std::vector<std::string> seen;  // "report", "rookie", and the texts of the messages
     std::vector<ShownReport> reports;
     std::vector<ShownPicker> pickers;
-    int typedNames = 0;
-    bool stuck = false;
 
 private:
-    void act() {
-        if (busy_) return;
-        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            ++typedNames;
-            input->setTextValue(QStringLiteral("新人") + QString::number(typedNames));
-            input->accept();
-            return;
-        }
-        if (QMessageBox* box = openMessageBox()) {
-            seen.push_back(box->text().toStdString());
-            box->button(QMessageBox::Ok)->click();
-            return;
-        }
-        if (auto* report = openWindow<Form3>()) {
+    void dialogShown(const Dialog& dialog) override { seen.push_back(dialog.text); }
+
+    void actOnWindows() override {
+        if (auto* report = openWindow<ResultsReportWindow>()) {
             // Enter goes to "ＯＫ" once the window has the keyboard.
             if (report->property("handled").toBool() || !report->isActiveWindow()) return;
             report->setProperty("handled", true);
             seen.push_back("report");
             reports.push_back(read(*report));
-            SCRIPT_COMPARE(QApplication::focusWidget(), report->Command1());
+            SCRIPT_COMPARE(QApplication::focusWidget(),
+                           static_cast<QWidget*>(control<QPushButton>(*report, "okButton")));
             later([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
             return;
         }
-        if (auto* order = openWindow<Form2>()) {
+        if (auto* order = openWindow<BattingOrderWindow>()) {
             if (order->property("handled").toBool()) return;
             order->setProperty("handled", true);
             seen.push_back("rookie");
             pickers.push_back(read(*order));
             const int index = 5 + static_cast<int>(pickers.size());
-            QPointer<QLabel> name = order->Label3(index);
-            QPointer<QPushButton> button = order->Command1(index);
+            QPointer<QLabel> name = control<QLabel>(*order, "playerNameLabel", index);
+            QPointer<QPushButton> button = control<QPushButton>(*order, "playerButton", index);
             if (pickers.size() == 1) {
                 later([name] {
                     if (name) QTest::mouseDClick(name, Qt::LeftButton);
@@ -114,53 +96,40 @@ private:
         }
     }
 
-    static ShownReport read(const Form3& form) {
-        ShownReport shown{form.Label2()->text(),
-                          form.Label6()->text(),
-                          form.Label7()->text(),
+    static ShownReport read(const ResultsReportWindow& window) {
+        const QListWidget* list = control<QListWidget>(window, "mvpList");
+        ShownReport shown{textOf(window, "championLabel"),
+                          textOf(window, "titleCountLabel"),
+                          textOf(window, "titleRunLabel"),
                           {},
                           {},
                           {},
-                          form.List1()->font().pixelSize(),
-                          QFontInfo(form.List1()->font()).family()};
+                          list->font().pixelSize(),
+                          QFontInfo(list->font()).family()};
         for (int team = 0; team < 3; ++team) {
-            shown.label4 << form.Label4(team)->text();
-            shown.label5 << form.Label5(team)->text();
+            shown.teamNames << textOf(window, "teamNameLabel", team);
+            shown.teamAverages << textOf(window, "teamAverageLabel", team);
         }
-        for (int row = 0; row < form.List1()->count(); ++row) {
-            shown.list << form.List1()->item(row)->text();
-        }
+        for (int row = 0; row < list->count(); ++row) shown.mvpLines << list->item(row)->text();
         return shown;
     }
 
-    static ShownPicker read(const Form2& form) {
-        ShownPicker shown{form.windowTitle(),
-                          form.Label1()->text(),
-                          form.Label2()->text(),
-                          form.Label5()->text(),
-                          form.Label3(0)->text(),
-                          form.Command2()->isHidden() && form.Command3()->isHidden(),
+    static ShownPicker read(const BattingOrderWindow& window) {
+        ShownPicker shown{window.windowTitle(),
+                          textOf(window, "matchLabel"),
+                          textOf(window, "rosterTitleLabel"),
+                          textOf(window, "promptLabel"),
+                          textOf(window, "playerNameLabel", 0),
+                          control(window, "sortButton")->isHidden() &&
+                              control(window, "wholeOrderButton")->isHidden(),
                           true};
         for (int index = 0; index < 30; ++index) {
-            shown.everyRowEnabled = shown.everyRowEnabled && form.Command1(index)->isEnabled() &&
-                                    form.Label3(index)->isEnabled();
+            shown.everyRowEnabled = shown.everyRowEnabled &&
+                                    control(window, "playerButton", index)->isEnabled() &&
+                                    control(window, "playerNameLabel", index)->isEnabled();
         }
         return shown;
     }
-
-    // Acts once the event loop is back, and does nothing else until then.
-    void later(std::function<void()> action) {
-        busy_ = true;
-        QTimer::singleShot(0, &ticker_, [this, action = std::move(action)] {
-            busy_ = false;
-            action();
-        });
-    }
-
-    Platform& platform_;
-    QTimer ticker_;
-    QTimer watchdog_;
-    bool busy_ = false;
 };
 
 QStringList toQStrings(const std::vector<std::string>& texts) {
@@ -176,14 +145,11 @@ class SeasonEndOnQtTest : public QObject {
 
 private slots:
     void titleYearWithRookies() {
-        auto files = std::make_unique<testing::MemoryFileStore>();
-        files->files["Z02MEM.TXT"] = *text::encodeCp932("山本一郎\r\n");
-        QtPlatform::Parts parts;
-        parts.settings = std::make_unique<MemorySettingsStore>();
-        parts.files = std::move(files);
         // Every draw near 1: three rookies.
-        parts.random = std::make_unique<testing::ScriptedRandom>(std::vector<float>{}, 0.999f);
-        QtPlatform platform(std::move(parts));
+        test::MemoryParts memory = test::memoryParts(
+            std::make_unique<testing::ScriptedRandom>(std::vector<float>{}, 0.999f));
+        memory.files->files["Z02MEM.TXT"] = *text::encodeCp932("山本一郎\r\n");
+        QtPlatform platform(std::move(memory.parts));
 
         League league = testing::testLeague();
         league.CurrentYear = 3;
@@ -192,23 +158,24 @@ private slots:
         league.Hits[1][2] = 7;       // .700 and .600: two lines in the list
         league.Hits[2][4] = 6;
 
-        SeasonEndUser user(platform);
+        SeasonEndUser user;
+        user.start(platform);
         ReportCatcher catcher;
-        QCOMPARE(ProcessSeasonEnd(league, platform, &catcher), 1);
+        QCOMPARE(processSeasonEnd(league, platform, &catcher), 1);
         QVERIFY(!user.stuck);
 
         // The report shows what the season end made of the season, in the even-sized column face.
         QCOMPARE(user.reports.size(), std::size_t{1});
         const ShownReport& shown = user.reports.front();
         const ResultsReport& report = catcher.report;
-        QCOMPARE(shown.label2, QString::fromStdString(report.championLine));
-        QCOMPARE(shown.label6, QString::fromStdString(report.titleCount));
-        QCOMPARE(shown.label7, QStringLiteral("【2年連続】"));
-        QCOMPARE(shown.label4, toQStrings({report.teamNames.begin(), report.teamNames.end()}));
-        QCOMPARE(shown.label5,
+        QCOMPARE(shown.champion, QString::fromStdString(report.championLine));
+        QCOMPARE(shown.titleCount, QString::fromStdString(report.titleCount));
+        QCOMPARE(shown.titleRun, QStringLiteral("【2年連続】"));
+        QCOMPARE(shown.teamNames, toQStrings({report.teamNames.begin(), report.teamNames.end()}));
+        QCOMPARE(shown.teamAverages,
                  toQStrings({report.teamAverages.begin(), report.teamAverages.end()}));
-        QCOMPARE(shown.list, toQStrings(report.mvpLines));
-        QCOMPARE(shown.list.size(), 2);
+        QCOMPARE(shown.mvpLines, toQStrings(report.mvpLines));
+        QCOMPARE(shown.mvpLines.size(), 2);
         QCOMPARE(shown.listFamily, QStringLiteral("IPAMincho"));
         QCOMPARE(shown.listPixelSize % 2, 0);
 
@@ -223,13 +190,14 @@ private slots:
         QVERIFY(std::find(user.seen.begin(), user.seen.end(), told) != user.seen.end());
         for (const ShownPicker& picker : user.pickers) {
             QCOMPARE(picker.caption, QStringLiteral("Zelvano／新人登録"));
-            QCOMPARE(picker.label1, QStringLiteral("新人を登録する番号を登録してください。"));
-            QCOMPARE(picker.label2, QStringLiteral("ABCのメンバー表"));
-            QCOMPARE(picker.label5, QString());
+            QCOMPARE(picker.matchLine, QStringLiteral("新人を登録する番号を登録してください。"));
+            QCOMPARE(picker.rosterTitle, QStringLiteral("ABCのメンバー表"));
+            QCOMPARE(picker.prompt, QString());
             QVERIFY(picker.shortcutsHidden);
             QVERIFY(picker.everyRowEnabled);
         }
-        QVERIFY(openWindow<Form2>() == nullptr && openWindow<Form3>() == nullptr);
+        QVERIFY(openWindow<BattingOrderWindow>() == nullptr &&
+                openWindow<ResultsReportWindow>() == nullptr);
 
         // Rookie k stands in slot 6 + k.
         for (int k = 1; k <= static_cast<int>(rookies); ++k) {

@@ -12,133 +12,87 @@
 #include <QTest>
 #include <QTimer>
 
-#include "gui_script.h"
-#include "platform/qt/qt_platform.h"
 #include "season/season_driver.h"
-#include "windows/form1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
+#include "window_fixture.h"
+#include "windows/batting_order_window.h"
+#include "windows/registration_wizard_window.h"
+#include "windows/results_report_window.h"
+#include "windows/scoreboard_window.h"
 
 using namespace zelvano;
-using test::openMessageBox;
+using test::control;
 using test::openWindow;
 
 namespace {
 
-struct Dialog {
-    std::string title;
-    std::string text;
-};
-
-// A user who does the obvious thing with whatever is on screen, and notes what he saw.
-class SteadyUser {
+// A user who does the obvious thing with whatever is on screen, and notes what he saw. Every
+// question the game asks here is the year question: he stops after this year.
+class SteadyUser final : public test::DialogClicker {
 public:
-    explicit SteadyUser(Platform& platform) : platform_(platform) {
-        QObject::connect(&ticker_, &QTimer::timeout, [this] { act(); });
-        ticker_.start(1);
-        watchdog_.setSingleShot(true);
-        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-            stuck = true;
-            qWarning("stuck: %d entries, %d orders, %d games, %d dialogs, busy %d, modal %p",
-                     wizardEntries, orderWindows, gamesFinished, int(dialogs.size()), int(busy_),
-                     static_cast<void*>(QApplication::activeModalWidget()));
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->isVisible())
-                    qWarning("visible: %s %s", w->metaObject()->className(),
-                             qPrintable(w->windowTitle()));
-            }
-            platform_.requestEnd(99);
-            test::dismissModal();
-        });
-        watchdog_.start(120000);
-    }
-
-    std::vector<Dialog> dialogs;
     int wizardEntries = 0;
     int orderWindows = 0;
     int gamesFinished = 0;
     int reports = 0;
-    int rookieNames = 0;
     int rookieSlots = 0;
-    bool stuck = false;
 
 private:
-    void act() {
-        if (busy_) return;
-        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            ++rookieNames;
-            input->setTextValue(QStringLiteral("新人") + QString::number(rookieNames));
-            input->accept();
-            return;
-        }
-        if (QMessageBox* box = openMessageBox()) {
-            dialogs.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
-            // Every question the game asks here is the year question: stop after this year.
-            QAbstractButton* button = box->button(QMessageBox::Ok);
-            if (button == nullptr) button = box->button(QMessageBox::No);
-            button->click();
-            return;
-        }
-        if (auto* wizard = openWindow<Form4>()) {
-            if (wizard->Text1()->text().isEmpty()) {
-                wizard->Text1()->setText(QStringLiteral("チーム") +
-                                         wizard->Label1()->text().right(1));
+    void actOnWindows() override {
+        if (auto* wizard = openWindow<RegistrationWizardWindow>()) {
+            auto* teamName = control<QLineEdit>(*wizard, "teamNameEdit");
+            auto* playerName = control<QLineEdit>(*wizard, "playerNameEdit");
+            if (teamName->text().isEmpty()) {
+                teamName->setText(QStringLiteral("チーム") +
+                                  control<QLabel>(*wizard, "teamLabel")->text().right(1));
             }
-            if (wizard->Text2()->text().isEmpty()) {
-                wizard->Text2()->setText(QStringLiteral("選手") + wizard->Label2()->text().mid(3));
+            if (playerName->text().isEmpty()) {
+                playerName->setText(QStringLiteral("選手") +
+                                    control<QLabel>(*wizard, "playerLabel")->text().mid(3));
             }
             ++wizardEntries;
-            later(wizard->Command1());
+            clickLater(control<QPushButton>(*wizard, "forwardButton"));
             return;
         }
-        if (auto* report = openWindow<Form3>()) {
+        if (auto* report = openWindow<ResultsReportWindow>()) {
             if (!report->property("handled").toBool()) {
                 report->setProperty("handled", true);
                 ++reports;
-                later(report->Command1());
+                clickLater(control<QPushButton>(*report, "okButton"));
             }
             return;
         }
-        if (auto* order = openWindow<Form2>()) {
+        if (auto* order = openWindow<BattingOrderWindow>()) {
             // Once per window: its handling ends only when the logic next looks at the pick.
             if (!order->property("handled").toBool()) {
                 order->setProperty("handled", true);
-                if (order->Command2()->isHidden()) {  // a rookie's slot: the last one
+                if (control(*order, "sortButton")->isHidden()) {  // a rookie's slot: the last one
                     ++rookieSlots;
-                    later(order->Command1(29));
+                    clickLater(control<QPushButton>(*order, "playerButton", 29));
                     return;
                 }
                 ++orderWindows;
-                order->Command2()->click();  // the sort proposes ベスト打順
-                later(order->Command3());
+                control<QPushButton>(*order, "sortButton")->click();  // proposes ベスト打順
+                clickLater(control<QPushButton>(*order, "wholeOrderButton"));
             }
             return;
         }
-        if (auto* game = openWindow<Form1>()) {
+        if (auto* game = openWindow<ScoreboardWindow>()) {
             // Once per window: the logic closes it only after the click has been taken.
-            if (game->Command1()->isVisible() && !game->property("handled").toBool()) {
+            auto* next = control<QPushButton>(*game, "nextButton");
+            if (next->isVisible() && !game->property("handled").toBool()) {
                 game->setProperty("handled", true);
                 ++gamesFinished;
-                later(game->Command1());
+                clickLater(next);
             }
         }
     }
 
     // Clicks once the event loop is back, and does nothing else until then.
-    void later(QAbstractButton* button) {
-        busy_ = true;
+    void clickLater(QAbstractButton* button) {
         // The window may be gone by then: the logic can close it in the same pass of the loop.
-        QTimer::singleShot(0, &ticker_, [this, button = QPointer<QAbstractButton>(button)] {
-            busy_ = false;
+        later([button = QPointer<QAbstractButton>(button)] {
             if (button) button->click();
         });
     }
-
-    Platform& platform_;
-    QTimer ticker_;
-    QTimer watchdog_;
-    bool busy_ = false;
 };
 
 // The own team's names as they stand at the first game of a start.
@@ -153,17 +107,16 @@ struct FirstGameNames final : SeasonObserver {
 // The text of the year question, the one message titled "Zelvano 2004".
 std::string yearQuestionOf(const SteadyUser& user) {
     std::string text;
-    for (const Dialog& dialog : user.dialogs) {
+    for (const auto& dialog : user.dialogs) {
         if (dialog.title == "Zelvano 2004") text += dialog.text;
     }
     return text;
 }
 
+// The league in the folder on disk, the settings in memory.
 QtPlatform::Parts partsIn(const QTemporaryDir& folder) {
-    QtPlatform::Parts parts;
-    parts.settings = std::make_unique<MemorySettingsStore>();
+    QtPlatform::Parts parts = test::memoryParts(std::make_unique<SeededRandom>(2024)).parts;
     parts.files = makeFolderFileStore(folder.path().toStdString());
-    parts.random = std::make_unique<SeededRandom>(2024);
     return parts;
 }
 
@@ -179,9 +132,10 @@ private slots:
         std::array<std::string, kPlayers + 1> savedNames;
         {
             QtPlatform platform(partsIn(folder));
-            SteadyUser user(platform);
+            SteadyUser user;
+            user.start(platform, 120000);
             League league;
-            QCOMPARE(RunLeague(league, platform), 0);
+            QCOMPARE(runLeague(league, platform), 0);
             savedNames = league.PlayerName[1];
             QVERIFY(!user.stuck);
             QCOMPARE(user.wizardEntries, 90);
@@ -191,7 +145,7 @@ private slots:
             QCOMPARE(user.dialogs.front().title, std::string("Zelvano 2004　選手登録ウィザード"));
             QCOMPARE(user.reports, 1);
             // No scouting list: every rookie of a title year is named by the player.
-            QCOMPARE(user.rookieNames, user.rookieSlots);
+            QCOMPARE(user.typedNames, user.rookieSlots);
             QCOMPARE(yearQuestionOf(user), std::string("2年目に進みますか？"));
             QCOMPARE(user.dialogs.back().title, std::string("Zelvano／終了"));
             QCOMPARE(user.dialogs.back().text,
@@ -209,10 +163,11 @@ private slots:
                 QFile::exists(folder.filePath(QStringLiteral("Jbball.Jdt"))));
         {
             QtPlatform platform(partsIn(folder));
-            SteadyUser user(platform);
+            SteadyUser user;
+            user.start(platform, 120000);
             League league;
             FirstGameNames observer;
-            QCOMPARE(RunLeague(league, platform, &observer), 0);
+            QCOMPARE(runLeague(league, platform, &observer), 0);
             QVERIFY(!user.stuck);
             QCOMPARE(user.wizardEntries, 0);
             QCOMPARE(league.TeamName[1], std::string("チーム1"));

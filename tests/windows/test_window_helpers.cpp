@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "windows/baseball_icon.h"
-#include "windows/centre_form.h"
+#include "windows/centre_window.h"
 #include "windows/fonts.h"
 #include "windows/pictures.h"
 #include "windows/twips.h"
@@ -66,7 +66,7 @@ private slots:
     // The outer frame, title bar and borders included, stands in the middle of the screen. The
     // first window learns the frame once it is up; the next one is placed by it before its
     // first show and does not move when shown.
-    void centreFormCentresTheFrame() {
+    void centreWindowCentresTheFrame() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const auto centred = [&](const QRect& frame) {
             return QPoint(screen.x() + zelvano::centredOffset(screen.width(), frame.width()),
@@ -74,7 +74,7 @@ private slots:
         };
         QWidget first;
         first.setFixedSize(201, 100);
-        zelvano::CentreForm(first);
+        zelvano::centreWindow(first);
         QCOMPARE(first.pos(), centred(QRect(0, 0, 201, 100)));  // no frame known yet
         first.show();
         QVERIFY(QTest::qWaitForWindowExposed(&first));
@@ -83,7 +83,7 @@ private slots:
 
         QWidget second;
         second.setFixedSize(300, 151);
-        zelvano::CentreForm(second);
+        zelvano::centreWindow(second);
         const QPoint placed = second.pos();
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));

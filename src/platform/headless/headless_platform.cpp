@@ -85,34 +85,37 @@ void HeadlessPlatform::requestEnd(int status) {
     endStatus_ = status;
 }
 
-std::unique_ptr<GameView> HeadlessPlatform::createGameView(GameViewEvents& events) {
-    ++gameViewsCreated;
-    return std::make_unique<HeadlessGameView>(*this, events);
+std::unique_ptr<ScoreboardView> HeadlessPlatform::createScoreboardView(ScoreboardEvents& events) {
+    ++scoreboardViewsCreated;
+    return std::make_unique<HeadlessScoreboardView>(*this, events);
 }
 
-std::unique_ptr<OrderView> HeadlessPlatform::createOrderView(OrderViewEvents& events) {
-    ++orderViewsCreated;
-    return std::make_unique<HeadlessOrderView>(*this, events);
+std::unique_ptr<BattingOrderView> HeadlessPlatform::createBattingOrderView(
+    BattingOrderEvents& events) {
+    ++battingOrderViewsCreated;
+    return std::make_unique<HeadlessBattingOrderView>(*this, events);
 }
 
-std::unique_ptr<WizardView> HeadlessPlatform::createWizardView(WizardViewEvents& events) {
-    ++wizardViewsCreated;
-    return std::make_unique<HeadlessWizardView>(*this, events);
+std::unique_ptr<RegistrationWizardView> HeadlessPlatform::createRegistrationWizardView(
+    RegistrationWizardEvents& events) {
+    ++registrationWizardViewsCreated;
+    return std::make_unique<HeadlessRegistrationWizardView>(*this, events);
 }
 
-std::unique_ptr<ReportView> HeadlessPlatform::createReportView() {
-    ++reportViewsCreated;
-    return std::make_unique<HeadlessReportView>(*this);
+std::unique_ptr<ResultsReportView> HeadlessPlatform::createResultsReportView() {
+    ++resultsReportViewsCreated;
+    return std::make_unique<HeadlessResultsReportView>(*this);
 }
 
 std::unique_ptr<InformationView> HeadlessPlatform::createInformationView(
-    InformationViewEvents& events) {
+    InformationEvents& events) {
     ++informationViewsCreated;
     return std::make_unique<HeadlessInformationView>(*this, events);
 }
 
-std::unique_ptr<DemoView> HeadlessPlatform::createDemoView(DemoViewEvents& events) {
-    return std::make_unique<HeadlessDemoView>(*this, events);
+std::unique_ptr<OpeningDemoView> HeadlessPlatform::createOpeningDemoView(
+    OpeningDemoEvents& events) {
+    return std::make_unique<HeadlessOpeningDemoView>(*this, events);
 }
 
 }  // namespace zelvano

@@ -5,7 +5,7 @@
 //
 //   HeadlessPlatform platform(user, files, seed);
 //   League league;
-//   RunLeague(league, platform);
+//   runLeague(league, platform);
 
 #include <cstdint>
 #include <functional>
@@ -63,20 +63,23 @@ public:
     }
     void requestEnd(int status) override;
 
-    std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
-    std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
-    std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
-    std::unique_ptr<ReportView> createReportView() override;
-    std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
-    std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
+    std::unique_ptr<ScoreboardView> createScoreboardView(ScoreboardEvents& events) override;
+    std::unique_ptr<BattingOrderView> createBattingOrderView(BattingOrderEvents& events) override;
+    std::unique_ptr<RegistrationWizardView> createRegistrationWizardView(
+        RegistrationWizardEvents& events) override;
+    std::unique_ptr<ResultsReportView> createResultsReportView() override;
+    std::unique_ptr<InformationView> createInformationView(InformationEvents& events) override;
+    std::unique_ptr<OpeningDemoView> createOpeningDemoView(OpeningDemoEvents& events) override;
 
     // The windows open now, or null.
-    HeadlessGameView* gameView() const { return gameView_; }
-    HeadlessOrderView* orderView() const { return orderView_; }
-    HeadlessWizardView* wizardView() const { return wizardView_; }
-    HeadlessReportView* reportView() const { return reportView_; }
+    HeadlessScoreboardView* scoreboardView() const { return scoreboardView_; }
+    HeadlessBattingOrderView* battingOrderView() const { return battingOrderView_; }
+    HeadlessRegistrationWizardView* registrationWizardView() const {
+        return registrationWizardView_;
+    }
+    HeadlessResultsReportView* resultsReportView() const { return resultsReportView_; }
     HeadlessInformationView* informationView() const { return informationView_; }
-    HeadlessDemoView* demoView() const { return demoView_; }
+    HeadlessOpeningDemoView* openingDemoView() const { return openingDemoView_; }
 
     // Every message, question and input box as a record: kind, title, text and the answer.
     std::function<void(const std::string& kind, const std::string& title, const std::string& text,
@@ -86,33 +89,35 @@ public:
     std::function<void()> onYield;
 
     int beeps = 0;
-    int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0,
+    int scoreboardViewsCreated = 0, battingOrderViewsCreated = 0,
+        registrationWizardViewsCreated = 0, resultsReportViewsCreated = 0,
         informationViewsCreated = 0;
     long long sleptMs = 0;
     std::string lastSound, lastEditorFile;
     bool editorAvailable = true;
-    std::vector<std::string> sounds;     // every sound asked for, in order
-    std::vector<std::string> demoSteps;  // what the opening demo showed, see HeadlessDemoView
+    std::vector<std::string> sounds;  // every sound asked for, in order
+    std::vector<std::string>
+        demoSteps;  // what the opening demo showed, see HeadlessOpeningDemoView
 
 private:
-    friend class HeadlessGameView;
-    friend class HeadlessOrderView;
-    friend class HeadlessWizardView;
-    friend class HeadlessReportView;
+    friend class HeadlessScoreboardView;
+    friend class HeadlessBattingOrderView;
+    friend class HeadlessRegistrationWizardView;
+    friend class HeadlessResultsReportView;
     friend class HeadlessInformationView;
-    friend class HeadlessDemoView;
+    friend class HeadlessOpeningDemoView;
     void checkEnd() const;
 
     HeadlessUser& user_;
     std::unique_ptr<FileStore> files_;
     MemorySettingsStore settings_;
     std::unique_ptr<RandomSource> random_;
-    HeadlessGameView* gameView_ = nullptr;
-    HeadlessOrderView* orderView_ = nullptr;
-    HeadlessWizardView* wizardView_ = nullptr;
-    HeadlessReportView* reportView_ = nullptr;
+    HeadlessScoreboardView* scoreboardView_ = nullptr;
+    HeadlessBattingOrderView* battingOrderView_ = nullptr;
+    HeadlessRegistrationWizardView* registrationWizardView_ = nullptr;
+    HeadlessResultsReportView* resultsReportView_ = nullptr;
     HeadlessInformationView* informationView_ = nullptr;
-    HeadlessDemoView* demoView_ = nullptr;
+    HeadlessOpeningDemoView* openingDemoView_ = nullptr;
     bool endRequested_ = false;
     int endStatus_ = 0;
     static constexpr int kMaxEmptyInputs = 100;

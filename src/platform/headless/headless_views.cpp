@@ -4,116 +4,116 @@
 
 namespace zelvano {
 
-HeadlessGameView::HeadlessGameView(HeadlessPlatform& owner, GameViewEvents& events)
+HeadlessScoreboardView::HeadlessScoreboardView(HeadlessPlatform& owner, ScoreboardEvents& events)
     : owner_(owner), events_(events) {
-    owner_.gameView_ = this;
+    owner_.scoreboardView_ = this;
 }
 
-HeadlessGameView::~HeadlessGameView() {
-    if (owner_.gameView_ == this) owner_.gameView_ = nullptr;
+HeadlessScoreboardView::~HeadlessScoreboardView() {
+    if (owner_.scoreboardView_ == this) owner_.scoreboardView_ = nullptr;
 }
 
-bool HeadlessGameView::pressNext() {
+bool HeadlessScoreboardView::pressNext() {
     if (!nextVisible || closed) return false;
-    events_.Command1_Click();
+    events_.nextPressed();
     return true;
 }
 
-void HeadlessGameView::tickTimer() {
-    if (timerPeriodMs > 0 && !closed) events_.Timer1_Timer();
+void HeadlessScoreboardView::tickTimer() {
+    if (timerPeriodMs > 0 && !closed) events_.advanceTimerTicked();
 }
 
-bool HeadlessGameView::closeByUser() {
+bool HeadlessScoreboardView::closeByUser() {
     if (closed) return false;
-    const bool stays = events_.Form_QueryUnload();
+    const bool stays = events_.refuseUserClose();
     if (!stays) closed = true;
     return stays;
 }
 
-HeadlessOrderView::HeadlessOrderView(HeadlessPlatform& owner, OrderViewEvents& events)
+HeadlessBattingOrderView::HeadlessBattingOrderView(HeadlessPlatform& owner,
+                                                   BattingOrderEvents& events)
     : owner_(owner), events_(events) {
     buttonEnabled.fill(true);
     nameEnabled.fill(true);
     averageEnabled.fill(true);
-    owner_.orderView_ = this;
+    owner_.battingOrderView_ = this;
 }
 
-HeadlessOrderView::~HeadlessOrderView() {
-    if (owner_.orderView_ == this) owner_.orderView_ = nullptr;
+HeadlessBattingOrderView::~HeadlessBattingOrderView() {
+    if (owner_.battingOrderView_ == this) owner_.battingOrderView_ = nullptr;
 }
 
-void HeadlessOrderView::setPlayerRow(int index, const std::string& name, int average) {
+void HeadlessBattingOrderView::setPlayerRow(int index, const std::string& name, int average) {
     names.at(index) = name;
     averages.at(index) = average;
 }
 
-void HeadlessOrderView::disablePlayer(int index, bool averageToo) {
+void HeadlessBattingOrderView::disablePlayer(int index, bool averageToo) {
     buttonEnabled.at(index) = false;
     nameEnabled.at(index) = false;
     if (averageToo) averageEnabled.at(index) = false;
     if (focusedPlayer == index) focusedPlayer = -1;
 }
 
-void HeadlessOrderView::showWholeOrderButton(const std::string& text) {
+void HeadlessBattingOrderView::showWholeOrderButton(const std::string& text) {
     wholeOrderCaption = text;
     wholeOrderVisible = true;
     wholeOrderEnabled = true;
 }
 
-void HeadlessOrderView::focusPlayer(int index) {
+void HeadlessBattingOrderView::focusPlayer(int index) {
     if (index >= 0 && index < 30 && buttonEnabled[static_cast<std::size_t>(index)]) {
         focusedPlayer = index;
     }
 }
 
-bool HeadlessOrderView::pressPlayer(int index) {
+bool HeadlessBattingOrderView::pressPlayer(int index) {
     if (closed || !buttonEnabled.at(index)) return false;
     focusedPlayer = index;  // a click gives the button the focus
-    events_.Command1_Click(index);
+    events_.playerPressed(index);
     return true;
 }
 
-bool HeadlessOrderView::doubleClickName(int index) {
+bool HeadlessBattingOrderView::doubleClickName(int index) {
     if (closed || !nameEnabled.at(index)) return false;
-    events_.Label3_DblClick(index);
+    events_.playerNameDoubleClicked(index);
     return true;
 }
 
-bool HeadlessOrderView::pressSort() {
+bool HeadlessBattingOrderView::pressSort() {
     if (closed || !sortVisible || !sortEnabled) return false;
-    events_.Command2_Click();
+    events_.sortPressed();
     return true;
 }
 
-bool HeadlessOrderView::pressWholeOrder() {
+bool HeadlessBattingOrderView::pressWholeOrder() {
     if (closed || !wholeOrderVisible || !wholeOrderEnabled) return false;
-    events_.Command3_Click();
+    events_.wholeOrderPressed();
     return true;
 }
 
-bool HeadlessOrderView::closeByUser() {
+bool HeadlessBattingOrderView::closeByUser() {
     if (closed) return false;
-    const bool stays = events_.Form_QueryUnload();
+    const bool stays = events_.refuseUserClose();
     if (!stays) closed = true;
     return stays;
 }
 
-HeadlessReportView::HeadlessReportView(HeadlessPlatform& owner) : owner_(owner) {
-    owner_.reportView_ = this;
+HeadlessResultsReportView::HeadlessResultsReportView(HeadlessPlatform& owner) : owner_(owner) {
+    owner_.resultsReportView_ = this;
 }
 
-HeadlessReportView::~HeadlessReportView() {
-    if (owner_.reportView_ == this) owner_.reportView_ = nullptr;
+HeadlessResultsReportView::~HeadlessResultsReportView() {
+    if (owner_.resultsReportView_ == this) owner_.resultsReportView_ = nullptr;
 }
 
-bool HeadlessReportView::pressOk() {
+bool HeadlessResultsReportView::pressOk() {
     if (!visible) return false;
     visible = false;
     return true;
 }
 
-HeadlessInformationView::HeadlessInformationView(HeadlessPlatform& owner,
-                                                 InformationViewEvents& events)
+HeadlessInformationView::HeadlessInformationView(HeadlessPlatform& owner, InformationEvents& events)
     : owner_(owner), events_(events) {
     owner_.informationView_ = this;
 }
@@ -125,76 +125,77 @@ HeadlessInformationView::~HeadlessInformationView() {
 bool HeadlessInformationView::selectTab(int tab) {
     if (tab < 0 || tab > 5) return false;
     currentTab = tab;
-    events_.SSTab1_Click(tab);
+    events_.tabSelected(tab);
     return true;
 }
 
 bool HeadlessInformationView::pressTeam(int index) {
     if (currentTab != 0 || index < 0 || index > 2) return false;
-    events_.ZWwhoCommand1_Click(index);
+    events_.teamPressed(index);
     return true;
 }
 
 bool HeadlessInformationView::doubleClickLine(int line) {
     if (currentTab != 0 || line >= static_cast<int>(rosterLines.size())) return false;
-    events_.ZWWhoList1_DblClick(line);
+    events_.rosterLineActivated(line);
     return true;
 }
 
 bool HeadlessInformationView::pressRanking(int index) {
     if (currentTab != 1 || rankingBusy || index < 0 || index > 4) return false;
-    events_.rsCommand1_Click(index);
+    events_.rankingPressed(index);
     return true;
 }
 
 bool HeadlessInformationView::moveSlider(int value) {
     if (currentTab != 4 || value < 0 || value > 9 || value == speed) return false;
     speed = value;
-    events_.HScroll1_Change(value);
+    events_.speedChanged(value);
     return true;
 }
 
 bool HeadlessInformationView::clickAutoAdvance() {
     if (currentTab != 4) return false;
     autoAdvance = !autoAdvance;
-    events_.zwsetCheck1_Click(autoAdvance);
+    events_.autoAdvanceClicked(autoAdvance);
     return true;
 }
 
 bool HeadlessInformationView::clickRename() {
     if (currentTab != 4) return false;
     renameUnlocked = !renameUnlocked;
-    events_.zwsetCheck2_Click(renameUnlocked);
+    events_.renameUnlockClicked(renameUnlocked);
     return true;
 }
 
 bool HeadlessInformationView::typeTeamName(int index, const std::string& text) {
     if (currentTab != 4 || !teamNamesEnabled) return false;
     teamNameTexts.at(index) = text;
-    events_.zwsetText1_Change(index, text);
+    events_.teamNameEdited(index, text);
     return true;
 }
 
 bool HeadlessInformationView::pressScout() {
     if (currentTab != 4) return false;
-    events_.loCommand1_Click();
+    events_.scoutPressed();
     return true;
 }
 
-void HeadlessInformationView::closeByUser() { events_.Form_Unload(); }
+void HeadlessInformationView::closeByUser() { events_.closedByUser(); }
 
-HeadlessWizardView::HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events)
+HeadlessRegistrationWizardView::HeadlessRegistrationWizardView(HeadlessPlatform& owner,
+                                                               RegistrationWizardEvents& events)
     : owner_(owner), events_(events) {
-    owner_.wizardView_ = this;
+    owner_.registrationWizardView_ = this;
 }
 
-HeadlessWizardView::~HeadlessWizardView() {
-    if (owner_.wizardView_ == this) owner_.wizardView_ = nullptr;
+HeadlessRegistrationWizardView::~HeadlessRegistrationWizardView() {
+    if (owner_.registrationWizardView_ == this) owner_.registrationWizardView_ = nullptr;
 }
 
-bool HeadlessWizardView::closeByUser() {
+bool HeadlessRegistrationWizardView::closeByUser() {
     if (closed) return false;
-    const bool stays = events_.Form_QueryUnload();
+    const bool stays = events_.refuseUserClose();
     if (!stays) closed = true;
     return stays;
 }
@@ -203,21 +204,21 @@ bool HeadlessWizardView::closeByUser() {
 
 namespace zelvano {
 
-HeadlessDemoView::HeadlessDemoView(HeadlessPlatform& owner, DemoViewEvents& events)
+HeadlessOpeningDemoView::HeadlessOpeningDemoView(HeadlessPlatform& owner, OpeningDemoEvents& events)
     : owner_(owner), events_(events) {
-    owner_.demoView_ = this;
+    owner_.openingDemoView_ = this;
 }
 
-HeadlessDemoView::~HeadlessDemoView() {
-    if (owner_.demoView_ == this) owner_.demoView_ = nullptr;
+HeadlessOpeningDemoView::~HeadlessOpeningDemoView() {
+    if (owner_.openingDemoView_ == this) owner_.openingDemoView_ = nullptr;
 }
 
-void HeadlessDemoView::setBackground(int red, int green, int blue) {
+void HeadlessOpeningDemoView::setBackground(int red, int green, int blue) {
     record("background " + std::to_string(red) + ' ' + std::to_string(green) + ' ' +
            std::to_string(blue));
 }
 
-void HeadlessDemoView::record(const std::string& step) {
+void HeadlessOpeningDemoView::record(const std::string& step) {
     owner_.demoSteps.push_back(std::to_string(owner_.sleptMs) + ' ' + step);
 }
 

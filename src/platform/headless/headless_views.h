@@ -15,18 +15,18 @@ class HeadlessPlatform;
 
 // The events of a scoreboard nobody sits in front of: a game played on its own, outside a
 // season, as benchmarks and tests do.
-class UnattendedGameEvents final : public GameViewEvents {
+class UnattendedScoreboardEvents final : public ScoreboardEvents {
 public:
-    void Command1_Click() override {}
-    void Timer1_Timer() override {}
-    void PicIcons_Click() override {}
-    bool Form_QueryUnload() override { return true; }
+    void nextPressed() override {}
+    void advanceTimerTicked() override {}
+    void playersListPressed() override {}
+    bool refuseUserClose() override { return true; }
 };
 
-class HeadlessGameView final : public GameView {
+class HeadlessScoreboardView final : public ScoreboardView {
 public:
-    HeadlessGameView(HeadlessPlatform& owner, GameViewEvents& events);
-    ~HeadlessGameView() override;
+    HeadlessScoreboardView(HeadlessPlatform& owner, ScoreboardEvents& events);
+    ~HeadlessScoreboardView() override;
 
     void setWindowState(WindowState state) override { state_ = state; }
     WindowState windowState() const override { return state_; }
@@ -40,11 +40,6 @@ public:
     void setBatterName(int index, const std::string& text) override { names.at(index) = text; }
     void setBatterFigures(int index, Counter hits, Counter atBats) override {
         figures.at(index) = {hits, atBats};
-    }
-    // The displayed average, as the window shows it.
-    int average(int index) const {
-        const auto& [hits, atBats] = figures.at(index);
-        return displayedAverage(hits, atBats);
     }
     void setCurrentBatter(int index) override { currentBatter = index; }
     void setTeamAverage(int side, const std::string& text) override {
@@ -76,14 +71,14 @@ public:
 
 private:
     HeadlessPlatform& owner_;
-    GameViewEvents& events_;
+    ScoreboardEvents& events_;
     WindowState state_ = WindowState::Normal;
 };
 
-class HeadlessOrderView final : public OrderView {
+class HeadlessBattingOrderView final : public BattingOrderView {
 public:
-    HeadlessOrderView(HeadlessPlatform& owner, OrderViewEvents& events);
-    ~HeadlessOrderView() override;
+    HeadlessBattingOrderView(HeadlessPlatform& owner, BattingOrderEvents& events);
+    ~HeadlessBattingOrderView() override;
 
     void setMatchLine(const std::string& text) override { matchLine = text; }
     void setRosterTitle(const std::string& text) override { rosterTitle = text; }
@@ -98,10 +93,10 @@ public:
     void show() override { shown = true; }
     void closeByProgram() override { closed = true; }
 
-    bool pressPlayer(int index);      // Command1(index); false when greyed
-    bool doubleClickName(int index);  // Label3(index)
-    bool pressSort();                 // Command2
-    bool pressWholeOrder();           // Command3
+    bool pressPlayer(int index);  // false when greyed
+    bool doubleClickName(int index);
+    bool pressSort();        // "打順の打率順ソート"
+    bool pressWholeOrder();  // "前回と同順" / "ベスト打順"
     bool closeByUser();
 
     std::string caption = "打者選考", matchLine, rosterTitle, prompt;
@@ -116,13 +111,13 @@ public:
 
 private:
     HeadlessPlatform& owner_;
-    OrderViewEvents& events_;
+    BattingOrderEvents& events_;
 };
 
-class HeadlessReportView final : public ReportView {
+class HeadlessResultsReportView final : public ResultsReportView {
 public:
-    explicit HeadlessReportView(HeadlessPlatform& owner);
-    ~HeadlessReportView() override;
+    explicit HeadlessResultsReportView(HeadlessPlatform& owner);
+    ~HeadlessResultsReportView() override;
 
     void setChampionLine(const std::string& text) override { championLine = text; }
     void setTitleCount(const std::string& text) override { titleCount = text; }
@@ -137,8 +132,8 @@ public:
 
     bool pressOk();  // "ＯＫ", or the close box: both close the report
 
-    // Label2, Label6, Label7 and Label4/Label5 as the window shows them ("Label2" … before the
-    // season end fills them).
+    // The texts as the window shows them; before the season end fills them, the window's own
+    // placeholders.
     std::string championLine = "Label2", titleCount = "Label6", titleRun = "Label7";
     std::array<std::string, 3> teamNames{"Label4", "Label4", "Label4"};
     std::array<std::string, 3> teamAverages{"Label5", "Label5", "Label5"};
@@ -151,7 +146,7 @@ private:
 
 class HeadlessInformationView final : public InformationView {
 public:
-    HeadlessInformationView(HeadlessPlatform& owner, InformationViewEvents& events);
+    HeadlessInformationView(HeadlessPlatform& owner, InformationEvents& events);
     ~HeadlessInformationView() override;
 
     void setCurrentTab(int tab) override { currentTab = tab; }
@@ -201,13 +196,13 @@ public:
 
 private:
     HeadlessPlatform& owner_;
-    InformationViewEvents& events_;
+    InformationEvents& events_;
 };
 
-class HeadlessWizardView final : public WizardView {
+class HeadlessRegistrationWizardView final : public RegistrationWizardView {
 public:
-    HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events);
-    ~HeadlessWizardView() override;
+    HeadlessRegistrationWizardView(HeadlessPlatform& owner, RegistrationWizardEvents& events);
+    ~HeadlessRegistrationWizardView() override;
 
     void setTeamLabel(const std::string& text) override { teamLabel = text; }
     void setPlayerLabel(const std::string& text) override { playerLabel = text; }
@@ -225,8 +220,7 @@ public:
 
     void typeTeam(const std::string& text) { teamText_ = text; }
     void typePlayer(const std::string& text) { playerText_ = text; }
-    void pressForward() { events_.Command1_Click(); }
-    void pressBack() { events_.Command2_Click(); }
+    void pressForward() { events_.forwardPressed(); }
     bool closeByUser();
 
     enum class Focus { Player, Team } focus = Focus::Player;
@@ -235,16 +229,16 @@ public:
 
 private:
     HeadlessPlatform& owner_;
-    WizardViewEvents& events_;
+    RegistrationWizardEvents& events_;
     std::string teamText_, playerText_;
 };
 
 // The opening demo without a screen: every change the demo makes goes to the platform's
 // demoSteps, with the milliseconds slept before it ("1000 frame 1", "1100 line 2", ...).
-class HeadlessDemoView final : public DemoView {
+class HeadlessOpeningDemoView final : public OpeningDemoView {
 public:
-    HeadlessDemoView(HeadlessPlatform& owner, DemoViewEvents& events);
-    ~HeadlessDemoView() override;
+    HeadlessOpeningDemoView(HeadlessPlatform& owner, OpeningDemoEvents& events);
+    ~HeadlessOpeningDemoView() override;
 
     void hideLogo() override { record("hide logo"); }
     void setStageTop(int twips) override { record("top " + std::to_string(twips)); }
@@ -255,13 +249,13 @@ public:
     void show() override { record("show"); }
     void closeByProgram() override { record("close"); }
 
-    void pressKey(int keyCode, int shift) { events_.Form_KeyDown(keyCode, shift); }
+    void pressKey(int keyCode, int modifiers) { events_.keyPressed(keyCode, modifiers); }
 
 private:
     void record(const std::string& step);
 
     HeadlessPlatform& owner_;
-    DemoViewEvents& events_;
+    OpeningDemoEvents& events_;
 };
 
 }  // namespace zelvano

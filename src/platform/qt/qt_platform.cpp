@@ -9,13 +9,13 @@
 #include "platform/qt/installed_data.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_settings_store.h"
-#include "windows/demoform.h"
-#include "windows/form1.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-#include "windows/information_window_view.h"
+#include "windows/batting_order_window.h"
+#include "windows/information_window_handle.h"
+#include "windows/opening_demo_window.h"
 #include "windows/qt_text.h"
+#include "windows/registration_wizard_window.h"
+#include "windows/results_report_window.h"
+#include "windows/scoreboard_window.h"
 
 namespace zelvano {
 
@@ -93,26 +93,29 @@ void QtPlatform::requestEnd(int status) {
     }
 }
 
-std::unique_ptr<GameView> QtPlatform::createGameView(GameViewEvents& events) {
-    return std::make_unique<Form1>(events);
+std::unique_ptr<ScoreboardView> QtPlatform::createScoreboardView(ScoreboardEvents& events) {
+    return std::make_unique<ScoreboardWindow>(events);
 }
 
-std::unique_ptr<OrderView> QtPlatform::createOrderView(OrderViewEvents& events) {
-    return std::make_unique<Form2>(events);
+std::unique_ptr<BattingOrderView> QtPlatform::createBattingOrderView(BattingOrderEvents& events) {
+    return std::make_unique<BattingOrderWindow>(events);
 }
 
-std::unique_ptr<WizardView> QtPlatform::createWizardView(WizardViewEvents& events) {
-    return std::make_unique<Form4>(events);
+std::unique_ptr<RegistrationWizardView> QtPlatform::createRegistrationWizardView(
+    RegistrationWizardEvents& events) {
+    return std::make_unique<RegistrationWizardWindow>(events);
 }
 
-std::unique_ptr<ReportView> QtPlatform::createReportView() { return std::make_unique<Form3>(); }
-
-std::unique_ptr<DemoView> QtPlatform::createDemoView(DemoViewEvents& events) {
-    return std::make_unique<Demoform>(events);
+std::unique_ptr<ResultsReportView> QtPlatform::createResultsReportView() {
+    return std::make_unique<ResultsReportWindow>();
 }
 
-std::unique_ptr<InformationView> QtPlatform::createInformationView(InformationViewEvents& events) {
-    return std::make_unique<InformationWindowView>(events);
+std::unique_ptr<OpeningDemoView> QtPlatform::createOpeningDemoView(OpeningDemoEvents& events) {
+    return std::make_unique<OpeningDemoWindow>(events);
+}
+
+std::unique_ptr<InformationView> QtPlatform::createInformationView(InformationEvents& events) {
+    return std::make_unique<InformationWindowHandle>(events);
 }
 
 }  // namespace zelvano

@@ -4,7 +4,7 @@
 //   QApplication app(argc, argv);
 //   QtPlatform platform;
 //   League league;
-//   return RunLeague(league, platform);
+//   return runLeague(league, platform);
 
 #include <filesystem>
 #include <memory>
@@ -50,12 +50,13 @@ public:
     bool endRequested() const { return endRequested_; }
     const SoundPlayer& sound() const { return sound_; }
 
-    std::unique_ptr<GameView> createGameView(GameViewEvents& events) override;
-    std::unique_ptr<OrderView> createOrderView(OrderViewEvents& events) override;
-    std::unique_ptr<WizardView> createWizardView(WizardViewEvents& events) override;
-    std::unique_ptr<ReportView> createReportView() override;
-    std::unique_ptr<DemoView> createDemoView(DemoViewEvents& events) override;
-    std::unique_ptr<InformationView> createInformationView(InformationViewEvents& events) override;
+    std::unique_ptr<ScoreboardView> createScoreboardView(ScoreboardEvents& events) override;
+    std::unique_ptr<BattingOrderView> createBattingOrderView(BattingOrderEvents& events) override;
+    std::unique_ptr<RegistrationWizardView> createRegistrationWizardView(
+        RegistrationWizardEvents& events) override;
+    std::unique_ptr<ResultsReportView> createResultsReportView() override;
+    std::unique_ptr<OpeningDemoView> createOpeningDemoView(OpeningDemoEvents& events) override;
+    std::unique_ptr<InformationView> createInformationView(InformationEvents& events) override;
 
 private:
     void throwIfEnded() const;

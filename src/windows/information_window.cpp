@@ -1,4 +1,4 @@
-#include "windows/zwinform.h"
+#include "windows/information_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,12 +17,12 @@
 
 #include "platform/platform.h"
 #include "windows/baseball_icon.h"
-#include "windows/centre_form.h"
+#include "windows/centre_window.h"
 #include "windows/fonts.h"
+#include "windows/information_window_layout.h"
 #include "windows/qt_text.h"
 #include "windows/tab_icons.h"
 #include "windows/twips.h"
-#include "windows/zwinform_layout.h"
 
 namespace zelvano {
 
@@ -54,7 +54,7 @@ private:
 
 }  // namespace
 
-ZWInform::ZWInform(InformationViewEvents& events) : events_(&events) {
+InformationWindow::InformationWindow(InformationEvents& events) : events_(&events) {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     setWindowTitle(QStringLiteral("Zelvano -情報ウィンドウ"));
     setWindowIcon(baseballIcon());
@@ -66,26 +66,28 @@ ZWInform::ZWInform(InformationViewEvents& events) : events_(&events) {
     buildMajorLeagueTab(*pages_[3]);
     buildOwnerTab(*pages_[4]);
     buildAboutTab(*pages_[5]);
-    CentreForm(*this);
+    centreWindow(*this);
 }
 
-ZWInform::~ZWInform() = default;
+InformationWindow::~InformationWindow() = default;
 
-void ZWInform::buildTabControl() {
-    sstab1_ = new QWidget(this);  // owned by the window
-    sstab1_->setGeometry(twipsRect(120, 120, 9015, 5295));
+void InformationWindow::buildTabControl() {
+    tabControl_ = new QWidget(this);  // owned by the window
+    tabControl_->setObjectName(QStringLiteral("tabControl"));
+    tabControl_->setGeometry(twipsRect(120, 120, 9015, 5295));
 
     // The pages begin kContentTop below the top of the tab control; the tab bar sits on them.
     // The panel is drawn behind the pages, so that a page's origin is the panel's own.
-    const QRect pane(0, pageOffset(), sstab1_->width(), sstab1_->height() - pageOffset());
-    auto* panel = new QFrame(sstab1_);
+    const QRect pane(0, pageOffset(), tabControl_->width(), tabControl_->height() - pageOffset());
+    auto* panel = new QFrame(tabControl_);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setGeometry(pane);
-    stack_ = new QStackedWidget(sstab1_);
+    stack_ = new QStackedWidget(tabControl_);
     stack_->setFrameShape(QFrame::NoFrame);
     stack_->setGeometry(pane);
 
-    tabBar_ = new QTabBar(sstab1_);
+    tabBar_ = new QTabBar(tabControl_);
+    tabBar_->setObjectName(QStringLiteral("tabBar"));
     // Six captions in one row: an 11-pixel face keeps them all in the control's width.
     tabBar_->setFont(windowFont(FontFace::Gothic, 8.25));
     tabBar_->setExpanding(false);
@@ -93,19 +95,21 @@ void ZWInform::buildTabControl() {
     for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
         tabBar_->addTab(QString::fromUtf8(kTabCaptions[tab]));
         auto* page = new QWidget;  // the stack becomes its parent
+        page->setObjectName(QStringLiteral("page%1").arg(tab));
         stack_->addWidget(page);
         pages_[tab] = page;
-        icons_[tab] = new TabIconPicture(static_cast<int>(tab), page);
-        icons_[tab]->setGeometry(pageRect(240, 720, 480, 480));
+        auto* picture = new TabIconPicture(static_cast<int>(tab), page);  // owned by its page
+        picture->setObjectName(QStringLiteral("tabPicture%1").arg(tab));
+        picture->setGeometry(pageRect(240, 720, 480, 480));
     }
     const int barHeight = std::min(tabBar_->sizeHint().height(), pageOffset());
-    tabBar_->setGeometry(0, pageOffset() - barHeight, sstab1_->width(), barHeight);
+    tabBar_->setGeometry(0, pageOffset() - barHeight, tabControl_->width(), barHeight);
     tabBar_->setCurrentIndex(0);
     stack_->setCurrentIndex(0);
 
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int tab) {
         stack_->setCurrentIndex(tab);
-        report([tab](InformationViewEvents& events) { events.SSTab1_Click(tab); });
+        report([tab](InformationEvents& events) { events.tabSelected(tab); });
     });
 
     // The keys of a tabbed dialog: Ctrl+Tab and Ctrl+PgDn forward, with Shift or PgUp back.
@@ -124,7 +128,7 @@ void ZWInform::buildTabControl() {
     }
 }
 
-void ZWInform::report(const std::function<void(InformationViewEvents&)>& call) {
+void InformationWindow::report(const std::function<void(InformationEvents&)>& call) {
     if (events_ == nullptr) return;  // released: nobody listens any more
     {
         const ReportingScope scope(reporting_);
@@ -141,13 +145,13 @@ void ZWInform::report(const std::function<void(InformationViewEvents&)>& call) {
     }
 }
 
-void ZWInform::reportRosterLine() {
-    const QList<QListWidgetItem*> selected = zwwhoList1_->selectedItems();
-    const int line = selected.isEmpty() ? -1 : zwwhoList1_->row(selected.first());
-    report([line](InformationViewEvents& events) { events.ZWWhoList1_DblClick(line); });
+void InformationWindow::reportRosterLine() {
+    const QList<QListWidgetItem*> selected = rosterList_->selectedItems();
+    const int line = selected.isEmpty() ? -1 : rosterList_->row(selected.first());
+    report([line](InformationEvents& events) { events.rosterLineActivated(line); });
 }
 
-void ZWInform::release() {
+void InformationWindow::release() {
     events_ = nullptr;
     released_ = true;
     hide();
@@ -158,12 +162,12 @@ void ZWInform::release() {
     }
 }
 
-void ZWInform::closeEvent(QCloseEvent* event) {
+void InformationWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    report([](InformationViewEvents& events) { events.Form_Unload(); });
+    report([](InformationEvents& events) { events.closedByUser(); });
 }
 
-void ZWInform::keyPressEvent(QKeyEvent* event) {
+void InformationWindow::keyPressEvent(QKeyEvent* event) {
     // Esc reaches the window only when the focused control did not want it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
@@ -172,13 +176,13 @@ void ZWInform::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool ZWInform::eventFilter(QObject* watched, QEvent* event) {
+bool InformationWindow::eventFilter(QObject* watched, QEvent* event) {
     // A double click on the roster, or Enter on it, asks for the selected player's data.
-    if (watched == zwwhoList1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == rosterList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         reportRosterLine();
         return true;
     }
-    if (watched == zwwhoList1_ && event->type() == QEvent::KeyPress) {
+    if (watched == rosterList_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             reportRosterLine();
@@ -188,78 +192,86 @@ bool ZWInform::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-int ZWInform::currentTab() const { return tabBar_->currentIndex(); }
+int InformationWindow::currentTab() const { return tabBar_->currentIndex(); }
 
-void ZWInform::setCurrentTab(int tab) {
+void InformationWindow::setCurrentTab(int tab) {
     const QSignalBlocker blocker(tabBar_);
     tabBar_->setCurrentIndex(tab);
     stack_->setCurrentIndex(tabBar_->currentIndex());
 }
 
-void ZWInform::setTeamButtons(const std::array<std::string, 3>& names) {
+void InformationWindow::setTeamButtons(const std::array<std::string, 3>& names) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         // A name is shown as typed: "&" is no mnemonic.
-        zwwhoCommand1_[i]->setText(toQString(names[i]).replace(u'&', QStringLiteral("&&")));
+        teamButtons_[i]->setText(toQString(names[i]).replace(u'&', QStringLiteral("&&")));
     }
 }
 
-void ZWInform::setRosterTitle(const std::string& text) {
-    zwwhoLabel1_[0]->setText(toQString(text));
+void InformationWindow::setRosterTitle(const std::string& text) {
+    rosterTitleLabel_->setText(toQString(text));
 }
 
-void ZWInform::setRosterLines(const std::vector<std::string>& lines) {
-    fillList(*zwwhoList1_, lines);
+void InformationWindow::setRosterLines(const std::vector<std::string>& lines) {
+    fillList(*rosterList_, lines);
 }
 
-void ZWInform::setRankingTitle(const std::string& text) { rsLabel1_->setText(toQString(text)); }
-
-void ZWInform::clearRanking() { rsList1_->clear(); }
-
-void ZWInform::addRankingLine(const std::string& text) { rsList1_->addItem(toQString(text)); }
-
-void ZWInform::setRankingBusy(bool busy) {
-    for (QPushButton* button : rsCommand1_) button->setEnabled(!busy);
-    rsList1_->setVisible(!busy);
+void InformationWindow::setRankingTitle(const std::string& text) {
+    rankingTitleLabel_->setText(toQString(text));
 }
 
-void ZWInform::setHallOfFameLines(const std::vector<std::string>& lines) {
-    fillList(*meiList1_, lines);
+void InformationWindow::clearRanking() { rankingList_->clear(); }
+
+void InformationWindow::addRankingLine(const std::string& text) {
+    rankingList_->addItem(toQString(text));
 }
 
-void ZWInform::setHallOfFameCount(const std::string& text) { label9_->setText(toQString(text)); }
-
-void ZWInform::setMajorLeagueText(const std::string& text) {
-    kankokuLabel_->setText(toQString(text));
+void InformationWindow::setRankingBusy(bool busy) {
+    for (QPushButton* button : rankingButtons_) button->setEnabled(!busy);
+    rankingList_->setVisible(!busy);
 }
 
-void ZWInform::setSpeed(int value) {
-    const QSignalBlocker blocker(hScroll1_);
-    hScroll1_->setValue(value);
+void InformationWindow::setHallOfFameLines(const std::vector<std::string>& lines) {
+    fillList(*hallOfFameList_, lines);
 }
 
-void ZWInform::setAutoAdvance(bool checked) {
-    const QSignalBlocker blocker(zwsetCheck1_);
-    zwsetCheck1_->setChecked(checked);
+void InformationWindow::setHallOfFameCount(const std::string& text) {
+    hallOfFameCountLabel_->setText(toQString(text));
 }
 
-void ZWInform::setRenameUnlocked(bool checked) {
-    const QSignalBlocker blocker(zwsetCheck2_);
-    zwsetCheck2_->setChecked(checked);
+void InformationWindow::setMajorLeagueText(const std::string& text) {
+    majorLeagueLabel_->setText(toQString(text));
 }
 
-void ZWInform::setTeamNameText(int index, const std::string& text) {
-    QLineEdit* box = zwsetText1_.at(static_cast<std::size_t>(index));
+void InformationWindow::setSpeed(int value) {
+    const QSignalBlocker blocker(speedSlider_);
+    speedSlider_->setValue(value);
+}
+
+void InformationWindow::setAutoAdvance(bool checked) {
+    const QSignalBlocker blocker(autoAdvanceCheck_);
+    autoAdvanceCheck_->setChecked(checked);
+}
+
+void InformationWindow::setRenameUnlocked(bool checked) {
+    const QSignalBlocker blocker(renameCheck_);
+    renameCheck_->setChecked(checked);
+}
+
+void InformationWindow::setTeamNameText(int index, const std::string& text) {
+    QLineEdit* box = teamNameEdits_.at(static_cast<std::size_t>(index));
     const QSignalBlocker blocker(box);
     box->setText(toQString(text));
 }
 
-void ZWInform::setTeamNamesEnabled(bool enabled) {
-    for (QLineEdit* box : zwsetText1_) box->setEnabled(enabled);
+void InformationWindow::setTeamNamesEnabled(bool enabled) {
+    for (QLineEdit* box : teamNameEdits_) box->setEnabled(enabled);
 }
 
-void ZWInform::setAboutText(const std::string& text) { aboutText1_->setPlainText(toQString(text)); }
+void InformationWindow::setAboutText(const std::string& text) {
+    aboutText_->setPlainText(toQString(text));
+}
 
-void ZWInform::showNormal() {
+void InformationWindow::showNormal() {
     QWidget::showNormal();
     raise();
     activateWindow();

@@ -1,14 +1,14 @@
-#include "season/game_window_events.h"
+#include "season/scoreboard_presenter.h"
 
 #include "league/settings_keys.h"
 #include "season/forced_quit.h"
 
 namespace zelvano {
 
-void GameWindowEvents::Timer1_Timer() {
+void ScoreboardPresenter::advanceTimerTicked() {
     if (autoAdvanceOn(platform_.settings().read(kAutoAdvanceKey))) league_.NextRequested = true;
 }
 
-bool GameWindowEvents::Form_QueryUnload() { return ConfirmForcedQuit(platform_); }
+bool ScoreboardPresenter::refuseUserClose() { return confirmForcedQuit(platform_); }
 
 }  // namespace zelvano

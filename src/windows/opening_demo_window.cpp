@@ -1,10 +1,10 @@
-#include "windows/demoform.h"
+#include "windows/opening_demo_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
-#include "windows/centre_form.h"
+#include "windows/centre_window.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/pictures.h"
@@ -76,71 +76,72 @@ int modifierMask(const QKeyEvent& event) {
 
 }  // namespace
 
-Demoform::Demoform(DemoViewEvents& events) : events_(events) {
+OpeningDemoWindow::OpeningDemoWindow(OpeningDemoEvents& events) : events_(events) {
     setWindowTitle(QStringLiteral("Orvane Opening Demo"));
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     setFocusPolicy(Qt::StrongFocus);
     zelvano::setBackground(*this, Qt::black);
 
     for (int k = 0; k < 8; ++k) {
-        image2_[k] = renderPicture(QStringLiteral("demo-frame-%1").arg(k),
+        frames_[k] = renderPicture(QStringLiteral("demo-frame-%1").arg(k),
                                    k < 5 ? kSparkleSize : kMascotSize, devicePixelRatioF());
     }
-    image1_ = new QLabel(this);
-    image1_->move(twipsToPixels(kStageLeft), 0);
-    image1_->setAttribute(Qt::WA_TranslucentBackground);
+    stage_ = new QLabel(this);  // owned by the window
+    stage_->setObjectName(QStringLiteral("stage"));
+    stage_->move(twipsToPixels(kStageLeft), 0);
+    stage_->setAttribute(Qt::WA_TranslucentBackground);
 
     QFont font = windowFont(FontFace::Mincho, 14.25, true);
-    label1_ = makeLabel(this, twipsRect(3240, 1080, 855, 300), {font, QColor(Qt::black)},
-                        QStringLiteral("2004"));
-    label1_->setAlignment(Qt::AlignCenter);
-    QPalette green = label1_->palette();
+    editionLabel_ = makeLabel(this, twipsRect(3240, 1080, 855, 300), {font, QColor(Qt::black)},
+                              QStringLiteral("2004"));
+    editionLabel_->setObjectName(QStringLiteral("editionLabel"));
+    editionLabel_->setAlignment(Qt::AlignCenter);
+    QPalette green = editionLabel_->palette();
     green.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    label1_->setPalette(green);
-    CentreForm(*this);
+    editionLabel_->setPalette(green);
+    centreWindow(*this);
 }
 
-void Demoform::hideLogo() {
-    label1_->hide();
-    lineVisible_.fill(false);
+void OpeningDemoWindow::hideLogo() {
+    editionLabel_->hide();
+    strokeVisible_.fill(false);
     update();
 }
 
-void Demoform::setStageTop(int twips) { image1_->move(image1_->x(), twipsToPixels(twips)); }
+void OpeningDemoWindow::setStageTop(int twips) { stage_->move(stage_->x(), twipsToPixels(twips)); }
 
-void Demoform::showFrame(int frame) {
-    shownFrame_ = frame;
-    image1_->setPixmap(image2_.at(frame));
-    image1_->resize(frame < 5 ? kSparkleSize : kMascotSize);
+void OpeningDemoWindow::showFrame(int frame) {
+    stage_->setPixmap(frames_.at(frame));
+    stage_->resize(frame < 5 ? kSparkleSize : kMascotSize);
 }
 
-void Demoform::showLine(int index) {
-    lineVisible_.at(index - 1) = true;
+void OpeningDemoWindow::showLine(int index) {
+    strokeVisible_.at(index - 1) = true;
     update();
 }
 
-void Demoform::setBackground(int red, int green, int blue) {
+void OpeningDemoWindow::setBackground(int red, int green, int blue) {
     zelvano::setBackground(*this, QColor(red, green, blue));
 }
 
-void Demoform::showEditionLabels() { label1_->show(); }
+void OpeningDemoWindow::showEditionLabels() { editionLabel_->show(); }
 
-void Demoform::show() {
+void OpeningDemoWindow::show() {
     QWidget::show();
     raise();
     activateWindow();
     setFocus();
 }
 
-void Demoform::closeByProgram() { close(); }
+void OpeningDemoWindow::closeByProgram() { close(); }
 
-void Demoform::paintEvent(QPaintEvent* /*event*/) {
+void OpeningDemoWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Drawn in twips: one pixel is 15 of them, and the pen stays one pixel wide.
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
     for (int index = 1; index <= 19; ++index) {
-        if (!lineVisible_[index - 1]) continue;
+        if (!strokeVisible_[index - 1]) continue;
         QPen pen(strokeColour(index));
         pen.setCosmetic(true);
         pen.setWidthF(1.0);
@@ -150,8 +151,8 @@ void Demoform::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-void Demoform::keyPressEvent(QKeyEvent* event) {
-    events_.Form_KeyDown(event->key(), modifierMask(*event));
+void OpeningDemoWindow::keyPressEvent(QKeyEvent* event) {
+    events_.keyPressed(event->key(), modifierMask(*event));
 }
 
 }  // namespace zelvano

@@ -13,6 +13,6 @@ int centredOffset(double screenExtent, double windowExtent);
 // Moves a top-level window, frame and all, to the middle of its screen. Before the first show the
 // frame is not known yet: the window is placed by the frame last seen on another window, and
 // centred again by its own frame once it is up (it only moves if the two differ).
-void CentreForm(QWidget& window);
+void centreWindow(QWidget& window);
 
 }  // namespace zelvano

@@ -1,4 +1,4 @@
-#include "windows/centre_form.h"
+#include "windows/centre_window.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -74,7 +74,7 @@ int centredOffset(double screenExtent, double windowExtent) {
     return difference / 2;  // integer division drops the fraction towards zero
 }
 
-void CentreForm(QWidget& window) {
+void centreWindow(QWidget& window) {
     const QMargins own = frameOf(window);
     if (!own.isNull()) {
         placeInTheMiddle(window, own);

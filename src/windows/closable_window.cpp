@@ -1,26 +1,26 @@
-#include "windows/closable_form.h"
+#include "windows/closable_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace zelvano {
 
-ClosableForm::ClosableForm(QWidget* parent) : QWidget(parent) {}
+ClosableWindow::ClosableWindow(QWidget* parent) : QWidget(parent) {}
 
-void ClosableForm::closeFromProgram() {
+void ClosableWindow::closeFromProgram() {
     closingByProgram_ = true;
     close();
 }
 
-void ClosableForm::closeEvent(QCloseEvent* event) {
-    if (closingByProgram_ || !userCloseRefused()) {
+void ClosableWindow::closeEvent(QCloseEvent* event) {
+    if (closingByProgram_ || !refuseUserClose()) {
         event->accept();
     } else {
         event->ignore();
     }
 }
 
-void ClosableForm::keyPressEvent(QKeyEvent* event) {
+void ClosableWindow::keyPressEvent(QKeyEvent* event) {
     // Esc reaches the window only when the focused control did not want it; it is a user's
     // close like the close box.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

@@ -1,4 +1,4 @@
-#include "season/information_window.h"
+#include "season/information_presenter.h"
 
 #include <algorithm>
 
@@ -57,7 +57,7 @@ private:
 
 }  // namespace
 
-void InformationWindow::OpenPlayersList() {
+void InformationPresenter::openPlayersList() {
     if (!view_) {
         view_ = platform_.createInformationView(*this);
         ++opened_;
@@ -66,61 +66,61 @@ void InformationWindow::OpenPlayersList() {
     }
     view_->setTeamButtons({league_.TeamName[1], league_.TeamName[2], league_.TeamName[3]});
     league_.ListedTeam = 1;
-    FillPlayersList(1);
+    fillPlayersList(1);
     view_->showNormal();
 }
 
-void InformationWindow::FillPlayersList(int team) {
+void InformationPresenter::fillPlayersList(int team) {
     view_->setRosterTitle(playersListTitle(league_, team));
     view_->setRosterLines(playersListLines(league_, team));
 }
 
-void InformationWindow::SSTab1_Click(int tab) {
+void InformationPresenter::tabSelected(int tab) {
     if (!view_) return;
     switch (tab) {
         case kHallOfFameTab:
-            MeikyuukaiMeibo();
+            fillHallOfFameRoster();
             break;
         case kMajorLeagueTab:
-            view_->setMajorLeagueText(ShowMajorLeagueInfo(league_));
+            view_->setMajorLeagueText(majorLeagueInformation(league_));
             break;
         case kOwnerTab:
-            LeagOwnSet();
+            fillOwnerSettings();
             break;
         case kAboutTab:
-            view_->setAboutText(aboutZW());
+            view_->setAboutText(aboutPageText());
             break;
         default:
             break;
     }
 }
 
-void InformationWindow::ZWwhoCommand1_Click(int index) {
+void InformationPresenter::teamPressed(int index) {
     if (!view_ || index < 0 || index >= kTeams) return;
     league_.ListedTeam = index + 1;
-    FillPlayersList(index + 1);
+    fillPlayersList(index + 1);
 }
 
-void InformationWindow::ZWWhoList1_DblClick(int line) {
+void InformationPresenter::rosterLineActivated(int line) {
     // No line selected is no player: nothing happens.
     if (line < 0 || line >= kPlayers) return;
-    ShowPersonalData(league_, platform_, line + 1);
+    showPersonalData(league_, platform_, line + 1);
 }
 
-void InformationWindow::rsCommand1_Click(int index) {
+void InformationPresenter::rankingPressed(int index) {
     if (!view_ || index < 0 || index >= kRankings) return;
     view_->setRankingBusy(true);
     WindowRankingSink sink(platform_, view_, opened_);
-    if (RunRanking(league_, index, sink) && sink.live()) view_->setRankingBusy(false);
+    if (runRanking(league_, index, sink) && sink.live()) view_->setRankingBusy(false);
 }
 
-void InformationWindow::MeikyuukaiMeibo() {
+void InformationPresenter::fillHallOfFameRoster() {
     const HallOfFameRoster roster = hallOfFameRoster(platform_.files());
     view_->setHallOfFameLines(roster.lines);
     if (roster.count) view_->setHallOfFameCount(*roster.count);
 }
 
-void InformationWindow::LeagOwnSet() {
+void InformationPresenter::fillOwnerSettings() {
     // A speed edited by hand outside 0..9 is shown at the nearest end, and left as it is.
     view_->setSpeed(std::clamp(league_.GameWait, 0, 9));
     if (autoAdvanceOn(platform_.settings().read(kAutoAdvanceKey))) view_->setAutoAdvance(true);
@@ -131,20 +131,20 @@ void InformationWindow::LeagOwnSet() {
     view_->setTeamNamesEnabled(false);
 }
 
-void InformationWindow::HScroll1_Change(int value) {
+void InformationPresenter::speedChanged(int value) {
     league_.GameWait = value;
     platform_.settings().write(kGameSpeedKey, std::to_string(value));
 }
 
-void InformationWindow::zwsetCheck1_Click(bool checked) {
+void InformationPresenter::autoAdvanceClicked(bool checked) {
     platform_.settings().write(kAutoAdvanceKey, checked ? "ON" : "OFF");
 }
 
-void InformationWindow::zwsetCheck2_Click(bool checked) {
+void InformationPresenter::renameUnlockClicked(bool checked) {
     if (view_) view_->setTeamNamesEnabled(checked);
 }
 
-void InformationWindow::zwsetText1_Change(int index, const std::string& text) {
+void InformationPresenter::teamNameEdited(int index, const std::string& text) {
     if (index < 0 || index >= kTeams) return;
     std::string& name = league_.TeamName[index + 1];
     const NameCheck check = admitName(text);
@@ -155,7 +155,7 @@ void InformationWindow::zwsetText1_Change(int index, const std::string& text) {
     if (view_ && name != text) view_->setTeamNameText(index, name);
 }
 
-void InformationWindow::loCommand1_Click() {
+void InformationPresenter::scoutPressed() {
     platform_.message(
         {"次年度以降、入団する予定の選手名をリストアップしてください。\n"
          "・メモ帳が開きます。\n"

@@ -1,26 +1,26 @@
 #pragma once
 // What the logic holds of the information window: a handle that passes every call on to the
-// ZWInform window and lets go of it safely. The logic may destroy the handle at any moment, even
-// from inside one of the window's own handlers (a close in the middle of a ranking); the window
-// then stops reporting, disappears at once and is deleted when its handlers have returned.
+// InformationWindow and lets go of it safely. The logic may destroy the handle at any moment,
+// even from inside one of the window's own handlers (a close in the middle of a ranking); the
+// window then stops reporting, disappears at once and is deleted when its handlers have returned.
 //
-//   std::unique_ptr<InformationView> view = std::make_unique<InformationWindowView>(events);
+//   std::unique_ptr<InformationView> view = std::make_unique<InformationWindowHandle>(events);
 //   view->showNormal();
-//   view.reset();   // safe here, and inside any InformationViewEvents call
+//   view.reset();   // safe here, and inside any InformationEvents call
 
 #include <QPointer>
 
 #include "platform/views.h"
-#include "windows/zwinform.h"
+#include "windows/information_window.h"
 
 namespace zelvano {
 
-class InformationWindowView final : public InformationView {
+class InformationWindowHandle final : public InformationView {
 public:
-    explicit InformationWindowView(InformationViewEvents& events);
-    ~InformationWindowView() override;
-    InformationWindowView(const InformationWindowView&) = delete;
-    InformationWindowView& operator=(const InformationWindowView&) = delete;
+    explicit InformationWindowHandle(InformationEvents& events);
+    ~InformationWindowHandle() override;
+    InformationWindowHandle(const InformationWindowHandle&) = delete;
+    InformationWindowHandle& operator=(const InformationWindowHandle&) = delete;
 
     void setCurrentTab(int tab) override;
     void setTeamButtons(const std::array<std::string, 3>& names) override;
@@ -41,11 +41,8 @@ public:
     void setAboutText(const std::string& text) override;
     void showNormal() override;
 
-    // The window, while it exists; for the tests.
-    ZWInform* window() const { return window_.data(); }
-
 private:
-    QPointer<ZWInform> window_;
+    QPointer<InformationWindow> window_;
 };
 
 }  // namespace zelvano

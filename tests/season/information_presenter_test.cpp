@@ -1,4 +1,4 @@
-#include "season/information_window.h"
+#include "season/information_presenter.h"
 
 #include <gtest/gtest.h>
 
@@ -45,18 +45,18 @@ TEST(PersonalData, FiguresAndCategories) {
     }
 }
 
-// The information window in a scripted run, opened from the game window's icon.
+// The information window in a scripted run, opened from the scoreboard's button.
 struct Opened {
     testing::ScriptedRun run;
-    InformationWindow window{run.league, *run.platform};
+    InformationPresenter window{run.league, *run.platform};
     Opened() {
         run.league = testing::testLeague();
-        window.OpenPlayersList();
+        window.openPlayersList();
     }
     HeadlessInformationView& view() { return *run.platform->informationView(); }
 };
 
-TEST(InformationWindow, OpensOnTeamOnesRosterAndLooksUpPlayers) {
+TEST(InformationPresenter, OpensOnTeamOnesRosterAndLooksUpPlayers) {
     Opened opened;
     HeadlessInformationView& view = opened.view();
     EXPECT_TRUE(view.shown);
@@ -75,7 +75,7 @@ TEST(InformationWindow, OpensOnTeamOnesRosterAndLooksUpPlayers) {
     EXPECT_TRUE(opened.run.user.asked[0].text.starts_with("Ｃ０５は、"));
 }
 
-TEST(InformationWindow, HallOfFameTab) {
+TEST(InformationPresenter, HallOfFameTab) {
     Opened opened;
     HeadlessInformationView& view = opened.view();
     view.selectTab(2);
@@ -90,7 +90,7 @@ TEST(InformationWindow, HallOfFameTab) {
     EXPECT_EQ(view.hallOfFameCount, "現在3名");
 }
 
-TEST(InformationWindow, OwnerSettings) {
+TEST(InformationPresenter, OwnerSettings) {
     Opened opened;
     HeadlessInformationView& view = opened.view();
     SettingsStore& settings = opened.run.platform->settings();
@@ -126,7 +126,7 @@ TEST(InformationWindow, OwnerSettings) {
     EXPECT_EQ(view.teamButtons[0], "ABC");  // the buttons change only when the window reopens
 }
 
-TEST(InformationWindow, ScoutingListInTheEditor) {
+TEST(InformationPresenter, ScoutingListInTheEditor) {
     for (const bool editor : {true, false}) {
         Opened opened;
         opened.run.platform->editorAvailable = editor;
@@ -144,7 +144,7 @@ TEST(InformationWindow, ScoutingListInTheEditor) {
     }
 }
 
-TEST(InformationWindow, ClosingInTheMiddleOfARankingAbandonsIt) {
+TEST(InformationPresenter, ClosingInTheMiddleOfARankingAbandonsIt) {
     Opened opened;
     opened.view().selectTab(1);
     int yields = 0;
@@ -156,7 +156,7 @@ TEST(InformationWindow, ClosingInTheMiddleOfARankingAbandonsIt) {
     EXPECT_EQ(yields, 500);
 
     opened.run.platform->onYield = nullptr;
-    opened.window.OpenPlayersList();  // a new window, on the roster, with no list yet
+    opened.window.openPlayersList();  // a new window, on the roster, with no list yet
     EXPECT_EQ(opened.view().currentTab, 0);
     EXPECT_EQ(opened.view().rankingTitle, "らんだむ資料館");
     opened.view().selectTab(1);
@@ -165,7 +165,7 @@ TEST(InformationWindow, ClosingInTheMiddleOfARankingAbandonsIt) {
     EXPECT_FALSE(opened.view().rankingBusy);
 }
 
-TEST(InformationWindow, MajorLeagueAndAboutTabs) {
+TEST(InformationPresenter, MajorLeagueAndAboutTabs) {
     Opened opened;
     opened.view().selectTab(3);
     EXPECT_EQ(opened.view().majorLeagueText, "メジャーリーグへは誰も派遣されていません。");

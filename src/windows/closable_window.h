@@ -7,16 +7,16 @@
 
 namespace zelvano {
 
-class ClosableForm : public QWidget {
+class ClosableWindow : public QWidget {
 public:
-    explicit ClosableForm(QWidget* parent = nullptr);
+    explicit ClosableWindow(QWidget* parent = nullptr);
 
     // Closes the window without asking anyone.
     void closeFromProgram();
 
 protected:
     // Asked on every close the program did not request. Returns true to keep the window open.
-    virtual bool userCloseRefused() = 0;
+    virtual bool refuseUserClose() = 0;
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

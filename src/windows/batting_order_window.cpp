@@ -1,0 +1,169 @@
+#include "windows/batting_order_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "windows/baseball_icon.h"
+#include "windows/centre_window.h"
+#include "windows/double_click_label.h"
+#include "windows/fonts.h"
+#include "windows/look.h"
+#include "windows/qt_text.h"
+#include "windows/twips.h"
+
+namespace zelvano {
+
+namespace {
+
+const QColor kLightYellow(255, 255, 224);
+const QColor kWhite(255, 255, 255);
+
+// The client area holds two columns of fifteen players and the prompt line below them.
+constexpr int kWidth = 9135;
+constexpr int kHeight = 6015;
+
+constexpr int kButtonWidth = 375;
+constexpr int kButtonHeight = 270;
+constexpr int kNameWidth = 3135;
+constexpr int kAverageWidth = 615;
+constexpr int kRowHeight = 255;
+
+struct RowPlace {
+    int top;
+    int buttonLeft;
+    int nameLeft;
+    int averageLeft;
+};
+
+// Players 1..15 fill the left column, 16..30 the right one, each from row 1 down.
+RowPlace rowPlace(int index) {
+    const int player = index + 1;
+    const bool leftColumn = player <= 15;
+    const int row = leftColumn ? player : player - 15;
+    const int top = 650 + 300 * row;
+    return leftColumn ? RowPlace{top, 120, 500, 3500} : RowPlace{top, 4700, 5080, 8080};
+}
+
+}  // namespace
+
+BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(events) {
+    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    setWindowTitle(QStringLiteral("打者選考"));
+    setWindowIcon(baseballIcon());
+    setBackground(*this, kLightYellow);
+
+    const LabelLook gothic{windowFont(FontFace::Gothic, 9.75), std::nullopt};
+    matchLabel_ = makeLabel(this, twipsRect(120, 120, 8775, 255), gothic);
+    matchLabel_->setObjectName(QStringLiteral("matchLabel"));
+    rosterTitleLabel_ = makeLabel(this, twipsRect(120, 480, 8895, 255), gothic);
+    rosterTitleLabel_->setObjectName(QStringLiteral("rosterTitleLabel"));
+
+    // Created in player order, so that Tab walks the players 1 to 30 and then the shortcuts.
+    for (int index = 0; index < 30; ++index) {
+        QPushButton* button = makeButton(this, QStringLiteral("Command1"), QRect());
+        button->setObjectName(QStringLiteral("playerButton%1").arg(index));
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { events_.playerPressed(index); });
+        playerButtons_[index] = button;
+
+        auto* name =
+            new DoubleClickLabel(this, [this, index] { events_.playerNameDoubleClicked(index); });
+        name->setObjectName(QStringLiteral("playerNameLabel%1").arg(index));
+        name->setFont(windowFont(FontFace::Mincho, 12.0));
+        name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setBackground(*name, kWhite);
+        playerNameLabels_[index] = name;
+
+        QLabel* average =
+            makeLabel(this, QRect(), {windowFont(FontFace::Mincho, 12.0), std::nullopt});
+        average->setObjectName(QStringLiteral("playerAverageLabel%1").arg(index));
+        playerAverageLabels_[index] = average;
+        placeRow(index);
+    }
+
+    promptLabel_ = makeLabel(this, twipsRect(120, 5520, 4095, 375),
+                             {windowFont(FontFace::Mincho, 13.5), std::nullopt});
+    promptLabel_->setObjectName(QStringLiteral("promptLabel"));
+
+    wholeOrderButton_ =
+        makeButton(this, QStringLiteral("前回と同順"), twipsRect(5280, 5520, 1335, 270));
+    wholeOrderButton_->setObjectName(QStringLiteral("wholeOrderButton"));
+    wholeOrderButton_->setVisible(false);
+    connect(wholeOrderButton_, &QPushButton::clicked, this,
+            [this] { events_.wholeOrderPressed(); });
+
+    sortButton_ =
+        makeButton(this, QStringLiteral("打順の打率順ソート"), twipsRect(6840, 5520, 1815, 270));
+    sortButton_->setObjectName(QStringLiteral("sortButton"));
+    connect(sortButton_, &QPushButton::clicked, this, [this] { events_.sortPressed(); });
+
+    centreWindow(*this);
+}
+
+void BattingOrderWindow::placeRow(int index) {
+    const RowPlace place = rowPlace(index);
+    playerButtons_[index]->setGeometry(
+        twipsRect(place.buttonLeft, place.top, kButtonWidth, kButtonHeight));
+    playerNameLabels_[index]->setGeometry(
+        twipsRect(place.nameLeft, place.top, kNameWidth, kRowHeight));
+    playerAverageLabels_[index]->setGeometry(
+        twipsRect(place.averageLeft, place.top, kAverageWidth, kRowHeight));
+}
+
+void BattingOrderWindow::setMatchLine(const std::string& text) {
+    matchLabel_->setText(toQString(text));
+}
+
+void BattingOrderWindow::setRosterTitle(const std::string& text) {
+    rosterTitleLabel_->setText(toQString(text));
+}
+
+void BattingOrderWindow::setPlayerRow(int index, const std::string& name, int average) {
+    placeRow(index);
+    playerButtons_.at(index)->setText(QString::number(index + 1));
+    playerNameLabels_.at(index)->setText(QStringLiteral("  ") + toQString(name));
+    playerAverageLabels_.at(index)->setText(QString::number(average));
+}
+
+void BattingOrderWindow::disablePlayer(int index, bool averageToo) {
+    playerButtons_.at(index)->setEnabled(false);
+    playerNameLabels_.at(index)->setEnabled(false);
+    if (averageToo) playerAverageLabels_.at(index)->setEnabled(false);
+}
+
+void BattingOrderWindow::setPrompt(const std::string& text) {
+    promptLabel_->setText(toQString(text));
+}
+
+void BattingOrderWindow::showWholeOrderButton(const std::string& caption) {
+    wholeOrderButton_->setText(toQString(caption));
+    wholeOrderButton_->setEnabled(true);
+    wholeOrderButton_->setVisible(true);
+}
+
+void BattingOrderWindow::disableShortcuts() {
+    sortButton_->setEnabled(false);
+    wholeOrderButton_->setEnabled(false);
+}
+
+void BattingOrderWindow::hideShortcuts() {
+    sortButton_->setVisible(false);
+    wholeOrderButton_->setVisible(false);
+}
+
+void BattingOrderWindow::setCaption(const std::string& text) { setWindowTitle(toQString(text)); }
+
+void BattingOrderWindow::focusPlayer(int index) {
+    QPushButton* button = playerButtons_.at(index);
+    // A player already picked keeps his greyed button; the suggestion then simply does not
+    // happen.
+    if (button->isEnabled()) button->setFocus(Qt::OtherFocusReason);
+}
+
+void BattingOrderWindow::show() { QWidget::show(); }
+
+void BattingOrderWindow::closeByProgram() { closeFromProgram(); }
+
+bool BattingOrderWindow::refuseUserClose() { return events_.refuseUserClose(); }
+
+}  // namespace zelvano

@@ -1,0 +1,111 @@
+#pragma once
+// "Zelvano -情報ウィンドウ": the non-modal window in which the player browses the rosters, the
+// rankings, the hall of fame and the major-league news, changes the owner's settings and reads
+// the about page, one tab each. It shows the texts and lines the logic gives it and reports what
+// the user does; values the logic sets are never reported back.
+//
+// The logic holds it through InformationWindowHandle (information_window_handle.h), which may let
+// go of it at any moment, even from inside one of the window's own handlers: release() cuts the
+// window off from its events and hides it, and the window is deleted once none of its handlers
+// is running any more.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "platform/views.h"
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QStackedWidget;
+class QTabBar;
+
+namespace zelvano {
+
+class InformationWindow final : public QWidget, public InformationView {
+public:
+    explicit InformationWindow(InformationEvents& events);
+    ~InformationWindow() override;
+
+    // No more reports; hidden at once and deleted later, when no handler of it is running.
+    void release();
+    bool released() const { return released_; }
+
+    // InformationView
+    void setCurrentTab(int tab) override;
+    void setTeamButtons(const std::array<std::string, 3>& names) override;
+    void setRosterTitle(const std::string& text) override;
+    void setRosterLines(const std::vector<std::string>& lines) override;
+    void setRankingTitle(const std::string& text) override;
+    void clearRanking() override;
+    void addRankingLine(const std::string& text) override;
+    void setRankingBusy(bool busy) override;
+    void setHallOfFameLines(const std::vector<std::string>& lines) override;
+    void setHallOfFameCount(const std::string& text) override;
+    void setMajorLeagueText(const std::string& text) override;
+    void setSpeed(int value) override;
+    void setAutoAdvance(bool checked) override;
+    void setRenameUnlocked(bool checked) override;
+    void setTeamNameText(int index, const std::string& text) override;
+    void setTeamNamesEnabled(bool enabled) override;
+    void setAboutText(const std::string& text) override;
+    void showNormal() override;
+
+    int currentTab() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One builder per tab (information_window_tabs.cpp); each places its controls on its page.
+    void buildTabControl();
+    void buildRosterTab(QWidget& page);
+    void buildRankingTab(QWidget& page);
+    void buildHallOfFameTab(QWidget& page);
+    void buildMajorLeagueTab(QWidget& page);
+    void buildOwnerTab(QWidget& page);
+    void buildAboutTab(QWidget& page);
+
+    // Passes one user action to the logic, unless the window was released.
+    void report(const std::function<void(InformationEvents&)>& call);
+    void reportRosterLine();
+
+    InformationEvents* events_;  // null once released
+    int reporting_ = 0;          // handlers of this window now running, nested
+    bool released_ = false;
+    bool deleteScheduled_ = false;
+
+    QWidget* tabControl_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    std::array<QWidget*, 6> pages_{};
+
+    QLabel* rosterTitleLabel_ = nullptr;
+    QListWidget* rosterList_ = nullptr;
+    std::array<QPushButton*, 3> teamButtons_{};
+
+    QLabel* rankingTitleLabel_ = nullptr;
+    QListWidget* rankingList_ = nullptr;
+    std::array<QPushButton*, 5> rankingButtons_{};
+
+    QListWidget* hallOfFameList_ = nullptr;
+    QLabel* hallOfFameCountLabel_ = nullptr;
+
+    QLabel* majorLeagueLabel_ = nullptr;
+
+    QScrollBar* speedSlider_ = nullptr;
+    QCheckBox* autoAdvanceCheck_ = nullptr;
+    QCheckBox* renameCheck_ = nullptr;
+    std::array<QLineEdit*, 3> teamNameEdits_{};
+
+    QPlainTextEdit* aboutText_ = nullptr;
+};
+
+}  // namespace zelvano

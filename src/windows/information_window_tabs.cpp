@@ -1,0 +1,210 @@
+// The six pages of the information window, one builder each. Every control stands where the
+// design puts it, in twips relative to the tab control, and reports through
+// InformationWindow::report.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "windows/fonts.h"
+#include "windows/information_window.h"
+#include "windows/information_window_layout.h"
+#include "windows/look.h"
+#include "windows/qt_text.h"
+
+namespace zelvano {
+
+namespace {
+
+// The list boxes show columns of full-width and half-width characters.
+QListWidget* makeColumnList(QWidget* page, const QRect& geometry, FontFace face,
+                            const QString& name) {
+    auto* list = new QListWidget(page);  // owned by its page
+    list->setObjectName(name);
+    list->setGeometry(geometry);
+    list->setFont(columnFont(face, 10.5));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+// A label with a name the tests find it by.
+QLabel* makeNamedLabel(QWidget* page, const QRect& geometry, const LabelLook& look,
+                       const QString& name, const QString& caption = QString()) {
+    QLabel* label = makeLabel(page, geometry, look, caption);
+    label->setObjectName(name);
+    return label;
+}
+
+LabelLook titleLook() { return {windowFont(FontFace::Gothic, 12.0, true), std::nullopt}; }
+
+// The owner's tab holds long captions in narrow places; a smaller face keeps them whole.
+QFont settingsFont() { return windowFont(FontFace::Gothic, 8.25); }
+
+}  // namespace
+
+void InformationWindow::buildRosterTab(QWidget& page) {
+    rosterTitleLabel_ = makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
+                                       QStringLiteral("rosterTitleLabel"));
+    makeNamedLabel(&page, pageRect(7080, 1080, 1335, 180), {settingsFont(), std::nullopt},
+                   QStringLiteral("rosterMarksLabel"), QStringLiteral("優劣:名球:履歴"));
+    rosterList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3180), FontFace::Gothic,
+                                 QStringLiteral("rosterList"));
+    rosterList_->installEventFilter(this);
+    rosterList_->viewport()->installEventFilter(this);
+
+    const std::array<int, 3> lefts{480, 3120, 5760};
+    for (int i = 0; i < 3; ++i) {
+        teamButtons_[i] =
+            makeButton(&page, QStringLiteral("Command1"), pageRect(lefts[i], 4800, 2535, 375));
+        teamButtons_[i]->setObjectName(QStringLiteral("teamButton%1").arg(i));
+        connect(teamButtons_[i], &QPushButton::clicked, this,
+                [this, i] { report([i](InformationEvents& events) { events.teamPressed(i); }); });
+    }
+}
+
+void InformationWindow::buildRankingTab(QWidget& page) {
+    rankingTitleLabel_ =
+        makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
+                       QStringLiteral("rankingTitleLabel"), QStringLiteral("らんだむ資料館"));
+    rankingList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3390), FontFace::Mincho,
+                                  QStringLiteral("rankingList"));
+
+    const std::array<const char*, 5> captions{"打率５０傑", "安打５０傑", "年数５０傑",
+                                              "低打率５０貧", "長名５０傑"};
+    const std::array<int, 5> lefts{240, 1920, 3600, 5280, 6960};
+    for (int i = 0; i < 5; ++i) {
+        rankingButtons_[i] =
+            makeButton(&page, QString::fromUtf8(captions[i]), pageRect(lefts[i], 4800, 1500, 350));
+        rankingButtons_[i]->setObjectName(QStringLiteral("rankingButton%1").arg(i));
+        connect(rankingButtons_[i], &QPushButton::clicked, this, [this, i] {
+            report([i](InformationEvents& events) { events.rankingPressed(i); });
+        });
+    }
+}
+
+void InformationWindow::buildHallOfFameTab(QWidget& page) {
+    makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
+                   QStringLiteral("hallOfFameTitleLabel"), QStringLiteral("名球会　登録選手一覧"));
+    hallOfFameList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3570), FontFace::Gothic,
+                                     QStringLiteral("hallOfFameList"));
+    hallOfFameCountLabel_ = makeNamedLabel(
+        &page, pageRect(6240, 4920, 2415, 255), {windowFont(FontFace::Gothic, 10.5), std::nullopt},
+        QStringLiteral("hallOfFameCountLabel"), QStringLiteral("現在　0名"));
+    hallOfFameCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+}
+
+void InformationWindow::buildMajorLeagueTab(QWidget& page) {
+    QLabel* title = makeNamedLabel(&page, pageRect(2160, 1200, 4455, 495),
+                                   {windowFont(FontFace::Gothic, 18.0, true), std::nullopt},
+                                   QStringLiteral("majorLeagueTitleLabel"),
+                                   QStringLiteral("メジャーリーグ情報"));
+    title->setAlignment(Qt::AlignCenter);
+    majorLeagueLabel_ = makeNamedLabel(&page, pageRect(360, 2040, 8175, 1215),
+                                       {windowFont(FontFace::Gothic, 10.5), std::nullopt},
+                                       QStringLiteral("majorLeagueLabel"));
+    majorLeagueLabel_->setWordWrap(true);
+}
+
+void InformationWindow::buildOwnerTab(QWidget& page) {
+    makeNamedLabel(&page, pageRect(1800, 960, 5175, 255), titleLook(),
+                   QStringLiteral("settingsTitleLabel"), QStringLiteral("Zelvano 各種設定"));
+
+    autoAdvanceCheck_ = new QCheckBox(
+        QStringLiteral("試合終了後、しばらく経つと自動的に次の試合に進むようにする"), &page);
+    autoAdvanceCheck_->setObjectName(QStringLiteral("autoAdvanceCheck"));
+    autoAdvanceCheck_->setGeometry(pageRect(1800, 1440, 5175, 255));
+    autoAdvanceCheck_->setFont(settingsFont());
+    connect(autoAdvanceCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        report([checked](InformationEvents& events) { events.autoAdvanceClicked(checked); });
+    });
+
+    // 15 full-width spaces between the two ends of the scale; a 9-pixel face fits it above the
+    // slider.
+    QFont scaleFont = windowFont(FontFace::Gothic, 6.75);
+    makeNamedLabel(&page, pageRect(3480, 1800, 3255, 255), {scaleFont, std::nullopt},
+                   QStringLiteral("speedScaleLabel"),
+                   QStringLiteral("めちゃ速　　　　　　　　　　　　　　　のんびり"));
+    makeNamedLabel(&page, pageRect(1800, 2040, 1215, 255), {settingsFont(), std::nullopt},
+                   QStringLiteral("speedLabel"), QStringLiteral("試合のスピード"));
+
+    speedSlider_ = new QScrollBar(Qt::Horizontal, &page);
+    speedSlider_->setObjectName(QStringLiteral("speedSlider"));
+    speedSlider_->setGeometry(pageRect(3240, 2040, 3615, 255));
+    speedSlider_->setRange(0, 9);
+    speedSlider_->setSingleStep(1);
+    speedSlider_->setPageStep(2);
+    speedSlider_->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
+    // A scroll bar's keys are inverted for vertical use; here → moves towards "のんびり".
+    speedSlider_->setInvertedControls(false);
+    speedSlider_->setAccessibleName(QStringLiteral("試合のスピード"));
+    connect(speedSlider_, &QScrollBar::valueChanged, this, [this](int value) {
+        report([value](InformationEvents& events) { events.speedChanged(value); });
+    });
+
+    QPushButton* scout = makeButton(&page, QStringLiteral("来年度以降の新人選手をスカウト"),
+                                    pageRect(1800, 2520, 5175, 375));
+    scout->setObjectName(QStringLiteral("scoutButton"));
+    connect(scout, &QPushButton::clicked, this,
+            [this] { report([](InformationEvents& events) { events.scoutPressed(); }); });
+
+    renameCheck_ =
+        new QCheckBox(QStringLiteral("チーム名の変更（あまり多用しないことをお勧めします)"), &page);
+    renameCheck_->setObjectName(QStringLiteral("renameCheck"));
+    renameCheck_->setGeometry(pageRect(1800, 3120, 5175, 255));
+    renameCheck_->setFont(settingsFont());
+    connect(renameCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        report([checked](InformationEvents& events) { events.renameUnlockClicked(checked); });
+    });
+
+    const std::array<const char*, 3> owners{"あなたのチーム", "ライバルチーム１",
+                                            "ライバルチーム２"};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* owner = makeNamedLabel(
+            &page, pageRect(1680, 3600 + 480 * i, 1335, 255), {settingsFont(), std::nullopt},
+            QStringLiteral("teamOwnerLabel%1").arg(i), QString::fromUtf8(owners[i]));
+        owner->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        QLineEdit* edit = new QLineEdit(&page);  // owned by its page
+        edit->setObjectName(QStringLiteral("teamNameEdit%1").arg(i));
+        edit->setGeometry(pageRect(3240, 3480 + 480 * i, 3735, 375));
+        edit->setFont(windowFont(FontFace::Gothic, 10.5));
+        edit->setEnabled(false);
+        edit->setAccessibleName(QString::fromUtf8(owners[i]));
+        owner->setBuddy(edit);
+        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            report([i, name = toStdString(text)](InformationEvents& events) {
+                events.teamNameEdited(i, name);
+            });
+        });
+        teamNameEdits_[i] = edit;
+    }
+}
+
+void InformationWindow::buildAboutTab(QWidget& page) {
+    makeNamedLabel(&page, pageRect(840, 720, 5295, 495),
+                   {windowFont(FontFace::Gothic, 20.25, true), std::nullopt},
+                   QStringLiteral("aboutTitleLabel"), QStringLiteral("Zelvano"));
+    const LabelLook small{windowFont(FontFace::Gothic, 9.0), std::nullopt};
+    makeNamedLabel(&page, pageRect(6240, 720, 2415, 255), small, QStringLiteral("productLabel"),
+                   QStringLiteral("品番 ZLV-3T12"));
+    makeNamedLabel(&page, pageRect(6240, 960, 2415, 255), small, QStringLiteral("versionLabel"),
+                   QStringLiteral("バージョン 1.0"));
+    aboutText_ = new QPlainTextEdit(&page);
+    aboutText_->setObjectName(QStringLiteral("aboutText"));
+    aboutText_->setGeometry(pageRect(240, 1320, 8415, 3375));
+    aboutText_->setFont(windowFont(FontFace::Gothic, 10.5));
+    aboutText_->setReadOnly(true);
+    aboutText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    aboutText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Read-only, yet the keyboard can still reach it to scroll and to select.
+    aboutText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    aboutText_->setTabChangesFocus(true);
+    makeNamedLabel(&page, pageRect(240, 4800, 8415, 255), small, QStringLiteral("creditsLabel"),
+                   QStringLiteral("制作：Zelvano 開発チーム"));
+}
+
+}  // namespace zelvano

@@ -1,0 +1,119 @@
+#include "windows/registration_wizard_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "windows/baseball_icon.h"
+#include "windows/centre_window.h"
+#include "windows/fonts.h"
+#include "windows/look.h"
+#include "windows/qt_text.h"
+#include "windows/twips.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr int kWidth = 6780;
+constexpr int kHeight = 1875;
+
+QLineEdit* makeTextBox(QWidget* parent, const QRect& geometry, const QString& name) {
+    auto* box = new QLineEdit(parent);  // owned by its window
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(windowFont(FontFace::Gothic, 12.0));
+    return box;
+}
+
+}  // namespace
+
+RegistrationWizardWindow::RegistrationWizardWindow(RegistrationWizardEvents& events)
+    : events_(events) {
+    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    setWindowTitle(QStringLiteral("Zelvano 2002　選手登録ウィザード"));
+    setWindowIcon(baseballIcon());
+
+    const LabelLook look{windowFont(FontFace::Gothic, 12.0), std::nullopt};
+    teamLabel_ = makeLabel(this, twipsRect(120, 120, 1095, 375), look);
+    teamLabel_->setObjectName(QStringLiteral("teamLabel"));
+    teamLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    teamNameEdit_ =
+        makeTextBox(this, twipsRect(1320, 120, 5295, 375), QStringLiteral("teamNameEdit"));
+    playerLabel_ = makeLabel(this, twipsRect(120, 720, 1095, 375), look);
+    playerLabel_->setObjectName(QStringLiteral("playerLabel"));
+    playerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    playerNameEdit_ =
+        makeTextBox(this, twipsRect(1320, 720, 5295, 375), QStringLiteral("playerNameEdit"));
+    backButton_ =
+        makeButton(this, QStringLiteral("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
+    backButton_->setObjectName(QStringLiteral("backButton"));
+    forwardButton_ =
+        makeButton(this, QStringLiteral("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
+    forwardButton_->setObjectName(QStringLiteral("forwardButton"));
+
+    // The player name comes first: most entries change only it.
+    setTabOrder(playerNameEdit_, forwardButton_);
+    setTabOrder(forwardButton_, backButton_);
+    setTabOrder(backButton_, teamNameEdit_);
+    playerNameEdit_->setFocus(Qt::OtherFocusReason);
+    playerNameEdit_->installEventFilter(this);
+
+    connect(forwardButton_, &QPushButton::clicked, this, [this] { events_.forwardPressed(); });
+    connect(backButton_, &QPushButton::clicked, this, [this] { events_.backPressed(); });
+
+    centreWindow(*this);
+}
+
+bool RegistrationWizardWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == playerNameEdit_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter in the player name is not a character: it moves on to "進む", and a second
+            // Enter presses it.
+            forwardButton_->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return ClosableWindow::eventFilter(watched, event);
+}
+
+void RegistrationWizardWindow::setTeamLabel(const std::string& text) {
+    teamLabel_->setText(toQString(text));
+}
+
+void RegistrationWizardWindow::setPlayerLabel(const std::string& text) {
+    playerLabel_->setText(toQString(text));
+}
+
+void RegistrationWizardWindow::setTeamText(const std::string& text) {
+    teamNameEdit_->setText(toQString(text));
+}
+
+std::string RegistrationWizardWindow::teamText() const {
+    return toStdString(teamNameEdit_->text());
+}
+
+void RegistrationWizardWindow::setPlayerText(const std::string& text) {
+    playerNameEdit_->setText(toQString(text));
+}
+
+std::string RegistrationWizardWindow::playerText() const {
+    return toStdString(playerNameEdit_->text());
+}
+
+void RegistrationWizardWindow::focusTeamText() { teamNameEdit_->setFocus(Qt::OtherFocusReason); }
+
+void RegistrationWizardWindow::focusPlayerText(bool selectAll) {
+    playerNameEdit_->setFocus(Qt::OtherFocusReason);
+    if (selectAll) playerNameEdit_->selectAll();
+}
+
+void RegistrationWizardWindow::show() { QWidget::show(); }
+
+void RegistrationWizardWindow::closeByProgram() { closeFromProgram(); }
+
+bool RegistrationWizardWindow::refuseUserClose() { return events_.refuseUserClose(); }
+
+}  // namespace zelvano

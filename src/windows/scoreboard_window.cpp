@@ -1,0 +1,230 @@
+#include "windows/scoreboard_window.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "game/scoreboard_text.h"
+#include "windows/baseball_icon.h"
+#include "windows/board_scaler.h"
+#include "windows/centre_window.h"
+#include "windows/fonts.h"
+#include "windows/look.h"
+#include "windows/pictures.h"
+#include "windows/qt_text.h"
+#include "windows/twips.h"
+
+namespace zelvano {
+
+namespace {
+
+const QColor kPink(255, 192, 255);
+const QColor kLightGrey(224, 224, 224);
+const QColor kLightGreen(192, 255, 192);
+const QColor kLightCyan(192, 255, 255);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+
+// The client area of the scoreboard, in twips.
+constexpr int kWidth = 8910;
+constexpr int kHeight = 5835;
+
+// The two columns of the scoreboard: side 1 on the left, side 2 on the right.
+constexpr std::array<int, 2> kNameLeft{120, 4560};
+constexpr std::array<int, 2> kAverageLeft{3600, 8040};
+constexpr std::array<int, 2> kTeamAverageLeft{3000, 7440};
+constexpr int kFirstSlotTop = 960;
+constexpr int kSlotStep = 360;
+
+}  // namespace
+
+ScoreboardWindow::ScoreboardWindow(ScoreboardEvents& events) : events_(events) {
+    // The design size is the normal size; the player may maximise the scoreboard (or drag it
+    // larger), and the board then grows with the window.
+    const QSize designSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    board_ = new QWidget(this);  // owned by the window
+    board_->setObjectName(QStringLiteral("board"));
+    board_->setFixedSize(designSize);
+    setMinimumSize(designSize);
+    resize(designSize);
+    setWindowTitle(QString());
+    setWindowIcon(baseballIcon());
+    buildScoreboard();
+    buildStandings();
+    scaler_ = std::make_unique<BoardScaler>(*board_);
+
+    // The timer only reports its ticks; whether a tick advances is the logic's decision.
+    advanceTimer_ = new QTimer(this);  // owned by the window
+    advanceTimer_->setObjectName(QStringLiteral("advanceTimer"));
+    connect(advanceTimer_, &QTimer::timeout, this, [this] { events_.advanceTimerTicked(); });
+    centreWindow(*this);
+}
+
+ScoreboardWindow::~ScoreboardWindow() = default;
+
+void ScoreboardWindow::buildScoreboard() {
+    inningLabel_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
+                             {windowFont(FontFace::Mincho, 15.75), kPink});
+    inningLabel_->setObjectName(QStringLiteral("inningLabel"));
+    scoreLabel_ =
+        makeLabel(board_, twipsRect(1560, 120, 2655, 375),
+                  {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
+    scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
+
+    nextButton_ = makeButton(board_, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
+    nextButton_->setObjectName(QStringLiteral("nextButton"));
+    nextButton_->setVisible(false);
+    connect(nextButton_, &QPushButton::clicked, this, [this] { events_.nextPressed(); });
+
+    const std::array<QColor, 2> sideColour{kLightGreen, kLightCyan};
+    for (int side = 0; side < 2; ++side) {
+        teamNameLabels_[side] = makeLabel(
+            board_, twipsRect(kNameLeft[side], 600, 4215, 255),
+            {windowFont(FontFace::Gothic, 13.5, true), sideColour[side]}, QStringLiteral("Label1"));
+        teamNameLabels_[side]->setObjectName(QStringLiteral("teamNameLabel%1").arg(side));
+        for (int slot = 0; slot < 9; ++slot) {
+            const int index = side * 9 + slot;
+            const int top = kFirstSlotTop + kSlotStep * slot;
+            QLabel* name = makeLabel(board_, twipsRect(kNameLeft[side], top, 3255, 255),
+                                     {windowFont(FontFace::Mincho, 12.75), std::nullopt},
+                                     QStringLiteral("Label2"));
+            name->setObjectName(QStringLiteral("batterNameLabel%1").arg(index));
+            // The name labels paint their own background so that the current batter can be
+            // marked; in the design state it is the window's own colour.
+            setBackground(*name, board_->palette().color(QPalette::Window));
+            batterNameLabels_[index] = name;
+            QLabel* average = makeLabel(board_, twipsRect(kAverageLeft[side], top, 735, 255),
+                                        {windowFont(FontFace::Mincho, 12.0), std::nullopt},
+                                        QStringLiteral("Label3"));
+            average->setObjectName(QStringLiteral("batterAverageLabel%1").arg(index));
+            batterAverageLabels_[index] = average;
+        }
+        teamAverageLabels_[side] = makeLabel(
+            board_, twipsRect(kTeamAverageLeft[side], 4200, 1335, 255),
+            {windowFont(FontFace::Gothic, 11.25), sideColour[side]}, QStringLiteral("Label6"));
+        teamAverageLabels_[side]->setObjectName(QStringLiteral("teamAverageLabel%1").arg(side));
+    }
+
+    auto* divider = new QFrame(board_);  // owned by the board
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setGeometry(twipsRect(120, 4500, 8655, 60));
+}
+
+void ScoreboardWindow::buildStandings() {
+    standingsFrame_ = new QGroupBox(QStringLiteral(" 勝敗表 "), board_);
+    standingsFrame_->setObjectName(QStringLiteral("standingsFrame"));
+    standingsFrame_->setGeometry(twipsRect(1440, 4680, 5535, 1095));
+    standingsFrame_->setFont(defaultWindowFont());
+    for (int team = 0; team < 3; ++team) {
+        const int top = 240 + 240 * team;
+        standingsNameLabels_[team] = makeLabel(standingsFrame_, twipsRect(120, top, 2175, 255),
+                                               {windowFont(FontFace::Gothic, 11.25), kLightGreen},
+                                               QStringLiteral("Label10"));
+        standingsNameLabels_[team]->setObjectName(QStringLiteral("standingsNameLabel%1").arg(team));
+        standingsMarksLabels_[team] =
+            makeLabel(standingsFrame_, twipsRect(2400, top, 2895, 255),
+                      {windowFont(FontFace::Gothic, 11.25), kPink}, QStringLiteral("Label11"));
+        standingsMarksLabels_[team]->setObjectName(
+            QStringLiteral("standingsMarksLabel%1").arg(team));
+    }
+
+    playersListButton_ = new QToolButton(board_);
+    playersListButton_->setObjectName(QStringLiteral("playersListButton"));
+    playersListButton_->setGeometry(twipsRect(7200, 5040, 615, 600));
+    playersListButton_->setIcon(gameIcon());
+    playersListButton_->setIconSize(QSize(32, 32));
+    playersListButton_->setToolTip(QStringLiteral("選手一覧"));
+    playersListButton_->setAccessibleName(QStringLiteral("選手一覧"));
+    // Reachable from the keyboard too: Tab to it, Space presses it.
+    playersListButton_->setFocusPolicy(Qt::StrongFocus);
+    connect(playersListButton_, &QToolButton::clicked, this,
+            [this] { events_.playersListPressed(); });
+}
+
+void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
+    ClosableWindow::resizeEvent(event);
+    if (scaler_) scaler_->fitInto(size());
+}
+
+void ScoreboardWindow::setWindowState(WindowState state) {
+    switch (state) {
+        case WindowState::Minimized:
+            QWidget::setWindowState(Qt::WindowMinimized);
+            break;
+        case WindowState::Maximized:
+            QWidget::setWindowState(Qt::WindowMaximized);
+            break;
+        case WindowState::Normal:
+            QWidget::setWindowState(Qt::WindowNoState);
+            break;
+    }
+}
+
+WindowState ScoreboardWindow::windowState() const {
+    const Qt::WindowStates state = QWidget::windowState();
+    if (state.testFlag(Qt::WindowMinimized)) return WindowState::Minimized;
+    if (state.testFlag(Qt::WindowMaximized)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void ScoreboardWindow::setCaption(const std::string& text) { setWindowTitle(toQString(text)); }
+
+void ScoreboardWindow::setInning(int inning, int half) {
+    const QString text = toQString(inningText(inning, half));
+    inningLabel_->setText(text);
+    setWindowTitle(text);
+}
+
+void ScoreboardWindow::setScoreLine(const std::string& text) {
+    scoreLabel_->setText(toQString(text));
+}
+
+void ScoreboardWindow::setTeamName(int side, const std::string& text) {
+    teamNameLabels_.at(side - 1)->setText(toQString(text));
+}
+
+void ScoreboardWindow::setBatterName(int index, const std::string& text) {
+    batterNameLabels_.at(index)->setText(toQString(text));
+}
+
+void ScoreboardWindow::setBatterFigures(int index, Counter hits, Counter atBats) {
+    batterAverageLabels_.at(index)->setText(QString::number(displayedAverage(hits, atBats)));
+}
+
+void ScoreboardWindow::setCurrentBatter(int index) {
+    // Only the two labels that change are repainted.
+    if (currentBatter_ >= 0) setBackground(*batterNameLabels_.at(currentBatter_), kWhite);
+    if (index >= 0) setBackground(*batterNameLabels_.at(index), kRed);
+    currentBatter_ = index;
+}
+
+void ScoreboardWindow::setTeamAverage(int side, const std::string& text) {
+    teamAverageLabels_.at(side - 1)->setText(toQString(text));
+}
+
+void ScoreboardWindow::setStandings(int team, const std::string& name, const std::string& marks) {
+    standingsNameLabels_.at(team - 1)->setText(toQString(name));
+    standingsMarksLabels_.at(team - 1)->setText(toQString(marks));
+}
+
+void ScoreboardWindow::show() { QWidget::show(); }
+
+void ScoreboardWindow::startAdvanceTimer(int milliseconds) { advanceTimer_->start(milliseconds); }
+
+void ScoreboardWindow::showNextButton() {
+    nextButton_->setVisible(true);
+    nextButton_->setFocus(Qt::OtherFocusReason);
+}
+
+void ScoreboardWindow::closeByProgram() {
+    advanceTimer_->stop();
+    closeFromProgram();
+}
+
+bool ScoreboardWindow::refuseUserClose() { return events_.refuseUserClose(); }
+
+}  // namespace zelvano
