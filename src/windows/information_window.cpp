@@ -1,5 +1,6 @@
 #include "windows/information_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -13,7 +14,10 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTimer>
 
 #include "platform/platform.h"
 #include "windows/baseball_icon.h"
@@ -165,6 +169,13 @@ void InformationWindow::release() {
 void InformationWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     report([](InformationEvents& events) { events.closedByUser(); });
+    // The keyboard goes back to the window the player came from, to the control it was on: the
+    // scoreboard's "次へ", say, rather than wherever the window system would put it.
+    if (opener_ && opener_->isVisible()) {
+        QTimer::singleShot(0, opener_.data(), [opener = opener_] {
+            if (opener && opener->isVisible()) opener->activateWindow();
+        });
+    }
 }
 
 void InformationWindow::keyPressEvent(QKeyEvent* event) {
@@ -272,6 +283,9 @@ void InformationWindow::setAboutText(const std::string& text) {
 }
 
 void InformationWindow::showNormal() {
+    if (QWidget* active = QApplication::activeWindow(); active != nullptr && active != this) {
+        opener_ = active;
+    }
     QWidget::showNormal();
     raise();
     activateWindow();

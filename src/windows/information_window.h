@@ -9,6 +9,7 @@
 // window off from its events and hides it, and the window is deleted once none of its handlers
 // is running any more.
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -81,6 +82,7 @@ private:
     int reporting_ = 0;          // handlers of this window now running, nested
     bool released_ = false;
     bool deleteScheduled_ = false;
+    QPointer<QWidget> opener_;  // the window active when this one was shown
 
     QWidget* tabControl_ = nullptr;
     QTabBar* tabBar_ = nullptr;

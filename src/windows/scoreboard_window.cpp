@@ -139,8 +139,10 @@ void ScoreboardWindow::buildStandings() {
     playersListButton_->setIconSize(QSize(32, 32));
     playersListButton_->setToolTip(QStringLiteral("選手一覧"));
     playersListButton_->setAccessibleName(QStringLiteral("選手一覧"));
-    // Reachable from the keyboard too: Tab to it, Space presses it.
-    playersListButton_->setFocusPolicy(Qt::StrongFocus);
+    playersListButton_->setAccessibleDescription(QStringLiteral("情報ウィンドウを開きます"));
+    // Reachable from the keyboard: Tab to it, Space presses it. A click leaves the keyboard
+    // where it was, so Enter still presses "次へ" after the information window is closed.
+    playersListButton_->setFocusPolicy(Qt::TabFocus);
     connect(playersListButton_, &QToolButton::clicked, this,
             [this] { events_.playersListPressed(); });
 }

@@ -1,10 +1,12 @@
 // The information window driven by the logic on the real windows: the scoreboard's icon opens
-// it, and a close in the middle of a ranking leaves nothing behind.
+// it, a close in the middle of a ranking leaves nothing behind, and a close gives the keyboard
+// back to the scoreboard where the player left it.
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -54,6 +56,54 @@ private slots:
         QVERIFY(heldInformationWindow() != nullptr);
         QCOMPARE(heldInformationWindow()->currentTab(), 0);
         information.close();
+        scoreboard.closeByProgram();
+    }
+
+    // Opened from the scoreboard after the game, by a click or from the keyboard, and closed with
+    // Esc: the keyboard is back where it was, on "次へ" after a click (so Enter goes on and Space
+    // does not open the window again), on the picture button when the player had tabbed to it.
+    void closingGivesTheKeyboardBack_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("clicked") << false;
+        QTest::newRow("from the keyboard") << true;
+    }
+    void closingGivesTheKeyboardBack() {
+        QFETCH(bool, byKeyboard);
+        QtPlatform platform(test::memoryParts().parts);
+        League league = testing::testLeague(1, 3);
+        InformationPresenter information(league, platform);
+        ScoreboardPresenter events(league, platform, information);
+        ScoreboardWindow scoreboard(events);
+        scoreboard.show();
+        QVERIFY(QTest::qWaitForWindowActive(&scoreboard));
+        scoreboard.showNextButton();
+        auto* next = control<QPushButton>(scoreboard, "nextButton");
+        auto* picture = control<QToolButton>(scoreboard, "playersListButton");
+        QCOMPARE(QApplication::focusWidget(), next);
+
+        if (byKeyboard) {
+            QTest::keyClick(next, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), picture);
+            QTest::keyClick(picture, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(picture, Qt::LeftButton);
+        }
+        QPointer<InformationWindow> window = heldInformationWindow();
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window.data()));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!information.isOpen());
+        QTRY_VERIFY(scoreboard.isActiveWindow());
+        QWidget* const wasThere = byKeyboard ? static_cast<QWidget*>(picture) : next;
+        QCOMPARE(QApplication::focusWidget(), wasThere);
+        if (!byKeyboard) {
+            QSignalSpy pressed(next, &QPushButton::clicked);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(pressed.count(), 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(!information.isOpen());
+        }
         scoreboard.closeByProgram();
     }
 };
