@@ -1,8 +1,10 @@
 // QtPlatform: the event loop, the dialogs, the settings and the end of the program.
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -248,6 +250,51 @@ private slots:
                  Answer::Ok);
         QCOMPARE(title, QStringLiteral("Zelvano2004"));
         QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    // A short question is wide enough for the window manager to write its whole title in the
+    // desktop's bold title face beside the window's icon and its buttons, and so is the input
+    // box; a screen reader reads a message's title as its name and its text as its description.
+    void dialogsAreWideEnoughForTheirTitles_data() {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("year question") << QStringLiteral("Zelvano 2004");
+        QTest::newRow("trade") << QStringLiteral("Zelvano／トレード交渉");
+    }
+    void dialogsAreWideEnoughForTheirTitles() {
+        QFETCH(QString, title);
+        QtPlatform platform(memoryParts());
+        const auto titleBar = [](const QWidget& dialog) {
+            QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+            bold.setBold(true);
+            const QFontMetrics metrics(bold);
+            // The title, the icon and three buttons, each about a line high and square.
+            return metrics.horizontalAdvance(dialog.windowTitle()) + 4 * metrics.height();
+        };
+        int boxWidth = 0, inputWidth = 0, boxTitleBar = 0, inputTitleBar = 0;
+        QString name, description;
+        GuiScript script;
+        script.handleDialog<QMessageBox>([&](QMessageBox& box) {
+            boxWidth = box.width();
+            boxTitleBar = titleBar(box);
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&box);
+            name = face->text(QAccessible::Name);
+            description = face->text(QAccessible::Description);
+            box.button(QMessageBox::Yes)->click();
+        });
+        script.handleDialog<QInputDialog>([&](QInputDialog& dialog) {
+            inputWidth = dialog.width();
+            inputTitleBar = titleBar(dialog);
+            dialog.reject();
+        });
+        script.start(platform);
+        QCOMPARE(platform.message({"はい？", title.toStdString(), MessageIcon::Question,
+                                   MessageButtons::YesNo, Answer::Yes}),
+                 Answer::Yes);
+        QCOMPARE(platform.inputBox("名前", title.toStdString()), std::string());
+        QVERIFY2(boxWidth >= boxTitleBar, qPrintable(QString::number(boxWidth)));
+        QVERIFY2(inputWidth >= inputTitleBar, qPrintable(QString::number(inputWidth)));
+        QCOMPARE(name, title);
+        QCOMPARE(description, QStringLiteral("はい？"));
     }
 
     void inputBox() {

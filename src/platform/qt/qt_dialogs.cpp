@@ -1,10 +1,15 @@
 #include "platform/qt/qt_dialogs.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QTextDocument>
 
 #include "windows/qt_text.h"
@@ -56,11 +61,31 @@ QString titleOf(const std::string& title) {
     return toQString(title.empty() ? std::string(kApplicationTitle) : title);
 }
 
+// How wide a dialog must be for the window manager to write its whole title: the title in the
+// desktop's bold title face (the game's own narrow face is not the window manager's), beside the
+// window's icon and three title-bar buttons, about a line high and square each, with their
+// margins. Qt leaves room for the title in the dialog's face only, and a short question then
+// cuts its own title ("Zelva… 2004").
+int widthForTitle(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+}
+
 void fill(QMessageBox& box, const MessageRequest& request) {
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(request.text));
     box.setWindowTitle(titleOf(request.title));
     box.setIcon(toQtIcon(request.icon));
+    // A screen reader reads the title as the box's name and the text as its description.
+    box.setAccessibleDescription(box.text());
+    // A message box sizes itself to its layout, so the room for the title is an empty row of it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 }  // namespace
@@ -93,6 +118,13 @@ std::string showInputBox(const std::string& prompt, const std::string& title) {
     if (Qt::mightBeRichText(label)) label = Qt::convertFromPlainText(label);
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
+    // The dialog sizes itself to its layout; its prompt is the one control that may be widened.
+    if (auto* prompt = dialog.findChild<QLabel*>()) {
+        const QStyle& style = *dialog.style();
+        prompt->setMinimumWidth(widthForTitle(dialog.windowTitle()) -
+                                style.pixelMetric(QStyle::PM_LayoutLeftMargin) -
+                                style.pixelMetric(QStyle::PM_LayoutRightMargin));
+    }
     if (dialog.exec() != QDialog::Accepted) return {};
     return toStdString(dialog.textValue());
 }
