@@ -24,9 +24,11 @@ constexpr int kHeight = 6015;
 
 constexpr int kButtonWidth = 375;
 constexpr int kButtonHeight = 270;
-constexpr int kNameWidth = 3135;
 constexpr int kAverageWidth = 615;
 constexpr int kRowHeight = 255;
+// A name ends this far before its average, so that the longest name, cut with "…", never
+// touches the first digit.
+constexpr int kNameToAverageGap = 60;
 
 struct RowPlace {
     int top;
@@ -77,6 +79,7 @@ BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(eve
         QLabel* average =
             makeLabel(this, QRect(), {windowFont(FontFace::Mincho, 12.0), std::nullopt});
         average->setObjectName(QStringLiteral("playerAverageLabel%1").arg(index));
+        average->setAccessibleDescription(QStringLiteral("打率"));
         playerAverageLabels_[index] = average;
         placeRow(index);
     }
@@ -89,12 +92,14 @@ BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(eve
         makeButton(this, QStringLiteral("前回と同順"), twipsRect(5280, 5520, 1335, 270));
     wholeOrderButton_->setObjectName(QStringLiteral("wholeOrderButton"));
     wholeOrderButton_->setVisible(false);
+    wholeOrderButton_->setAccessibleDescription(QStringLiteral("残りの打順をまとめて決めます"));
     connect(wholeOrderButton_, &QPushButton::clicked, this,
             [this] { events_.wholeOrderPressed(); });
 
     sortButton_ =
         makeButton(this, QStringLiteral("打順の打率順ソート"), twipsRect(6840, 5520, 1815, 270));
     sortButton_->setObjectName(QStringLiteral("sortButton"));
+    sortButton_->setAccessibleDescription(QStringLiteral("打率の高い９人を打順に並べて提案します"));
     connect(sortButton_, &QPushButton::clicked, this, [this] { events_.sortPressed(); });
 
     centreWindow(*this);
@@ -105,13 +110,16 @@ void BattingOrderWindow::placeRow(int index) {
     playerButtons_[index]->setGeometry(
         twipsRect(place.buttonLeft, place.top, kButtonWidth, kButtonHeight));
     playerNameLabels_[index]->setGeometry(
-        twipsRect(place.nameLeft, place.top, kNameWidth, kRowHeight));
+        twipsRect(place.nameLeft, place.top, place.averageLeft - kNameToAverageGap - place.nameLeft,
+                  kRowHeight));
     playerAverageLabels_[index]->setGeometry(
         twipsRect(place.averageLeft, place.top, kAverageWidth, kRowHeight));
 }
 
 void BattingOrderWindow::setMatchLine(const std::string& text) {
     matchLabel_->setText(toQString(text));
+    setAccessibleDescription(matchLabel_->text());
+    describePlayerButtons();
 }
 
 void BattingOrderWindow::setRosterTitle(const std::string& text) {
@@ -120,8 +128,12 @@ void BattingOrderWindow::setRosterTitle(const std::string& text) {
 
 void BattingOrderWindow::setPlayerRow(int index, const std::string& name, int average) {
     placeRow(index);
-    playerButtons_.at(index)->setText(QString::number(index + 1));
-    playerNameLabels_.at(index)->setText(QStringLiteral("  ") + toQString(name));
+    QPushButton* button = playerButtons_.at(index);
+    button->setText(QString::number(index + 1));
+    // The button shows only the number; a screen reader says whose number it is.
+    button->setAccessibleName(
+        QStringLiteral("%1 %2 打率%3").arg(index + 1).arg(toQString(name)).arg(average));
+    playerNameLabels_.at(index)->setFullText(QStringLiteral("  ") + toQString(name));
     playerAverageLabels_.at(index)->setText(QString::number(average));
 }
 
@@ -133,6 +145,15 @@ void BattingOrderWindow::disablePlayer(int index, bool averageToo) {
 
 void BattingOrderWindow::setPrompt(const std::string& text) {
     promptLabel_->setText(toQString(text));
+    describePlayerButtons();
+}
+
+void BattingOrderWindow::describePlayerButtons() {
+    // What a press of a player's button does now: the prompt for the next batter, or, when there
+    // is none (the rookie's slot), the line that asks for the pick.
+    const QString description =
+        promptLabel_->text().isEmpty() ? matchLabel_->text() : promptLabel_->text();
+    for (QPushButton* button : playerButtons_) button->setAccessibleDescription(description);
 }
 
 void BattingOrderWindow::showWholeOrderButton(const std::string& caption) {

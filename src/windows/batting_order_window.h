@@ -43,6 +43,7 @@ protected:
 
 private:
     void placeRow(int index);
+    void describePlayerButtons();
 
     BattingOrderEvents& events_;
     QLabel* matchLabel_ = nullptr;

@@ -5,9 +5,7 @@
 namespace zelvano {
 
 DoubleClickLabel::DoubleClickLabel(QWidget* parent, std::function<void()> onDoubleClick)
-    : QLabel(parent), onDoubleClick_(std::move(onDoubleClick)) {
-    setTextFormat(Qt::PlainText);
-}
+    : ElidedLabel(parent), onDoubleClick_(std::move(onDoubleClick)) {}
 
 void DoubleClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     // Qt does not deliver mouse events to a disabled widget; the check keeps a synthesized event

@@ -1,13 +1,14 @@
 #pragma once
-// A label that reports a double-click, as the batting-order window's names do. A disabled label
-// reports nothing.
+// A name label that reports a double-click, as the batting-order window's names do. A disabled
+// label reports nothing.
 
-#include <QLabel>
 #include <functional>
+
+#include "windows/elided_label.h"
 
 namespace zelvano {
 
-class DoubleClickLabel final : public QLabel {
+class DoubleClickLabel final : public ElidedLabel {
 public:
     explicit DoubleClickLabel(QWidget* parent, std::function<void()> onDoubleClick);
 

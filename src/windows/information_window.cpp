@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/information_window_layout.h"
 #include "windows/qt_text.h"
@@ -42,6 +43,16 @@ const std::array<const char*, 6> kTabCaptions{"現役選手一覧", "らんだ�
 void fillList(QListWidget& list, const std::vector<std::string>& lines) {
     list.clear();
     for (const std::string& line : lines) list.addItem(toQString(line));
+}
+
+// The width a push button gives its caption, between its frame's edges, less a little air.
+int captionRoom(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    if (button.autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+    const QStyle& style = *button.style();
+    return style.subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() -
+           style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button);
 }
 
 // Counts this window's handlers on the stack, also when the logic's call unwinds.
@@ -80,18 +91,19 @@ void InformationWindow::buildTabControl() {
     tabControl_->setObjectName(QStringLiteral("tabControl"));
     tabControl_->setGeometry(twipsRect(120, 120, 9015, 5295));
 
-    // The pages begin kContentTop below the top of the tab control; the tab bar sits on them.
-    // The panel is drawn behind the pages, so that a page's origin is the panel's own.
-    const QRect pane(0, pageOffset(), tabControl_->width(), tabControl_->height() - pageOffset());
-    auto* panel = new QFrame(tabControl_);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setGeometry(pane);
+    // The tab bar stands at the top of the tab control and the panel right under it; the pages
+    // begin kContentTop below the top, so that every control keeps its place in twips and the
+    // first ones (the about page's picture and title) stand clear of the tabs.
     stack_ = new QStackedWidget(tabControl_);
     stack_->setFrameShape(QFrame::NoFrame);
-    stack_->setGeometry(pane);
+    stack_->setGeometry(0, pageOffset(), tabControl_->width(),
+                        tabControl_->height() - pageOffset());
 
     tabBar_ = new QTabBar(tabControl_);
     tabBar_->setObjectName(QStringLiteral("tabBar"));
+    tabBar_->setAccessibleName(QStringLiteral("情報ウィンドウのページ"));
+    tabBar_->setAccessibleDescription(
+        QStringLiteral("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
     // Six captions in one row: an 11-pixel face keeps them all in the control's width.
     tabBar_->setFont(windowFont(FontFace::Gothic, 8.25));
     tabBar_->setExpanding(false);
@@ -107,7 +119,13 @@ void InformationWindow::buildTabControl() {
         picture->setGeometry(pageRect(240, 720, 480, 480));
     }
     const int barHeight = std::min(tabBar_->sizeHint().height(), pageOffset());
-    tabBar_->setGeometry(0, pageOffset() - barHeight, tabControl_->width(), barHeight);
+    tabBar_->setGeometry(0, 0, tabControl_->width(), barHeight);
+    // The panel is drawn behind the pages, from the tabs down; the pages are transparent.
+    auto* panel = new QFrame(tabControl_);
+    panel->setObjectName(QStringLiteral("tabPanel"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setGeometry(0, barHeight, tabControl_->width(), tabControl_->height() - barHeight);
+    panel->lower();
     tabBar_->setCurrentIndex(0);
     stack_->setCurrentIndex(0);
 
@@ -213,21 +231,52 @@ void InformationWindow::setCurrentTab(int tab) {
 
 void InformationWindow::setTeamButtons(const std::array<std::string, 3>& names) {
     for (std::size_t i = 0; i < names.size(); ++i) {
+        QPushButton& button = *teamButtons_[i];
+        // A long name is cut at its end, where "…" shows the cut, and read whole in the tool
+        // tip; a button would otherwise centre it and cut both ends.
+        const QString name = toQString(names[i]);
+        const QString shown =
+            button.fontMetrics().elidedText(name, Qt::ElideRight, captionRoom(button));
         // A name is shown as typed: "&" is no mnemonic.
-        teamButtons_[i]->setText(toQString(names[i]).replace(u'&', QStringLiteral("&&")));
+        button.setText(QString(shown).replace(u'&', QStringLiteral("&&")));
+        button.setToolTip(shown == name ? QString() : name);
+        button.setAccessibleName(name);
     }
 }
 
 void InformationWindow::setRosterTitle(const std::string& text) {
-    rosterTitleLabel_->setText(toQString(text));
+    rosterTitleLabel_->setFullText(toQString(text));
+    // The list is read as the team it shows.
+    rosterList_->setAccessibleName(rosterTitleLabel_->fullText());
 }
 
 void InformationWindow::setRosterLines(const std::vector<std::string>& lines) {
     fillList(*rosterList_, lines);
+    if (!lines.empty()) placeMarksLegend(toQString(lines.front()));
+}
+
+void InformationWindow::placeMarksLegend(const QString& line) {
+    // A roster line ends in its three marks, each a half-width space and a full-width mark
+    // (" 優 ◎ 新"); the legend that names them stands centred over them, just above the list.
+    constexpr int kMarkCharacters = 6;
+    const QFontMetrics metrics(rosterList_->font());
+    // Where a line's text begins: inside the list's frame and the item's own text margin.
+    const int textLeft =
+        rosterList_->x() + rosterList_->frameWidth() +
+        rosterList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rosterList_) + 1;
+    // From the first mark (after its space) to the end of the line.
+    const int marksLeft =
+        textLeft + metrics.horizontalAdvance(line.left(line.size() - kMarkCharacters + 1));
+    const int marksRight = textLeft + metrics.horizontalAdvance(line);
+    QRect place(QPoint(0, 0), rosterMarksLabel_->sizeHint());
+    place.moveCenter(QPoint((marksLeft + marksRight) / 2, 0));
+    place.moveBottom(rosterList_->y() - 1);
+    rosterMarksLabel_->setGeometry(place);
 }
 
 void InformationWindow::setRankingTitle(const std::string& text) {
     rankingTitleLabel_->setText(toQString(text));
+    rankingList_->setAccessibleName(rankingTitleLabel_->text());
 }
 
 void InformationWindow::clearRanking() { rankingList_->clear(); }
@@ -247,6 +296,7 @@ void InformationWindow::setHallOfFameLines(const std::vector<std::string>& lines
 
 void InformationWindow::setHallOfFameCount(const std::string& text) {
     hallOfFameCountLabel_->setText(toQString(text));
+    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->text());
 }
 
 void InformationWindow::setMajorLeagueText(const std::string& text) {

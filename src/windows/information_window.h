@@ -28,6 +28,8 @@ class QTabBar;
 
 namespace zelvano {
 
+class ElidedLabel;
+
 class InformationWindow final : public QWidget, public InformationView {
 public:
     explicit InformationWindow(InformationEvents& events);
@@ -77,6 +79,7 @@ private:
     // Passes one user action to the logic, unless the window was released.
     void report(const std::function<void(InformationEvents&)>& call);
     void reportRosterLine();
+    void placeMarksLegend(const QString& line);
 
     InformationEvents* events_;  // null once released
     int reporting_ = 0;          // handlers of this window now running, nested
@@ -89,7 +92,8 @@ private:
     QStackedWidget* stack_ = nullptr;
     std::array<QWidget*, 6> pages_{};
 
-    QLabel* rosterTitleLabel_ = nullptr;
+    ElidedLabel* rosterTitleLabel_ = nullptr;
+    QLabel* rosterMarksLabel_ = nullptr;
     QListWidget* rosterList_ = nullptr;
     std::array<QPushButton*, 3> teamButtons_{};
 

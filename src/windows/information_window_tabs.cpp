@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/information_window.h"
 #include "windows/information_window_layout.h"
@@ -48,12 +49,22 @@ QFont settingsFont() { return windowFont(FontFace::Gothic, 8.25); }
 }  // namespace
 
 void InformationWindow::buildRosterTab(QWidget& page) {
-    rosterTitleLabel_ = makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
-                                       QStringLiteral("rosterTitleLabel"));
-    makeNamedLabel(&page, pageRect(7080, 1080, 1335, 180), {settingsFont(), std::nullopt},
-                   QStringLiteral("rosterMarksLabel"), QStringLiteral("優劣:名球:履歴"));
+    // A team's name and "登録選手一覧表" take the width up to the legend; a longer one is cut
+    // with "…".
+    rosterTitleLabel_ = makeNameLabel(&page, pageRect(1080, 840, 5940, 255), titleLook());
+    rosterTitleLabel_->setObjectName(QStringLiteral("rosterTitleLabel"));
+    // The legend stands over the three mark columns it names, a word over each; a 9-pixel face
+    // keeps its words about as far apart as the columns. It moves over them once the list has
+    // its lines (InformationWindow::placeMarksLegend).
+    rosterMarksLabel_ = makeNamedLabel(
+        &page, pageRect(7080, 1080, 1335, 180), {windowFont(FontFace::Gothic, 6.75), std::nullopt},
+        QStringLiteral("rosterMarksLabel"), QStringLiteral("優劣:名球:履歴"));
+    rosterMarksLabel_->setAccessibleDescription(QStringLiteral("一覧の右端の三つの印"));
     rosterList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3180), FontFace::Gothic,
                                  QStringLiteral("rosterList"));
+    rosterList_->setAccessibleName(QStringLiteral("現役選手一覧"));
+    rosterList_->setAccessibleDescription(
+        QStringLiteral("選手を選んで Enter かダブルクリックで、その選手の個人データを表示します"));
     rosterList_->installEventFilter(this);
     rosterList_->viewport()->installEventFilter(this);
 
@@ -62,6 +73,8 @@ void InformationWindow::buildRosterTab(QWidget& page) {
         teamButtons_[i] =
             makeButton(&page, QStringLiteral("Command1"), pageRect(lefts[i], 4800, 2535, 375));
         teamButtons_[i]->setObjectName(QStringLiteral("teamButton%1").arg(i));
+        teamButtons_[i]->setAccessibleDescription(
+            QStringLiteral("このチームの登録選手一覧を表示します"));
         connect(teamButtons_[i], &QPushButton::clicked, this,
                 [this, i] { report([i](InformationEvents& events) { events.teamPressed(i); }); });
     }
@@ -73,6 +86,8 @@ void InformationWindow::buildRankingTab(QWidget& page) {
                        QStringLiteral("rankingTitleLabel"), QStringLiteral("らんだむ資料館"));
     rankingList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3390), FontFace::Mincho,
                                   QStringLiteral("rankingList"));
+    rankingList_->setAccessibleName(rankingTitleLabel_->text());
+    rankingList_->setAccessibleDescription(QStringLiteral("リーグ全体のランキング"));
 
     const std::array<const char*, 5> captions{"打率５０傑", "安打５０傑", "年数５０傑",
                                               "低打率５０貧", "長名５０傑"};
@@ -81,6 +96,8 @@ void InformationWindow::buildRankingTab(QWidget& page) {
         rankingButtons_[i] =
             makeButton(&page, QString::fromUtf8(captions[i]), pageRect(lefts[i], 4800, 1500, 350));
         rankingButtons_[i]->setObjectName(QStringLiteral("rankingButton%1").arg(i));
+        rankingButtons_[i]->setAccessibleDescription(QString::fromUtf8(captions[i]) +
+                                                     QStringLiteral("をリーグ全体から選びます"));
         connect(rankingButtons_[i], &QPushButton::clicked, this, [this, i] {
             report([i](InformationEvents& events) { events.rankingPressed(i); });
         });
@@ -92,10 +109,12 @@ void InformationWindow::buildHallOfFameTab(QWidget& page) {
                    QStringLiteral("hallOfFameTitleLabel"), QStringLiteral("名球会　登録選手一覧"));
     hallOfFameList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3570), FontFace::Gothic,
                                      QStringLiteral("hallOfFameList"));
+    hallOfFameList_->setAccessibleName(QStringLiteral("名球会　登録選手一覧"));
     hallOfFameCountLabel_ = makeNamedLabel(
         &page, pageRect(6240, 4920, 2415, 255), {windowFont(FontFace::Gothic, 10.5), std::nullopt},
         QStringLiteral("hallOfFameCountLabel"), QStringLiteral("現在　0名"));
     hallOfFameCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->text());
 }
 
 void InformationWindow::buildMajorLeagueTab(QWidget& page) {
@@ -142,6 +161,8 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
     // A scroll bar's keys are inverted for vertical use; here → moves towards "のんびり".
     speedSlider_->setInvertedControls(false);
     speedSlider_->setAccessibleName(QStringLiteral("試合のスピード"));
+    speedSlider_->setAccessibleDescription(
+        QStringLiteral("左の端がめちゃ速、右の端がのんびり。矢印キーで変わります"));
     connect(speedSlider_, &QScrollBar::valueChanged, this, [this](int value) {
         report([value](InformationEvents& events) { events.speedChanged(value); });
     });
@@ -149,6 +170,8 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
     QPushButton* scout = makeButton(&page, QStringLiteral("来年度以降の新人選手をスカウト"),
                                     pageRect(1800, 2520, 5175, 375));
     scout->setObjectName(QStringLiteral("scoutButton"));
+    scout->setAccessibleDescription(
+        QStringLiteral("来年度以降に入団する新人選手の名前の一覧を、テキストエディタで開きます"));
     connect(scout, &QPushButton::clicked, this,
             [this] { report([](InformationEvents& events) { events.scoutPressed(); }); });
 
@@ -174,6 +197,8 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
         edit->setFont(windowFont(FontFace::Gothic, 10.5));
         edit->setEnabled(false);
         edit->setAccessibleName(QString::fromUtf8(owners[i]));
+        edit->setAccessibleDescription(
+            QStringLiteral("「チーム名の変更」にチェックを入れると変えられます"));
         owner->setBuddy(edit);
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             report([i, name = toStdString(text)](InformationEvents& events) {
@@ -195,6 +220,7 @@ void InformationWindow::buildAboutTab(QWidget& page) {
                    QStringLiteral("バージョン 1.0"));
     aboutText_ = new QPlainTextEdit(&page);
     aboutText_->setObjectName(QStringLiteral("aboutText"));
+    aboutText_->setAccessibleName(QStringLiteral("Zelvanoについて"));
     aboutText_->setGeometry(pageRect(240, 1320, 8415, 3375));
     aboutText_->setFont(windowFont(FontFace::Gothic, 10.5));
     aboutText_->setReadOnly(true);

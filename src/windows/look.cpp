@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 
 namespace zelvano {
@@ -25,6 +26,16 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
     label->setFont(look.font);
     label->setGeometry(geometry);
     label->setText(caption);
+    if (look.background) setBackground(*label, *look.background);
+    return label;
+}
+
+ElidedLabel* makeNameLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
+                           const QString& caption) {
+    auto* label = new ElidedLabel(parent);  // owned by its window
+    label->setFont(look.font);
+    label->setGeometry(geometry);
+    label->setFullText(caption);
     if (look.background) setBackground(*label, *look.background);
     return label;
 }

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace zelvano {
 
+class ElidedLabel;
+
 // Fills the widget's background with the colour. A style sheet would override the font set on
 // the widget, so the palette is used instead.
 void setBackground(QWidget& widget, const QColor& colour);
@@ -30,6 +32,11 @@ struct LabelLook {
 // are never taken for markup.
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
                   const QString& caption = QString());
+
+// The same for a name that may be longer than its place: it is cut with "…" and shown whole in
+// its tool tip (elided_label.h).
+ElidedLabel* makeNameLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
+                           const QString& caption = QString());
 
 // A push button at the given place in the windows' usual font that Enter presses when it has
 // the focus, as keyboard players expect.

@@ -11,6 +11,7 @@
 #include "windows/baseball_icon.h"
 #include "windows/board_scaler.h"
 #include "windows/centre_window.h"
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/pictures.h"
@@ -52,8 +53,10 @@ ScoreboardWindow::ScoreboardWindow(ScoreboardEvents& events) : events_(events) {
     resize(designSize);
     setWindowTitle(QString());
     setWindowIcon(baseballIcon());
+    setAccessibleName(QStringLiteral("スコアボード"));
     buildScoreboard();
     buildStandings();
+    describeState();
     scaler_ = std::make_unique<BoardScaler>(*board_);
 
     // The timer only reports its ticks; whether a tick advances is the logic's decision.
@@ -69,29 +72,37 @@ void ScoreboardWindow::buildScoreboard() {
     inningLabel_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
                              {windowFont(FontFace::Mincho, 15.75), kPink});
     inningLabel_->setObjectName(QStringLiteral("inningLabel"));
+    inningLabel_->setAccessibleDescription(QStringLiteral("イニング"));
     scoreLabel_ =
         makeLabel(board_, twipsRect(1560, 120, 2655, 375),
                   {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
     scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
+    scoreLabel_->setAccessibleDescription(QStringLiteral("得点"));
 
     nextButton_ = makeButton(board_, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
     nextButton_->setObjectName(QStringLiteral("nextButton"));
     nextButton_->setVisible(false);
+    nextButton_->setAccessibleDescription(QStringLiteral("次の試合に進みます"));
     connect(nextButton_, &QPushButton::clicked, this, [this] { events_.nextPressed(); });
 
     const std::array<QColor, 2> sideColour{kLightGreen, kLightCyan};
+    const std::array<QString, 2> sideName{QStringLiteral("表"), QStringLiteral("裏")};
     for (int side = 0; side < 2; ++side) {
-        teamNameLabels_[side] = makeLabel(
+        teamNameLabels_[side] = makeNameLabel(
             board_, twipsRect(kNameLeft[side], 600, 4215, 255),
             {windowFont(FontFace::Gothic, 13.5, true), sideColour[side]}, QStringLiteral("Label1"));
         teamNameLabels_[side]->setObjectName(QStringLiteral("teamNameLabel%1").arg(side));
+        teamNameLabels_[side]->setAccessibleDescription(sideName[side] +
+                                                        QStringLiteral("のチーム"));
         for (int slot = 0; slot < 9; ++slot) {
             const int index = side * 9 + slot;
             const int top = kFirstSlotTop + kSlotStep * slot;
-            QLabel* name = makeLabel(board_, twipsRect(kNameLeft[side], top, 3255, 255),
-                                     {windowFont(FontFace::Mincho, 12.75), std::nullopt},
-                                     QStringLiteral("Label2"));
+            ElidedLabel* name = makeNameLabel(board_, twipsRect(kNameLeft[side], top, 3255, 255),
+                                              {windowFont(FontFace::Mincho, 12.75), std::nullopt},
+                                              QStringLiteral("Label2"));
             name->setObjectName(QStringLiteral("batterNameLabel%1").arg(index));
+            name->setAccessibleDescription(
+                QStringLiteral("%1の%2番打者").arg(sideName[side]).arg(slot + 1));
             // The name labels paint their own background so that the current batter can be
             // marked; in the design state it is the window's own colour.
             setBackground(*name, board_->palette().color(QPalette::Window));
@@ -100,6 +111,7 @@ void ScoreboardWindow::buildScoreboard() {
                                         {windowFont(FontFace::Mincho, 12.0), std::nullopt},
                                         QStringLiteral("Label3"));
             average->setObjectName(QStringLiteral("batterAverageLabel%1").arg(index));
+            average->setAccessibleDescription(QStringLiteral("打率"));
             batterAverageLabels_[index] = average;
         }
         teamAverageLabels_[side] = makeLabel(
@@ -121,15 +133,17 @@ void ScoreboardWindow::buildStandings() {
     standingsFrame_->setFont(defaultWindowFont());
     for (int team = 0; team < 3; ++team) {
         const int top = 240 + 240 * team;
-        standingsNameLabels_[team] = makeLabel(standingsFrame_, twipsRect(120, top, 2175, 255),
-                                               {windowFont(FontFace::Gothic, 11.25), kLightGreen},
-                                               QStringLiteral("Label10"));
+        standingsNameLabels_[team] = makeNameLabel(
+            standingsFrame_, twipsRect(120, top, 2175, 255),
+            {windowFont(FontFace::Gothic, 11.25), kLightGreen}, QStringLiteral("Label10"));
         standingsNameLabels_[team]->setObjectName(QStringLiteral("standingsNameLabel%1").arg(team));
         standingsMarksLabels_[team] =
             makeLabel(standingsFrame_, twipsRect(2400, top, 2895, 255),
                       {windowFont(FontFace::Gothic, 11.25), kPink}, QStringLiteral("Label11"));
         standingsMarksLabels_[team]->setObjectName(
             QStringLiteral("standingsMarksLabel%1").arg(team));
+        standingsMarksLabels_[team]->setAccessibleDescription(
+            QStringLiteral("今シーズンの勝敗、☆は勝ち、★は負け"));
     }
 
     playersListButton_ = new QToolButton(board_);
@@ -179,18 +193,21 @@ void ScoreboardWindow::setInning(int inning, int half) {
     const QString text = toQString(inningText(inning, half));
     inningLabel_->setText(text);
     setWindowTitle(text);
+    describeState();
 }
 
 void ScoreboardWindow::setScoreLine(const std::string& text) {
     scoreLabel_->setText(toQString(text));
+    describeState();
 }
 
 void ScoreboardWindow::setTeamName(int side, const std::string& text) {
-    teamNameLabels_.at(side - 1)->setText(toQString(text));
+    teamNameLabels_.at(side - 1)->setFullText(toQString(text));
+    describeState();
 }
 
 void ScoreboardWindow::setBatterName(int index, const std::string& text) {
-    batterNameLabels_.at(index)->setText(toQString(text));
+    batterNameLabels_.at(index)->setFullText(toQString(text));
 }
 
 void ScoreboardWindow::setBatterFigures(int index, Counter hits, Counter atBats) {
@@ -202,6 +219,7 @@ void ScoreboardWindow::setCurrentBatter(int index) {
     if (currentBatter_ >= 0) setBackground(*batterNameLabels_.at(currentBatter_), kWhite);
     if (index >= 0) setBackground(*batterNameLabels_.at(index), kRed);
     currentBatter_ = index;
+    describeState();
 }
 
 void ScoreboardWindow::setTeamAverage(int side, const std::string& text) {
@@ -209,7 +227,7 @@ void ScoreboardWindow::setTeamAverage(int side, const std::string& text) {
 }
 
 void ScoreboardWindow::setStandings(int team, const std::string& name, const std::string& marks) {
-    standingsNameLabels_.at(team - 1)->setText(toQString(name));
+    standingsNameLabels_.at(team - 1)->setFullText(toQString(name));
     standingsMarksLabels_.at(team - 1)->setText(toQString(marks));
 }
 
@@ -218,6 +236,9 @@ void ScoreboardWindow::show() { QWidget::show(); }
 void ScoreboardWindow::startAdvanceTimer(int milliseconds) { advanceTimer_->start(milliseconds); }
 
 void ScoreboardWindow::showNextButton() {
+    // The button comes after the game: a screen reader that lands on it hears the final score.
+    nextButton_->setAccessibleDescription(
+        QStringLiteral("試合終了　%1。次の試合に進みます").arg(scoreLabel_->text()));
     nextButton_->setVisible(true);
     nextButton_->setFocus(Qt::OtherFocusReason);
 }
@@ -225,6 +246,20 @@ void ScoreboardWindow::showNextButton() {
 void ScoreboardWindow::closeByProgram() {
     advanceTimer_->stop();
     closeFromProgram();
+}
+
+void ScoreboardWindow::describeState() {
+    // What the eye takes in at a glance, for a screen reader in one line: the inning, who plays
+    // whom, the score and the batter at the plate. The title says the inning too.
+    QStringList state;
+    if (!inningLabel_->text().isEmpty()) state << inningLabel_->text();
+    state << QStringLiteral("表 %1 対 裏 %2")
+                 .arg(teamNameLabels_[0]->fullText(), teamNameLabels_[1]->fullText());
+    state << QStringLiteral("得点 ") + scoreLabel_->text();
+    if (currentBatter_ >= 0) {
+        state << QStringLiteral("打席 ") + batterNameLabels_.at(currentBatter_)->fullText();
+    }
+    setAccessibleDescription(state.join(QStringLiteral("　")));
 }
 
 bool ScoreboardWindow::refuseUserClose() { return events_.refuseUserClose(); }

@@ -79,7 +79,8 @@ private slots:
         fillRows(form);
         // Player 1: row 1, top 950.
         QCOMPARE(playerButton(form, 0)->geometry(), QRect(8, 63, 25, 18));
-        QCOMPARE(label(form, "playerNameLabel", 0)->geometry(), QRect(33, 63, 209, 17));
+        // The name ends 4 pixels before the average (500 to 3440 twips).
+        QCOMPARE(label(form, "playerNameLabel", 0)->geometry(), QRect(33, 63, 196, 17));
         QCOMPARE(label(form, "playerAverageLabel", 0)->geometry(), QRect(233, 63, 41, 17));
         // Player 15: row 15, top 5150.
         QCOMPARE(playerButton(form, 14)->geometry().topLeft(), QPoint(8, 343));
@@ -93,6 +94,48 @@ private slots:
         QCOMPARE(playerButton(form, 4)->text(), QStringLiteral("5"));
         QCOMPARE(label(form, "playerNameLabel", 4)->text(), QStringLiteral("  選手5"));
         QCOMPARE(label(form, "playerAverageLabel", 4)->text(), QStringLiteral("204"));
+    }
+
+    // A name of twenty full-width characters is wider than its place: it is cut where it must
+    // be, with "…", and never runs into the average, which stays whole; the tool tip and a
+    // screen reader have the whole name. Whether the window asks for the batting order or for a
+    // rookie's slot.
+    void longNamesStopBeforeTheirAverage_data() {
+        QTest::addColumn<bool>("rookieSlot");
+        QTest::newRow("batting order") << false;
+        QTest::newRow("rookie's slot") << true;
+    }
+    void longNamesStopBeforeTheirAverage() {
+        QFETCH(bool, rookieSlot);
+        RecordingBattingOrderEvents events;
+        BattingOrderWindow form(events);
+        if (rookieSlot) form.hideShortcuts();
+        const QString longName = QStringLiteral("寿限無寿限無五劫の擦り切れ海砂利水魚の水");
+        QCOMPARE(longName.size(), 20);
+        for (int index = 0; index < 30; ++index) {
+            form.setPlayerRow(index, index % 2 == 0 ? longName.toStdString() : "山田", 287 + index);
+        }
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (int index = 0; index < 30; ++index) {
+            const QLabel* name = label(form, "playerNameLabel", index);
+            const QLabel* average = label(form, "playerAverageLabel", index);
+            QVERIFY(!name->geometry().intersects(average->geometry()));
+            QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <=
+                    name->contentsRect().width());
+            QCOMPARE(average->text(), QString::number(287 + index));
+            QVERIFY(average->fontMetrics().horizontalAdvance(average->text()) <= average->width());
+            if (index % 2 == 0) {
+                QVERIFY(name->text().endsWith(QChar(0x2026)));
+                QVERIFY(longName.startsWith(name->text().trimmed().chopped(1)));
+                QCOMPARE(name->toolTip(), longName);
+                QCOMPARE(name->accessibleName(), longName);
+            } else {
+                QCOMPARE(name->text(), QStringLiteral("  山田"));
+                QCOMPARE(name->toolTip(), QString());
+            }
+        }
+        form.closeByProgram();
     }
 
     void namesArePlainText() {

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -160,7 +162,7 @@ private slots:
         const auto place = [](const char* name, int left, int top, int width, int height) {
             QTest::newRow(name) << QRect(left, top, width, height);
         };
-        place("rosterTitleLabel", 1080, 840, 4815, 255);
+        place("rosterTitleLabel", 1080, 840, 5940, 255);
         place("rosterMarksLabel", 7080, 1080, 1335, 180);
         place("rosterList", 120, 1320, 8535, 3180);
         place("teamButton0", 480, 4800, 2535, 375);
@@ -210,6 +212,114 @@ private slots:
         if (placed->objectName().startsWith(QStringLiteral("tabPicture"))) {
             QCOMPARE(placed->size(), QSize(32, 32));
         }
+    }
+
+    // The tabs stand at the top of the window with no empty band above them, the panel right
+    // under them, and the first controls of a page (the about page's picture and title) stand
+    // clear of them.
+    void tabsStandAtTheTop() {
+        RecordingInformationEvents events;
+        InformationWindow form(events);
+        form.setCurrentTab(5);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QRect bar = placeInTabControl(form, *tabBar(form));
+        QCOMPARE(bar.top(), 0);
+        QVERIFY(bar.height() >= tabBar(form)->tabRect(0).height());
+        QCOMPARE(placeInTabControl(form, *control(form, "tabPanel")).top(), bar.bottom() + 1);
+        for (const char* name : {"tabPicture5", "aboutTitleLabel", "productLabel"}) {
+            QVERIFY2(placeInTabControl(form, *control(form, name)).top() >= bar.bottom() + 8, name);
+        }
+    }
+
+    // A team's long name is cut at its end with "…" inside its button, never centred and cut at
+    // both ends; the tool tip and a screen reader have it whole. A short one is shown as typed.
+    void longTeamNamesAreCutAtTheEnd() {
+        RecordingInformationEvents events;
+        InformationWindow form(events);
+        const QString longName = QStringLiteral("ゼルバーノ・スーパースターズ東京");
+        form.setTeamButtons({longName.toStdString(), "B&C", "デルタ"});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        QPushButton* cut = button(form, "teamButton", 0);
+        QStyleOptionButton option;
+        option.initFrom(cut);
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+        const QRect contents =
+            cut->style()->subElementRect(QStyle::SE_PushButtonContents, &option, cut);
+        QVERIFY(cut->text().endsWith(QChar(0x2026)));
+        QVERIFY(longName.startsWith(cut->text().chopped(1)));
+        QVERIFY(cut->fontMetrics().horizontalAdvance(cut->text()) <= contents.width());
+        QCOMPARE(cut->toolTip(), longName);
+        QCOMPARE(cut->accessibleName(), longName);
+
+        QPushButton* whole = button(form, "teamButton", 1);
+        QCOMPARE(whole->text(), QStringLiteral("B&&C"));
+        QCOMPARE(whole->toolTip(), QString());
+        QCOMPARE(whole->accessibleName(), QStringLiteral("B&C"));
+
+        // The roster's title: a sixteen-character name is shown whole, a longer one cut.
+        QLabel* title = label(form, "rosterTitleLabel");
+        for (const QString& name : {longName, longName + QStringLiteral("本店営業部")}) {
+            const QString text = name + QStringLiteral("登録選手一覧表");
+            form.setRosterTitle(text.toStdString());
+            QVERIFY(title->fontMetrics().horizontalAdvance(title->text()) <=
+                    title->contentsRect().width());
+            QCOMPARE(title->text() == text, name == longName);
+            QVERIFY(text.startsWith(title->text().chopped(name == longName ? 0 : 1)));
+            QCOMPARE(list(form, "rosterList")->accessibleName(), text);
+        }
+    }
+
+    // The legend "優劣:名球:履歴" stands over the three marks that end every roster line: the
+    // middle of its ink over the middle of theirs, no wider than the marks and a column each
+    // side, and above the list.
+    void marksLegendStandsOverTheMarks() {
+        RecordingInformationEvents events;
+        InformationWindow form(events);
+        // A roster line in its columns: 58 half-width columns, then the marks.
+        const QString line = QString(58, u' ') + QStringLiteral(" 優 ◎ 新");
+        form.setRosterLines({line.toStdString(), line.toStdString()});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage shot = form.grab().toImage();
+
+        // The leftmost and rightmost columns with dark pixels inside a rectangle of the window.
+        const auto inkSpan = [&shot](const QRect& area) {
+            int left = area.right() + 1;
+            int right = area.left() - 1;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    if (qGray(shot.pixel(x, y)) < 128) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            return std::pair{left, right};
+        };
+        QListWidget* roster = list(form, "rosterList");
+        const QRect firstLine = roster->visualItemRect(roster->item(0))
+                                    .translated(roster->viewport()->mapTo(&form, QPoint(0, 0)))
+                                    .adjusted(0, 1, 0, -1);
+        QLabel* legend = label(form, "rosterMarksLabel");
+        const QRect legendPlace(legend->mapTo(&form, QPoint(0, 0)), legend->size());
+        const auto [marksLeft, marksRight] = inkSpan(firstLine);
+        const auto [legendLeft, legendRight] = inkSpan(legendPlace);
+        QVERIFY(marksLeft < marksRight);
+        QVERIFY(legendLeft < legendRight);
+        const int column = roster->fontMetrics().horizontalAdvance(u' ');
+        QVERIFY2(std::abs((marksLeft + marksRight) - (legendLeft + legendRight)) <= 4,
+                 qPrintable(QStringLiteral("marks %1–%2, legend %3–%4")
+                                .arg(marksLeft)
+                                .arg(marksRight)
+                                .arg(legendLeft)
+                                .arg(legendRight)));
+        QVERIFY(legendLeft >= marksLeft - 2 * column);
+        QVERIFY(legendRight <= marksRight + 2 * column);
+        QVERIFY(legend->geometry().bottom() < roster->geometry().top());
+        QVERIFY(!legend->geometry().intersects(label(form, "rosterTitleLabel")->geometry()));
     }
 
     // Each tab shows its own drawing, drawn at the screen's density rather than enlarged from 32

@@ -1,6 +1,7 @@
 // The scoreboard window on its own: its design state, what the game writes into it, and how it
 // reports the user's actions.
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -218,6 +219,105 @@ private slots:
         QCOMPARE(events.nextClicks, 3);
         QTest::mouseClick(nextButton(form), Qt::LeftButton);
         QCOMPARE(events.nextClicks, 4);
+        form.closeByProgram();
+    }
+
+    // Names longer than their place are cut with "…" where they must be, at the design size and
+    // maximised alike, never in the middle of a character; the tool tip holds the whole name.
+    // A name that fits is shown whole, without a tool tip.
+    void longNamesAreCutVisibly_data() {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("design size") << false;
+        QTest::newRow("maximised") << true;
+    }
+    void longNamesAreCutVisibly() {
+        QFETCH(bool, maximised);
+        RecordingScoreboardEvents events;
+        ScoreboardWindow form(events);
+        const QString team = QStringLiteral("ゼルバーノ・スーパースターズ東京本店");
+        const QString player = QStringLiteral("寿限無寿限無五劫の擦り切れ海砂利水魚の水行末");
+        form.setTeamName(1, team.toStdString());
+        form.setTeamName(2, "デルタ");
+        form.setBatterName(0, player.toStdString());
+        form.setStandings(1, team.toStdString(), "☆");
+        if (maximised) form.setWindowState(zelvano::WindowState::Maximized);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (maximised) QTRY_VERIFY(form.width() > 594);
+
+        const std::vector<std::pair<QLabel*, QString>> cut{
+            {label(form, "teamNameLabel", 0), team},
+            {label(form, "batterNameLabel", 0), player},
+            {label(form, "standingsNameLabel", 0), team},
+        };
+        for (const auto& [shown, whole] : cut) {
+            QVERIFY2(shown->text().endsWith(QChar(0x2026)), qPrintable(shown->objectName()));
+            QVERIFY(whole.startsWith(shown->text().chopped(1)));
+            QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <=
+                    shown->contentsRect().width());
+            QCOMPARE(shown->toolTip(), whole);
+        }
+        QCOMPARE(label(form, "teamNameLabel", 1)->text(), QStringLiteral("デルタ"));
+        QCOMPARE(label(form, "teamNameLabel", 1)->toolTip(), QString());
+        form.closeByProgram();
+    }
+
+    // A screen reader reads the state of the game from the scoreboard: its description says the
+    // inning, who plays whom, the score and the batter at the plate, and follows the game; after
+    // the game "次へ" tells the final score.
+    void screenReaderFollowsTheGame() {
+        RecordingScoreboardEvents events;
+        ScoreboardWindow form(events);
+        form.setTeamName(1, "アルファ");
+        form.setTeamName(2, "デルタ");
+        form.setBatterName(10, "山田");
+        form.setInning(1, 1);
+        form.setScoreLine("ア 0 - 0 デ");
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("スコアボード"));
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("1回表　表 アルファ 対 裏 デルタ　得点 ア 0 - 0 デ"));
+
+        form.setInning(3, 2);
+        form.setCurrentBatter(10);
+        form.setScoreLine("アル 1 - 4 デル");
+        QCOMPARE(
+            window->text(QAccessible::Description),
+            QStringLiteral("3回裏　表 アルファ 対 裏 デルタ　得点 アル 1 - 4 デル　打席 山田"));
+        const auto named = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        const auto described = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(named(label(form, "inningLabel")), QStringLiteral("3回裏"));
+        QCOMPARE(described(label(form, "inningLabel")), QStringLiteral("イニング"));
+        QCOMPARE(named(label(form, "scoreLabel")), QStringLiteral("アル 1 - 4 デル"));
+        QCOMPARE(named(label(form, "batterNameLabel", 10)), QStringLiteral("山田"));
+        QCOMPARE(described(label(form, "batterNameLabel", 10)), QStringLiteral("裏の2番打者"));
+
+        form.setCurrentBatter(-1);
+        form.showNextButton();
+        QCOMPARE(named(nextButton(form)), QStringLiteral("次へ"));
+        QCOMPARE(described(nextButton(form)),
+                 QStringLiteral("試合終了　アル 1 - 4 デル。次の試合に進みます"));
+        QCOMPARE(named(playersListButton(form)), QStringLiteral("選手一覧"));
+        form.closeByProgram();
+    }
+
+    // A click on the picture button leaves the keyboard on "次へ": Enter still goes on.
+    void playersListClickLeavesTheKeyboard() {
+        RecordingScoreboardEvents events;
+        ScoreboardWindow form(events);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.showNextButton();
+        QTest::mouseClick(playersListButton(form), Qt::LeftButton);
+        QCOMPARE(events.iconClicks, 1);
+        QCOMPARE(QApplication::focusWidget(), nextButton(form));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(events.nextClicks, 1);
         form.closeByProgram();
     }
 
