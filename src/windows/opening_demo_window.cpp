@@ -78,6 +78,8 @@ int modifierMask(const QKeyEvent& event) {
 
 OpeningDemoWindow::OpeningDemoWindow(OpeningDemoEvents& events) : events_(events) {
     setWindowTitle(QStringLiteral("Orvane Opening Demo"));
+    setAccessibleDescription(
+        QStringLiteral("オープニングデモ。Shift、Ctrl、Alt で音だけ止まります"));
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     setFocusPolicy(Qt::StrongFocus);
     zelvano::setBackground(*this, Qt::black);

@@ -49,9 +49,17 @@ RegistrationWizardWindow::RegistrationWizardWindow(RegistrationWizardEvents& eve
     backButton_ =
         makeButton(this, QStringLiteral("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
     backButton_->setObjectName(QStringLiteral("backButton"));
+    backButton_->setAccessibleName(QStringLiteral("戻る"));
+    backButton_->setAccessibleDescription(QStringLiteral("一つ前の名前に戻ります"));
     forwardButton_ =
         makeButton(this, QStringLiteral("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
     forwardButton_->setObjectName(QStringLiteral("forwardButton"));
+    forwardButton_->setAccessibleName(QStringLiteral("進む"));
+    forwardButton_->setAccessibleDescription(QStringLiteral("入力した名前で次の名前に進みます"));
+    // Each box is read by the label in front of it ("チーム名1", "選手名12"), which changes
+    // with every entry.
+    teamLabel_->setBuddy(teamNameEdit_);
+    playerLabel_->setBuddy(playerNameEdit_);
 
     // The player name comes first: most entries change only it.
     setTabOrder(playerNameEdit_, forwardButton_);

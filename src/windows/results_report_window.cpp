@@ -61,6 +61,8 @@ ResultsReportWindow::ResultsReportWindow() {
 
     mvpList_ = new QListWidget(this);  // owned by the window
     mvpList_->setObjectName(QStringLiteral("mvpList"));
+    mvpList_->setAccessibleName(QStringLiteral("今年度のＭＶＰ選手一覧"));
+    mvpList_->setAccessibleDescription(QStringLiteral("チーム、選手名と打率"));
     mvpList_->setGeometry(twipsRect(120, 3600, 7575, 1710));
     // Team, name and average stand in columns made of full-width spaces.
     mvpList_->setFont(columnFont(FontFace::Mincho, 10.5));
@@ -68,6 +70,7 @@ ResultsReportWindow::ResultsReportWindow() {
 
     okButton_ = makeButton(this, QStringLiteral("ＯＫ"), twipsRect(6600, 5400, 975, 375));
     okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setAccessibleDescription(QStringLiteral("報告を閉じます"));
     connect(okButton_, &QPushButton::clicked, this, [this] { close(); });
 
     centreWindow(*this);
