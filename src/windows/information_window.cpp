@@ -127,10 +127,10 @@ void InformationWindow::buildTabControl() {
     panel->setGeometry(0, barHeight, tabControl_->width(), tabControl_->height() - barHeight);
     panel->lower();
     tabBar_->setCurrentIndex(0);
-    stack_->setCurrentIndex(0);
+    showPage(0);
 
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int tab) {
-        stack_->setCurrentIndex(tab);
+        showPage(tab);
         report([tab](InformationEvents& events) { events.tabSelected(tab); });
     });
 
@@ -148,6 +148,12 @@ void InformationWindow::buildTabControl() {
                                      QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
     }
+}
+
+void InformationWindow::showPage(int tab) {
+    stack_->setCurrentIndex(tab);
+    // A screen reader entering the page says which one it is.
+    stack_->setAccessibleName(tabBar_->tabText(tab));
 }
 
 void InformationWindow::report(const std::function<void(InformationEvents&)>& call) {
@@ -226,7 +232,7 @@ int InformationWindow::currentTab() const { return tabBar_->currentIndex(); }
 void InformationWindow::setCurrentTab(int tab) {
     const QSignalBlocker blocker(tabBar_);
     tabBar_->setCurrentIndex(tab);
-    stack_->setCurrentIndex(tabBar_->currentIndex());
+    showPage(tabBar_->currentIndex());
 }
 
 void InformationWindow::setTeamButtons(const std::array<std::string, 3>& names) {

@@ -75,6 +75,7 @@ private:
     void buildMajorLeagueTab(QWidget& page);
     void buildOwnerTab(QWidget& page);
     void buildAboutTab(QWidget& page);
+    void showPage(int tab);
 
     // Passes one user action to the logic, unless the window was released.
     void report(const std::function<void(InformationEvents&)>& call);

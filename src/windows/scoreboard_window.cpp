@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 
@@ -238,7 +239,7 @@ void ScoreboardWindow::startAdvanceTimer(int milliseconds) { advanceTimer_->star
 void ScoreboardWindow::showNextButton() {
     // The button comes after the game: a screen reader that lands on it hears the final score.
     nextButton_->setAccessibleDescription(
-        QStringLiteral("試合終了　%1。次の試合に進みます").arg(scoreLabel_->text()));
+        QStringLiteral("試合終了　%1。次の試合に進みます").arg(spokenScore()));
     nextButton_->setVisible(true);
     nextButton_->setFocus(Qt::OtherFocusReason);
 }
@@ -248,14 +249,30 @@ void ScoreboardWindow::closeByProgram() {
     closeFromProgram();
 }
 
+QString ScoreboardWindow::spokenScore() const {
+    // The score line names each team by its first one or two characters ("チー 1 - 3 チー"),
+    // which may sound alike; spoken, each side's runs follow its whole name. The runs are the
+    // last "n - m" of the line, as an abbreviation of two characters cannot hold one.
+    static const QRegularExpression runsPattern(QStringLiteral(" (\\d+) - (\\d+) "));
+    QRegularExpressionMatch runs;
+    for (auto match = runsPattern.globalMatch(scoreLabel_->text()); match.hasNext();) {
+        runs = match.next();
+    }
+    const QString& top = teamNameLabels_[0]->fullText();
+    const QString& bottom = teamNameLabels_[1]->fullText();
+    if (!runs.hasMatch()) {
+        return QStringLiteral("表 %1 対 裏 %2　%3").arg(top, bottom, scoreLabel_->text());
+    }
+    return QStringLiteral("表 %1 %2、裏 %3 %4")
+        .arg(top, runs.captured(1), bottom, runs.captured(2));
+}
+
 void ScoreboardWindow::describeState() {
-    // What the eye takes in at a glance, for a screen reader in one line: the inning, who plays
-    // whom, the score and the batter at the plate. The title says the inning too.
+    // What the eye takes in at a glance, for a screen reader in one line: the inning, the two
+    // teams with their runs, and the batter at the plate. The title says the inning too.
     QStringList state;
     if (!inningLabel_->text().isEmpty()) state << inningLabel_->text();
-    state << QStringLiteral("表 %1 対 裏 %2")
-                 .arg(teamNameLabels_[0]->fullText(), teamNameLabels_[1]->fullText());
-    state << QStringLiteral("得点 ") + scoreLabel_->text();
+    state << spokenScore();
     if (currentBatter_ >= 0) {
         state << QStringLiteral("打席 ") + batterNameLabels_.at(currentBatter_)->fullText();
     }

@@ -55,6 +55,7 @@ protected:
 private:
     void buildScoreboard();
     void buildStandings();
+    QString spokenScore() const;
     void describeState();
 
     ScoreboardEvents& events_;

@@ -263,8 +263,8 @@ private slots:
     }
 
     // A screen reader reads the state of the game from the scoreboard: its description says the
-    // inning, who plays whom, the score and the batter at the plate, and follows the game; after
-    // the game "次へ" tells the final score.
+    // inning, each team by its whole name with its runs, and the batter at the plate, and follows
+    // the game; after the game "次へ" tells the final score.
     void screenReaderFollowsTheGame() {
         RecordingScoreboardEvents events;
         ScoreboardWindow form(events);
@@ -277,14 +277,13 @@ private slots:
         QVERIFY(window != nullptr);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("スコアボード"));
         QCOMPARE(window->text(QAccessible::Description),
-                 QStringLiteral("1回表　表 アルファ 対 裏 デルタ　得点 ア 0 - 0 デ"));
+                 QStringLiteral("1回表　表 アルファ 0、裏 デルタ 0"));
 
         form.setInning(3, 2);
         form.setCurrentBatter(10);
         form.setScoreLine("アル 1 - 4 デル");
-        QCOMPARE(
-            window->text(QAccessible::Description),
-            QStringLiteral("3回裏　表 アルファ 対 裏 デルタ　得点 アル 1 - 4 デル　打席 山田"));
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("3回裏　表 アルファ 1、裏 デルタ 4　打席 山田"));
         const auto named = [](QWidget* widget) {
             return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
         };
@@ -301,7 +300,7 @@ private slots:
         form.showNextButton();
         QCOMPARE(named(nextButton(form)), QStringLiteral("次へ"));
         QCOMPARE(described(nextButton(form)),
-                 QStringLiteral("試合終了　アル 1 - 4 デル。次の試合に進みます"));
+                 QStringLiteral("試合終了　表 アルファ 1、裏 デルタ 4。次の試合に進みます"));
         QCOMPARE(named(playersListButton(form)), QStringLiteral("選手一覧"));
         form.closeByProgram();
     }

@@ -149,6 +149,11 @@ private slots:
             QStringLiteral("アルファ登録選手一覧表"));
         QCOMPARE(accessibleText(test::control(windows.wizard, "playerNameEdit"), QAccessible::Name),
                  QStringLiteral("選手名1"));
+        // The information window's pages are read by the names of their tabs.
+        windows.information.setCurrentTab(2);
+        QCOMPARE(accessibleText(test::control(windows.information, "page2")->parentWidget(),
+                                QAccessible::Name),
+                 QStringLiteral("名球会名簿"));
     }
 
     // Tab follows the reading order. The wizard's cycle starts from the team name: its entries
