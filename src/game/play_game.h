@@ -4,7 +4,7 @@
 // a half-inning scores a run. The window is left on screen showing the final state.
 //
 //   drawLineups(league, platform.random());
-//   auto window = playGame(league, platform, handlers);
+//   auto window = playGame(league, platform, events);
 //   // league.LastWinner, league.LastLoser, league.CurrentGame hold the result
 
 #include <memory>

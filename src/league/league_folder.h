@@ -2,8 +2,8 @@
 // The league folder belongs to one program at a time: a second game or zelvano-sim in the same
 // folder would save over the first one's seasons.
 //
-//   takeLeagueFolder(platform);                          // the game, first thing at start-up
-//   files->lockFolder(leagueFolderLeftovers());          // zelvano-sim, before it reads anything
+//   takeLeagueFolder(platform);                   // the game: loadLeague, after the opening demo
+//   files->lockFolder(leagueFolderLeftovers());   // zelvano-sim, before it reads anything
 
 #include "platform/file_store.h"
 #include "platform/platform.h"

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,7 +37,7 @@ private slots:
         QPointer<InformationWindow> window = heldInformationWindow();
         QVERIFY(window);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->currentTab(), 0);
+        QCOMPARE(control<QTabBar>(*window, "tabBar")->currentIndex(), 0);
         QCOMPARE(control<QListWidget>(*window, "rosterList")->count(), 30);
         QCOMPARE(control<QPushButton>(*window, "teamButton0")->text().toStdString(),
                  league.TeamName[1]);
@@ -52,7 +53,7 @@ private slots:
         // Opened again, it starts afresh on the roster.
         QTest::mouseClick(control<QToolButton>(scoreboard, "playersListButton"), Qt::LeftButton);
         QVERIFY(heldInformationWindow() != nullptr);
-        QCOMPARE(heldInformationWindow()->currentTab(), 0);
+        QCOMPARE(control<QTabBar>(*heldInformationWindow(), "tabBar")->currentIndex(), 0);
         information.close();
         scoreboard.closeByProgram();
     }

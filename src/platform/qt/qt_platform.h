@@ -47,7 +47,6 @@ public:
     bool startEditor(const std::string& fileName) override;
 
     void requestEnd(int status) override;
-    bool endRequested() const { return endRequested_; }
     const SoundPlayer& sound() const { return sound_; }
 
     std::unique_ptr<ScoreboardView> createScoreboardView(ScoreboardEvents& events) override;
