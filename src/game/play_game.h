@@ -14,6 +14,9 @@
 
 namespace zelvano {
 
+// Far beyond any real game (about a hundred plate appearances), and still reached in a moment.
+inline constexpr int kPlateAppearanceLimit = 10'000;
+
 std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
                                          ScoreboardEvents& events);
 
