@@ -11,7 +11,6 @@ set(ZELVANO_SCREENSHOT_URL "https://orvane.jp/zelvano/docs/screenshots" CACHE ST
     "Where the README's screenshots (docs/screenshots) are published")
 
 set(zelvano_data_build "${PROJECT_BINARY_DIR}/src/share/zelvano")
-file(GLOB zelvano_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/assets/pictures/*.svg")
 
 # The data the game loads at run time, copied beside the built executable.
 add_custom_command(
@@ -29,11 +28,14 @@ if(NOT ZELVANO_BUILD_GUI)
     return()
 endif()
 
+# However the game is built (scripts/run-game.sh builds only its target), its sound comes along.
+add_dependencies(zelvano zelvano_data)
+
 install(TARGETS zelvano RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${PROJECT_SOURCE_DIR}/assets/sound/ORDEMO.WAV"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/zelvano)
 # The pictures are built into the game; their editable sources go along for the player.
-install(FILES ${zelvano_pictures} DESTINATION ${CMAKE_INSTALL_DATADIR}/zelvano/pictures)
+install(FILES ${ZELVANO_PICTURES} DESTINATION ${CMAKE_INSTALL_DATADIR}/zelvano/pictures)
 
 # The menu entry starts the game through the launcher, in the player's league folder. The
 # launcher's full path is known only at install time (cpack installs under /usr whatever the

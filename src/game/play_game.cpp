@@ -52,7 +52,10 @@ public:
         // The first nine innings are played in full; from then on the game ends at the first
         // boundary between half-innings at which the runs differ, or once neither lineup holds
         // a player who can ever hit: such a game would never end, and its tie goes to side 2.
-        while (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit())) {
+        // A game of hitters who almost never make an out ends where it stands once it reaches
+        // kPlateAppearanceLimit, decided by the runs, a tie again going to side 2.
+        while (!limitReached() &&
+               (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit()))) {
             game_.Inning = inning;
             playHalfInning(inning, half);
             if (++half > 2) {
@@ -70,6 +73,8 @@ public:
     }
 
 private:
+    bool limitReached() const { return game_.PlateAppearances >= kPlateAppearanceLimit; }
+
     // A batter without hits never hits: his chance is 0 over his at-bats.
     bool someoneCanHit() const {
         for (int side = 1; side <= 2; ++side) {
@@ -87,7 +92,7 @@ private:
         int halfHits = 0;
         platform_.yieldOnce();
         view_.setInning(inning, half);
-        while (outs < 3) {
+        while (outs < 3 && !limitReached()) {
             if (plateAppearance(half, halfHits)) {
                 ++halfHits;
             } else {
@@ -106,12 +111,15 @@ private:
         view_.setCurrentBatter(batterLabelIndex(side, slot));
 
         const int batter = league_.BattingOrder[side][slot];
-        league_.AtBats[team][batter] += 1;
+        countUp(league_.AtBats[team][batter]);
         ++game_.PlateAppearances;
         const float r = platform_.random().next();
         const bool hit = isHit(r, league_.Hits[team][batter], league_.AtBats[team][batter]);
         if (hit) {
-            league_.Hits[team][batter] += 1;
+            // Hits never pass the at-bats, even where these stopped at the counter limit.
+            if (league_.Hits[team][batter] < league_.AtBats[team][batter]) {
+                league_.Hits[team][batter] += 1;
+            }
             if (halfHitsBefore + 1 > 3) {
                 ++game_.Runs[side];
                 view_.setScoreLine(scoreLine(league_, game_.Runs[1], game_.Runs[2]));

@@ -32,9 +32,6 @@ public:
     void backPressed() override;
     bool refuseUserClose() override;
 
-    int team() const { return team_; }
-    int player() const { return player_; }
-
 private:
     void showEntry();
     void warn(const std::string& text);

@@ -14,12 +14,12 @@
 namespace zelvano {
 
 struct ResultsReport {
-    std::string championLine;                 // Label2: "優勝：" + team name
-    std::string titleCount;                   // Label6: "(n回目)"
-    std::string titleRun;                     // Label7: "【n年連続】" or empty
-    std::array<std::string, 3> teamNames;     // Label4(0..2)
-    std::array<std::string, 3> teamAverages;  // Label5(0..2)
-    std::vector<std::string> mvpLines;        // List1
+    std::string championLine;                 // "優勝：" + team name
+    std::string titleCount;                   // "(n回目)"
+    std::string titleRun;                     // "【n年連続】" or empty
+    std::array<std::string, 3> teamNames;     // teams 1..3
+    std::array<std::string, 3> teamAverages;  // teams 1..3
+    std::vector<std::string> mvpLines;        // the hitters above .500
 };
 
 // The team with the most wins ("☆"); a tie goes to the higher team number.

@@ -60,7 +60,8 @@ BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(eve
     rosterTitleLabel_ = makeLabel(this, twipsRect(120, 480, 8895, 255), gothic);
     rosterTitleLabel_->setObjectName(QStringLiteral("rosterTitleLabel"));
 
-    // Created in player order, so that Tab walks the players 1 to 30 and then the shortcuts.
+    // Created in player order, so that Tab walks the players 1 to 30 and then the shortcuts. A
+    // button shows its design-time caption "Command1" until its row is filled.
     for (int index = 0; index < 30; ++index) {
         QPushButton* button = makeButton(this, QStringLiteral("Command1"), QRect());
         button->setObjectName(QStringLiteral("playerButton%1").arg(index));

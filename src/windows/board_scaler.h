@@ -22,8 +22,6 @@ public:
     // design size, and centres it in room.
     void fitInto(const QSize& room);
 
-    double scale() const { return scale_; }
-
 private:
     struct Control {
         QPointer<QWidget> widget;

@@ -227,8 +227,6 @@ bool InformationWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-int InformationWindow::currentTab() const { return tabBar_->currentIndex(); }
-
 void InformationWindow::setCurrentTab(int tab) {
     const QSignalBlocker blocker(tabBar_);
     tabBar_->setCurrentIndex(tab);

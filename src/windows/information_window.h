@@ -59,8 +59,6 @@ public:
     void setAboutText(const std::string& text) override;
     void showNormal() override;
 
-    int currentTab() const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -68,6 +68,7 @@ void InformationWindow::buildRosterTab(QWidget& page) {
     rosterList_->installEventFilter(this);
     rosterList_->viewport()->installEventFilter(this);
 
+    // The team buttons show their design-time caption "Command1" until the teams are named.
     const std::array<int, 3> lefts{480, 3120, 5760};
     for (int i = 0; i < 3; ++i) {
         teamButtons_[i] =

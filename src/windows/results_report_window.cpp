@@ -31,6 +31,7 @@ ResultsReportWindow::ResultsReportWindow() {
     // The season end owns the window: a close only hides it, which ends the season end's wait.
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    // Labels the season end fills show their design-time captions ("Label2", ...) until it does.
     const LabelLook heading{windowFont(FontFace::Gothic, 12.0, true), std::nullopt};
     const LabelLook text{windowFont(FontFace::Gothic, 10.5), std::nullopt};
     makeLabel(this, twipsRect(120, 120, 5175, 375), heading,

@@ -69,6 +69,8 @@ ScoreboardWindow::ScoreboardWindow(ScoreboardEvents& events) : events_(events) {
 
 ScoreboardWindow::~ScoreboardWindow() = default;
 
+// Labels the game fills show their design-time captions ("Label5", ...) until it does, as the
+// scoreboard always has.
 void ScoreboardWindow::buildScoreboard() {
     inningLabel_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
                              {windowFont(FontFace::Mincho, 15.75), kPink});

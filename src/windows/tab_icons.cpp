@@ -9,7 +9,6 @@ namespace zelvano {
 
 TabIconPicture::TabIconPicture(int tab, QWidget* parent)
     : QWidget(parent),
-      tab_(tab),
       renderer_(new QSvgRenderer(picturePath(QStringLiteral("tab-%1").arg(tab)), this)) {
     setAttribute(Qt::WA_TranslucentBackground);
 }

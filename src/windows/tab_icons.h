@@ -13,13 +13,11 @@ namespace zelvano {
 class TabIconPicture final : public QWidget {
 public:
     TabIconPicture(int tab, QWidget* parent);
-    int tab() const { return tab_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int tab_;
     QSvgRenderer* renderer_;  // owned by this control
 };
 

@@ -31,7 +31,10 @@ public:
         answers.pop_front();
         return next;
     }
-    std::string input(const std::string&, const std::string&) override {
+    std::vector<std::string> initialTexts;  // what each input box held when it opened
+    std::string input(const std::string&, const std::string&,
+                      const std::string& initialText) override {
+        initialTexts.push_back(initialText);
         if (inputs.empty()) return inputAfterwards;
         std::string next = inputs.front();
         inputs.pop_front();
@@ -70,8 +73,9 @@ public:
         if (it == files.end()) return {FileRead::Status::Missing, {}, {}};
         return {FileRead::Status::Ok, it->second, {}};
     }
+    std::string failOnly;  // non-empty: only replacements of this file fail
     std::string replaceFile(std::string_view name, std::string_view bytes) override {
-        if (replaceFailures > 0) {
+        if (replaceFailures > 0 && (failOnly.empty() || canonical(failOnly) == canonical(name))) {
             --replaceFailures;
             return failReplaceWith;
         }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -38,7 +39,7 @@ private slots:
         QPointer<InformationWindow> window = heldInformationWindow();
         QVERIFY(window);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->currentTab(), 0);
+        QCOMPARE(control<QTabBar>(*window, "tabBar")->currentIndex(), 0);
         QCOMPARE(control<QListWidget>(*window, "rosterList")->count(), 30);
         QCOMPARE(control<QPushButton>(*window, "teamButton0")->text().toStdString(),
                  league.TeamName[1]);
@@ -54,7 +55,7 @@ private slots:
         // Opened again, it starts afresh on the roster.
         QTest::mouseClick(control<QToolButton>(scoreboard, "playersListButton"), Qt::LeftButton);
         QVERIFY(heldInformationWindow() != nullptr);
-        QCOMPARE(heldInformationWindow()->currentTab(), 0);
+        QCOMPARE(control<QTabBar>(*heldInformationWindow(), "tabBar")->currentIndex(), 0);
         information.close();
         scoreboard.closeByProgram();
     }

@@ -117,7 +117,7 @@ private slots:
                                "大リーグ情報", "リーグオーナー", "Zelvanoについて"};
         QCOMPARE(tabBar(form)->count(), 6);
         for (int tab = 0; tab < 6; ++tab) QCOMPARE(tabBar(form)->tabText(tab), tabs[tab]);
-        QCOMPARE(form.currentTab(), 0);
+        QCOMPARE(tabBar(form)->currentIndex(), 0);
         QVERIFY(!form.isModal());
 
         // Labels, buttons and boxes alike show their caption as their "text".
@@ -400,7 +400,7 @@ private slots:
         QVERIFY(check(form, "renameCheck")->isChecked());
         QCOMPARE(teamNameEdit(form, 1)->text(), QStringLiteral("ブラボー"));
         QVERIFY(teamNameEdit(form, 0)->isEnabled());
-        QCOMPARE(form.currentTab(), 4);
+        QCOMPARE(tabBar(form)->currentIndex(), 4);
         QCOMPARE(events.reports, QStringList());
 
         form.setRankingBusy(true);

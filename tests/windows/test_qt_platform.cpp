@@ -1,5 +1,7 @@
 // QtPlatform: the event loop, the dialogs, the settings and the end of the program.
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,8 @@
 #include <QTimer>
 #include <chrono>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "platform/qt/editor_launcher.h"
 #include "platform/qt/qt_platform.h"
@@ -90,6 +94,27 @@ private slots:
         QVERIFY(text.contains("ZNext=ON"));
     }
 
+    // A FIFO or a folder in the file's place is never opened (a FIFO would hold the game for
+    // ever); the player is told once, and the settings stay at their defaults.
+    void settingsFileThatIsNoFileIsLeftAlone() {
+        const QString ini = configDir_.filePath(QStringLiteral("Orvane/Orvane.ini"));
+        QVERIFY(QFile::rename(ini, ini + QStringLiteral(".kept")));
+        QVERIFY(::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0);
+        zelvano::QtSettingsStore store;
+        std::vector<std::string> told;
+        store.onUnusableFile = [&](const std::string& path, const std::string& problem) {
+            told.push_back(path + "|" + problem);
+        };
+        QCOMPARE(store.read("ZNext"), std::string());
+        store.write("ZNext", "ON");
+        QCOMPARE(store.read("ZWait"), std::string());
+        QCOMPARE(told.size(), std::size_t{1});
+        QVERIFY(told[0].starts_with(ini.toStdString() + "|"));
+        QVERIFY(QFile::remove(ini));
+        QVERIFY(QFile::rename(ini + QStringLiteral(".kept"), ini));
+        QCOMPARE(store.read("ZNext"), std::string("ON"));  // read afresh, the file as it is now
+    }
+
     void realPlatformUsesTheUserSettings() {
         QtPlatform platform;
         platform.settings().write("ZWait", "12");
@@ -143,7 +168,6 @@ private slots:
             QCOMPARE(ended.status, 3);
         }
         QVERIFY(std::chrono::steady_clock::now() - start < std::chrono::seconds(5));
-        QVERIFY(platform.endRequested());
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, platform.yieldOnce());
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, platform.sleepMs(1));
         QVERIFY_THROWS_EXCEPTION(ProgramEnded, platform.waitUntil([] { return true; }));
@@ -290,7 +314,7 @@ private slots:
         QCOMPARE(platform.message({"はい？", title.toStdString(), MessageIcon::Question,
                                    MessageButtons::YesNo, Answer::Yes}),
                  Answer::Yes);
-        QCOMPARE(platform.inputBox("名前", title.toStdString()), std::string());
+        QCOMPARE(platform.inputBox("名前", title.toStdString(), ""), std::string());
         QVERIFY2(boxWidth >= boxTitleBar, qPrintable(QString::number(boxWidth)));
         QVERIFY2(inputWidth >= inputTitleBar, qPrintable(QString::number(inputWidth)));
         QCOMPARE(name, title);
@@ -300,9 +324,11 @@ private slots:
     void inputBox() {
         QtPlatform platform(memoryParts());
         QString label;
+        QString heldAtOpening;  // a refused entry comes back for correcting
         GuiScript script;
         script.handleDialog<QInputDialog>([&](QInputDialog& dialog) {
             label = dialog.labelText();
+            heldAtOpening = dialog.textValue();
             dialog.setTextValue(QStringLiteral("山田"));
             dialog.accept();
         });
@@ -311,9 +337,11 @@ private slots:
             dialog.reject();
         });
         script.start(platform);
-        QCOMPARE(platform.inputBox("名前を入れてください", "Zelvano／検索"), std::string("山田"));
+        QCOMPARE(platform.inputBox("名前を入れてください", "Zelvano／検索", "山田😀"),
+                 std::string("山田"));
         QCOMPARE(label, QStringLiteral("名前を入れてください"));
-        QCOMPARE(platform.inputBox("?", "t"), std::string());
+        QCOMPARE(heldAtOpening, QStringLiteral("山田😀"));
+        QCOMPARE(platform.inputBox("?", "t", ""), std::string());
         QVERIFY(script.finished());
     }
 

@@ -185,6 +185,7 @@ public:
     void closeByUser();
 
     int currentTab = 0;
+    // The buttons' design-time caption, as the window shows it until the teams are named.
     std::array<std::string, 3> teamButtons{"Command1", "Command1", "Command1"};
     std::string rosterTitle, rankingTitle = "らんだむ資料館", hallOfFameCount = "現在　0名";
     std::string majorLeagueText, aboutText;

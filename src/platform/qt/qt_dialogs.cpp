@@ -109,7 +109,8 @@ Answer showMessageBox(const MessageRequest& request) {
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
-std::string showInputBox(const std::string& prompt, const std::string& title) {
+std::string showInputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText) {
     QInputDialog dialog;
     dialog.setWindowTitle(titleOf(title));
     // The dialog's label guesses the text format; escaping keeps a prompt from being read as
@@ -119,12 +120,13 @@ std::string showInputBox(const std::string& prompt, const std::string& title) {
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
     // The dialog sizes itself to its layout; its prompt is the one control that may be widened.
-    if (auto* prompt = dialog.findChild<QLabel*>()) {
+    if (auto* promptLabel = dialog.findChild<QLabel*>()) {
         const QStyle& style = *dialog.style();
-        prompt->setMinimumWidth(widthForTitle(dialog.windowTitle()) -
-                                style.pixelMetric(QStyle::PM_LayoutLeftMargin) -
-                                style.pixelMetric(QStyle::PM_LayoutRightMargin));
+        promptLabel->setMinimumWidth(widthForTitle(dialog.windowTitle()) -
+                                     style.pixelMetric(QStyle::PM_LayoutLeftMargin) -
+                                     style.pixelMetric(QStyle::PM_LayoutRightMargin));
     }
+    dialog.setTextValue(toQString(initialText));
     if (dialog.exec() != QDialog::Accepted) return {};
     return toStdString(dialog.textValue());
 }

@@ -36,7 +36,8 @@ public:
     void sleepMs(int milliseconds) override;
 
     Answer message(const MessageRequest& request) override;
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText) override;
     void beep() override;
 
     SettingsStore& settings() override;
@@ -47,7 +48,6 @@ public:
     bool startEditor(const std::string& fileName) override;
 
     void requestEnd(int status) override;
-    bool endRequested() const { return endRequested_; }
     const SoundPlayer& sound() const { return sound_; }
 
     std::unique_ptr<ScoreboardView> createScoreboardView(ScoreboardEvents& events) override;
