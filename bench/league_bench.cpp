@@ -7,11 +7,11 @@
 
 #include "game/lineups.h"
 #include "game/play_game.h"
+#include "headless/headless_platform.h"
 #include "league/league_file.h"
 #include "league/league_store.h"
 #include "league/rankings.h"
 #include "league/registration.h"
-#include "platform/headless/headless_platform.h"
 #include "season/season_driver.h"
 
 namespace zelvano {
@@ -68,7 +68,7 @@ public:
     bool exists(std::string_view name) override { return isLeague(name); }
     std::string removeFile(std::string_view) override { return {}; }
     std::filesystem::path resolve(std::string_view name) override { return name; }
-    FolderLock lockFolder(const Leftovers&) override { return {FolderLock::Status::Taken, {}}; }
+    FolderLock lockFolder(const FolderClaim&) override { return {FolderLock::Status::Taken, {}}; }
 };
 
 League newLeague() {

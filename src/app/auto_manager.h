@@ -5,8 +5,8 @@
 // to the next year until the seasons asked for are played, presses OK on every message, and
 // registers the league it is asked to create.
 
+#include "headless/headless_platform.h"
 #include "league/league.h"
-#include "platform/headless/headless_platform.h"
 
 namespace zelvano {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/game_options.h"
+#include "desktop/qt_platform.h"
+#include "desktop/qt_translations.h"
 #include "league/league.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_translations.h"
 #include "season/season_driver.h"
 #include "windows/baseball_icon.h"
 #include "windows/fonts.h"

@@ -8,10 +8,11 @@
 #include "app/auto_manager.h"
 #include "app/sim_options.h"
 #include "app/sim_show.h"
+#include "folder_store/folder_file_store.h"
+#include "headless/headless_platform.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "league/registration.h"
-#include "platform/headless/headless_platform.h"
 #include "season/season_driver.h"
 
 namespace {
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
     // reads, and the saves replace files whole, so it needs no lock and sees a whole league even
     // while a game plays.
     if (options.command != SimOptions::Command::Show) {
-        const FolderLock lock = files->lockFolder(leagueFolderLeftovers());
+        const FolderLock lock = files->lockFolder(leagueFolderClaim());
         if (lock.status == FolderLock::Status::InUse) {
             return fail("another zelvano or zelvano-sim is using the league folder " + folder +
                         "; try again when it has ended");

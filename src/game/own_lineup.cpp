@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/lineups.h"
-#include "season/forced_quit.h"
+#include "league/forced_quit.h"
 
 namespace zelvano {
 

@@ -8,10 +8,11 @@
 //   double avg = battingAverage(league, 1, 7);
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 #include "league/season_files.h"
+#include "platform/counter.h"
+#include "platform/window_state.h"
 
 namespace zelvano {
 
@@ -20,9 +21,6 @@ inline constexpr int kPlayers = 30;
 inline constexpr int kLeagueSlots = 10;
 inline constexpr int kBattingSlots = 9;
 inline constexpr int kLineupSides = 2;
-
-// Career counters are 32-bit: a long league passes 32767 at-bats, and the file stores decimal text.
-using Counter = std::int32_t;
 
 // No value of the league file may lie beyond this, on either side of zero. A real league gains
 // about fifty at-bats a player and one year a season, so no lifetime of play comes near it; a
@@ -40,8 +38,6 @@ template <typename T>
 using PerTeam = std::array<T, kTeams + 1>;  // index 0 unused
 template <typename T>
 using PerPlayer = std::array<std::array<T, kPlayers + 1>, kTeams + 1>;  // [team][player], 0 unused
-
-enum class WindowState : std::int16_t { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // The state of the game being played, overwritten by every game.
 struct GameState {

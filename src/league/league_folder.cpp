@@ -6,14 +6,15 @@
 
 namespace zelvano {
 
-Leftovers leagueFolderLeftovers() {
-    return {{kLeagueFileSaveName, kSeasonJournalName, kHallOfFameAppendName},
-            {{kScoutingListName, kScoutingListTemporary}}};
+FolderClaim leagueFolderClaim() {
+    return {kFolderLockName,
+            {{kLeagueFileSaveName, kSeasonJournalName, kHallOfFameAppendName},
+             {{kScoutingListName, kScoutingListTemporary}}}};
 }
 
 void takeLeagueFolder(Platform& platform) {
     FileStore& files = platform.files();
-    const FolderLock lock = files.lockFolder(leagueFolderLeftovers());
+    const FolderLock lock = files.lockFolder(leagueFolderClaim());
     if (lock.status == FolderLock::Status::Taken) return;
     const std::string folder = files.resolve(kLeagueFileName).parent_path().string();
     if (lock.status == FolderLock::Status::InUse) {

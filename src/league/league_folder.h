@@ -2,8 +2,8 @@
 // The league folder belongs to one program at a time: a second game or zelvano-sim in the same
 // folder would save over the first one's seasons.
 //
-//   takeLeagueFolder(platform);                   // the game: loadLeague, after the opening demo
-//   files->lockFolder(leagueFolderLeftovers());   // zelvano-sim, before it reads anything
+//   takeLeagueFolder(platform);                // the game: loadLeague, after the opening demo
+//   files->lockFolder(leagueFolderClaim());    // zelvano-sim, before it reads anything
 
 #include "platform/file_store.h"
 #include "platform/platform.h"
@@ -20,10 +20,14 @@ inline constexpr const char* kScoutingListTemporary = "Z02mem.$$$";
 // What a season end writes beside the league file, recorded before the league is saved, so that
 // the next start can finish it (see season_commit.h).
 inline constexpr const char* kSeasonJournalName = ".zelvano-season";
+// Where the folder itself cannot be locked (network file systems), this empty file is locked
+// instead. It stays in the folder; the lock on it is what counts.
+inline constexpr const char* kFolderLockName = ".zelvano-lock";
 
-// What a save cut short may leave in the league folder: a temporary of the league file, or the
-// scouting list's temporary "Z02mem.$$$".
-Leftovers leagueFolderLeftovers();
+// The league folder's lock file, and what a save cut short may leave in the folder: a temporary
+// of the league file, of the season's journal or of the hall of fame, or the scouting list's
+// temporary "Z02mem.$$$".
+FolderClaim leagueFolderClaim();
 
 // Takes the league folder for this program and clears the leftovers of earlier saves. When
 // another program holds it, or it cannot be taken, the player is told, nothing in the folder is

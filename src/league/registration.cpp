@@ -1,8 +1,8 @@
 #include "league/registration.h"
 
+#include "league/forced_quit.h"
 #include "league/league_store.h"
 #include "league/name_rule.h"
-#include "season/forced_quit.h"
 #include "text/utf8.h"
 
 namespace zelvano {

@@ -1,11 +1,13 @@
 #pragma once
-// The files of the league folder. Names are matched without regard to case: an existing file
-// under any spelling is the one used; a new file is created under the spelling given.
+// The files of the league folder, as the logic needs them: the contract every file store keeps
+// (the folder on disk, folder_store/folder_file_store.h; the tests' stores in memory). Names are
+// matched without regard to case: an existing file under any spelling is the one used; a new
+// file is created under the spelling given.
 //
-//   auto files = makeFolderFileStore(".");
-//   auto read = files->readFile("Jbball.jdt");
-//   std::string problem = files->replaceFile("Jbball.Jdt", bytes);   // empty on success
-//   if (files->lockFolder(leftovers).status != FolderLock::Status::Taken) { /* another run */ }
+//   FileStore& files = platform.files();
+//   auto read = files.readFile("Jbball.jdt");
+//   std::string problem = files.replaceFile("Jbball.Jdt", bytes);   // empty on success
+//   if (files.lockFolder(claim).status != FolderLock::Status::Taken) { /* another run */ }
 
 #include <filesystem>
 #include <memory>
@@ -33,6 +35,14 @@ struct Leftovers {
         std::string temporary;
     };
     std::vector<Through> replacedThrough;
+};
+
+// How a program takes its folder: the file it locks where the folder itself cannot be locked
+// (network file systems lock only files open for writing), and what earlier saves may have left,
+// removed once the folder is its own.
+struct FolderClaim {
+    std::string lockFileName;  // none: such a folder cannot be taken
+    Leftovers leftovers;
 };
 
 struct FolderLock {
@@ -73,9 +83,7 @@ public:
     // deleted to side-step it. The system drops the lock when the program ends, however it
     // ends, so a crashed run never blocks the next one. Once taken, and only then, the leftovers
     // of earlier saves are removed, and nothing else. Taking it again does nothing more.
-    virtual FolderLock lockFolder(const Leftovers& leftovers) = 0;
+    virtual FolderLock lockFolder(const FolderClaim& claim) = 0;
 };
-
-std::unique_ptr<FileStore> makeFolderFileStore(std::filesystem::path folder);
 
 }  // namespace zelvano

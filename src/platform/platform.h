@@ -1,6 +1,7 @@
 #pragma once
 // The one interface through which the logic reaches the outside world. The game runs on the Qt
-// implementation; tests and zelvano-sim run the very same logic on the headless one.
+// implementation (desktop/qt_platform.h); tests and zelvano-sim run the very same logic on the
+// headless one (headless/headless_platform.h).
 //
 //   platform.waitUntil([&] { return league.NextRequested; });
 //   if (platform.message({text, "Zelvano 2004", MessageIcon::Question, MessageButtons::YesNo,

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "league/league.h"
+#include "platform/counter.h"
+#include "platform/window_state.h"
 
 namespace zelvano {
 

@@ -1,7 +1,7 @@
 #include "season/rookies.h"
 
+#include "league/forced_quit.h"
 #include "league/name_rule.h"
-#include "season/forced_quit.h"
 #include "season/scouting_list.h"
 
 namespace zelvano {

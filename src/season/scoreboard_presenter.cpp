@@ -1,7 +1,7 @@
 #include "season/scoreboard_presenter.h"
 
+#include "league/forced_quit.h"
 #include "league/settings_keys.h"
-#include "season/forced_quit.h"
 
 namespace zelvano {
 

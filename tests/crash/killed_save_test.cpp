@@ -21,10 +21,10 @@
 #include <thread>
 #include <vector>
 
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "league/league_store.h"
-#include "platform/folder_file_store.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
 
@@ -129,7 +129,7 @@ bool expectOnlyFileAndTemporaries(const fs::path& folder, const std::string& kep
         leftover = true;
     }
     const auto nextStart = makeFolderFileStore(folder);
-    EXPECT_EQ(nextStart->lockFolder(leagueFolderLeftovers()).status, FolderLock::Status::Taken);
+    EXPECT_EQ(nextStart->lockFolder(leagueFolderClaim()).status, FolderLock::Status::Taken);
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
         names.push_back(entry.path().filename().string());

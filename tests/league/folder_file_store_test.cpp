@@ -1,4 +1,4 @@
-#include "platform/folder_file_store.h"
+#include "folder_store/folder_file_store.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

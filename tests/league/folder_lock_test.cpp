@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "league/league_store.h"
-#include "platform/folder_file_store.h"
 #include "support/scripted_user.h"
 #include "support/temp_folder.h"
 #include "support/test_league.h"
@@ -75,8 +75,7 @@ TEST_P(CutSaveTest, NextStartFindsTheLeagueWholeAndNoLitter) {
             return -1;
         };
         auto files = makeFolderFileStore(dir.folder(), calls);
-        if (files->lockFolder(leagueFolderLeftovers()).status != FolderLock::Status::Taken)
-            ::_exit(3);
+        if (files->lockFolder(leagueFolderClaim()).status != FolderLock::Status::Taken) ::_exit(3);
         GetParam().save(*files);
         ::_exit(0);  // the save was never cut: the parent reports it
     }
@@ -140,11 +139,11 @@ TEST(FolderLeftovers, OnlyTheProgramsOwnTemporariesGo) {
     ASSERT_EQ(holder->lockFolder({}).status, FolderLock::Status::Taken);
     const Names before = dir.entries();
     auto second = makeFolderFileStore(dir.folder());
-    ASSERT_EQ(second->lockFolder(leagueFolderLeftovers()).status, FolderLock::Status::InUse);
+    ASSERT_EQ(second->lockFolder(leagueFolderClaim()).status, FolderLock::Status::InUse);
     EXPECT_EQ(dir.entries(), before);
     holder.reset();
 
-    ASSERT_EQ(second->lockFolder(leagueFolderLeftovers()).status, FolderLock::Status::Taken);
+    ASSERT_EQ(second->lockFolder(leagueFolderClaim()).status, FolderLock::Status::Taken);
     for (const Leftover& leftover : kLeftovers) {
         EXPECT_EQ(std::filesystem::exists(dir.folder() / leftover.name), !leftover.removed)
             << leftover.name;
@@ -169,7 +168,7 @@ TEST(FolderLeftovers, TheListsTemporaryStaysWhenTheListIsNoFile) {
         const TempFolder dir;
         makeList(dir);
         dir.put("Z02mem.$$$", kList);
-        ASSERT_EQ(makeFolderFileStore(dir.folder())->lockFolder(leagueFolderLeftovers()).status,
+        ASSERT_EQ(makeFolderFileStore(dir.folder())->lockFolder(leagueFolderClaim()).status,
                   FolderLock::Status::Taken);
         EXPECT_EQ(dir.contents("Z02mem.$$$"), kList);
     }

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/folder_file_store.h"
+#include "folder_store/folder_file_store.h"
 #include "support/temp_folder.h"
 
 namespace zelvano {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
-#include "platform/folder_file_store.h"
 #include "support/scripted_user.h"
 #include "support/temp_folder.h"
 #include "support/test_league.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "headless/headless_platform.h"
 #include "league/league.h"
-#include "platform/headless/headless_platform.h"
 
 namespace zelvano::testing {
 
@@ -99,7 +99,7 @@ public:
     }
     std::filesystem::path resolve(std::string_view name) override { return canonical(name); }
     // One run alone uses the memory.
-    FolderLock lockFolder(const Leftovers&) override { return {FolderLock::Status::Taken, {}}; }
+    FolderLock lockFolder(const FolderClaim&) override { return {FolderLock::Status::Taken, {}}; }
 
 private:
     // The program spells its files in several ways ("Jbball.Jdt" and "Jbball.jdt", "JBBall.Mei"

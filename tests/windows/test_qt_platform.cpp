@@ -20,10 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/editor_launcher.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_translations.h"
+#include "desktop/editor_launcher.h"
+#include "desktop/qt_platform.h"
+#include "desktop/qt_settings_store.h"
+#include "desktop/qt_translations.h"
+#include "folder_store/folder_file_store.h"
 #include "window_fixture.h"
 #include "windows/batting_order_window.h"
 #include "windows/opening_demo_window.h"

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "folder_store/folder_file_store.h"
 #include "season/season_driver.h"
 #include "window_fixture.h"
 #include "windows/batting_order_window.h"

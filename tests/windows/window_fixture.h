@@ -29,7 +29,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/qt_platform.h"
+#include "desktop/qt_platform.h"
+#include "headless/memory_settings_store.h"
 #include "support/scripted_user.h"
 #include "windows/information_window.h"
 

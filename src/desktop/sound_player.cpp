@@ -1,4 +1,4 @@
-#include "platform/qt/sound_player.h"
+#include "desktop/sound_player.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>

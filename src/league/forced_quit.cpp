@@ -1,4 +1,4 @@
-#include "season/forced_quit.h"
+#include "league/forced_quit.h"
 
 namespace zelvano {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/editor_launcher.h"
+#include "desktop/editor_launcher.h"
 
 #include <QProcess>
 

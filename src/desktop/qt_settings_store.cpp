@@ -1,4 +1,4 @@
-#include "platform/qt/qt_settings_store.h"
+#include "desktop/qt_settings_store.h"
 
 #include <sys/stat.h>
 

@@ -1,14 +1,15 @@
-#include "platform/qt/qt_platform.h"
+#include "desktop/qt_platform.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QThread>
 #include <filesystem>
 
-#include "platform/qt/editor_launcher.h"
-#include "platform/qt/installed_data.h"
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_settings_store.h"
+#include "desktop/editor_launcher.h"
+#include "desktop/installed_data.h"
+#include "desktop/qt_dialogs.h"
+#include "desktop/qt_settings_store.h"
+#include "folder_store/folder_file_store.h"
 #include "windows/batting_order_window.h"
 #include "windows/information_window_handle.h"
 #include "windows/opening_demo_window.h"

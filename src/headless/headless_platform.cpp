@@ -1,4 +1,4 @@
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace zelvano {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_dialogs.h"
+#include "desktop/qt_dialogs.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "platform/system_error_text.h"
+#include "folder_store/system_error_text.h"
 
 #include <cerrno>
 #include <system_error>

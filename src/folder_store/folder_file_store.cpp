@@ -1,4 +1,4 @@
-#include "platform/folder_file_store.h"
+#include "folder_store/folder_file_store.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/system_error_text.h"
-#include "platform/unique_fd.h"
+#include "folder_store/system_error_text.h"
+#include "folder_store/unique_fd.h"
 
 namespace zelvano {
 
@@ -124,7 +124,7 @@ public:
     fs::path resolve(std::string_view name) override {
         return findExisting(name).value_or(folder_ / fs::path(std::string(name)));
     }
-    FolderLock lockFolder(const Leftovers& leftovers) override;
+    FolderLock lockFolder(const FolderClaim& claim) override;
 
 private:
     // Messages name the folder in full, so the player can find it.
@@ -356,7 +356,7 @@ std::string FolderFileStore::removeFile(std::string_view name) {
     return {};
 }
 
-FolderLock FolderFileStore::lockFolder(const Leftovers& leftovers) {
+FolderLock FolderFileStore::lockFolder(const FolderClaim& claim) {
     if (lock_.valid()) return {FolderLock::Status::Taken, {}};
     // The lock is on the folder itself: a lock file could be deleted while held, and the next
     // program would lock a new one beside it.
@@ -366,19 +366,20 @@ FolderLock FolderFileStore::lockFolder(const Leftovers& leftovers) {
     if (taken.status != FolderLock::Status::Failed || !lockNeedsAFile(taken.error)) {
         if (taken.status == FolderLock::Status::Taken) {
             lock_ = std::move(folder);
-            removeLeftovers(leftovers);
+            removeLeftovers(claim.leftovers);
         }
         return taken;
     }
     // Network file systems lock only files open for writing: there the lock file serves, made
     // in the folder and never through a link.
-    const fs::path path = folder_ / kFolderLockName;
+    if (claim.lockFileName.empty()) return taken;
+    const fs::path path = folder_ / claim.lockFileName;
     UniqueFd file(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!file.valid()) return {FolderLock::Status::Failed, writeProblem(errno)};
     const FolderLock onFile = lockExclusively(file.get());
     if (onFile.status == FolderLock::Status::Taken) {
         lock_ = std::move(file);
-        removeLeftovers(leftovers);
+        removeLeftovers(claim.leftovers);
     }
     return onFile;
 }

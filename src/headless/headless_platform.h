@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_views.h"
+#include "headless/headless_views.h"
+#include "headless/memory_settings_store.h"
 #include "platform/platform.h"
 
 namespace zelvano {

@@ -1,6 +1,6 @@
-#include "platform/headless/headless_views.h"
+#include "headless/headless_views.h"
 
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace zelvano {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/installed_data.h"
+#include "desktop/installed_data.h"
 
 #include <QCoreApplication>
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "desktop/sound_player.h"
 #include "platform/platform.h"
-#include "platform/qt/sound_player.h"
 
 namespace zelvano {
 
