@@ -22,8 +22,8 @@ void completeFromStart(std::array<int, N>& order, int filled) {
 
 // Draws candidates until `count` different players that `usable` accepts are in slots 1..count.
 // The draw repeats on a player already drawn or not usable; callers make sure that enough exist.
-template <typename Usable>
-void drawDistinct(League& league, RandomSource& random, int side, int count, Usable usable) {
+template <typename Random, typename Usable>
+void drawDistinct(League& league, Random& random, int side, int count, Usable usable) {
     auto& drawn = league.CurrentGame.Drawn;
     drawn.fill(0);
     for (int slot = 1; slot <= count; ++slot) {
@@ -36,7 +36,8 @@ void drawDistinct(League& league, RandomSource& random, int side, int count, Usa
     }
 }
 
-void drawSide(League& league, RandomSource& random, int side) {
+template <typename Random>
+void drawSide(League& league, Random& random, int side) {
     const int team = side == 1 ? league.PairingTeam1 : league.PairingTeam2;
     const int eligible = eligiblePlayerCount(league, team);
     if (eligible > 0) {
@@ -70,8 +71,10 @@ void completeOrderFromStart(std::array<int, kBattingSlots + 1>& order, int fille
 }
 
 void DrawLineups(League& league, RandomSource& random) {
-    drawSide(league, random, 1);
-    drawSide(league, random, 2);
+    withDrawsInlined(random, [&](auto& draws) {
+        drawSide(league, draws, 1);
+        drawSide(league, draws, 2);
+    });
 }
 
 std::array<int, kPlayers + 1> sortedByAverage(const League& league) {
