@@ -78,14 +78,18 @@ int main(int argc, char** argv) {
         return fail("no such folder: " + options.folder);
     }
     auto files = makeFolderFileStore(options.folder);
-    // Before anything is read or created; the lock lasts as long as the files do.
-    const FolderLock lock = files->lockFolder(leagueFolderLeftovers());
-    if (lock.status == FolderLock::Status::InUse) {
-        return fail("another zelvano or zelvano-sim is using the league folder " + options.folder +
-                    "; try again when it has ended");
-    }
-    if (lock.status == FolderLock::Status::Failed) {
-        return fail("cannot lock the league folder " + options.folder + ": " + lock.problem);
+    // Before anything is read or created; the lock lasts as long as the files do. show only
+    // reads, and the saves replace files whole, so it needs no lock and sees a whole league even
+    // while a game plays.
+    if (options.command != SimOptions::Command::Show) {
+        const FolderLock lock = files->lockFolder(leagueFolderLeftovers());
+        if (lock.status == FolderLock::Status::InUse) {
+            return fail("another zelvano or zelvano-sim is using the league folder " +
+                        options.folder + "; try again when it has ended");
+        }
+        if (lock.status == FolderLock::Status::Failed) {
+            return fail("cannot lock the league folder " + options.folder + ": " + lock.problem);
+        }
     }
     const bool leagueExists = files->exists(kLeagueFileName);
     if (options.command == SimOptions::Command::New && leagueExists) {

@@ -113,7 +113,10 @@ public:
         // The first nine innings are played in full; from then on the game ends at the first
         // boundary between half-innings at which the runs differ, or once neither lineup holds
         // a player who can ever hit: such a game would never end, and its tie goes to side 2.
-        while (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit())) {
+        // A game of hitters who almost never make an out ends where it stands once it reaches
+        // kPlateAppearanceLimit, decided by the runs, a tie again going to side 2.
+        while (!limitReached() &&
+               (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit()))) {
             game_.Inning = inning;
             playHalfInning(inning, half);
             if (++half > 2) {
@@ -131,6 +134,8 @@ public:
     }
 
 private:
+    bool limitReached() const { return game_.PlateAppearances >= kPlateAppearanceLimit; }
+
     // A batter without hits never hits: his chance is 0 over his at-bats.
     bool someoneCanHit() const {
         for (int side = 1; side <= 2; ++side) {
@@ -155,16 +160,17 @@ private:
         int runs = game_.Runs[side];
         int outs = 0;
         int halfHits = 0;
-        int appearances = 0;
-        while (outs < 3) {
+        int appearances = game_.PlateAppearances;
+        while (outs < 3 && appearances < kPlateAppearanceLimit) {
             slot = slot == kBattingSlots ? 1 : slot + 1;
             board_.atBat(batterLabelIndex(side, slot));
             const int batter = order[slot];
-            atBats[batter] += 1;
+            countUp(atBats[batter]);
             ++appearances;
             const bool hit = isHit(random_.next(), hits[batter], atBats[batter]);
-            // Counted without a branch: a hit is as likely as not to be guessed wrong.
-            hits[batter] += hit ? 1 : 0;
+            // Counted without a branch: a hit is as likely as not to be guessed wrong. Hits never
+            // pass the at-bats, even where these stopped at the counter limit.
+            hits[batter] += hit && hits[batter] < atBats[batter] ? 1 : 0;
             halfHits += hit ? 1 : 0;
             outs += hit ? 0 : 1;
             const bool scores = hit & (halfHits > 3);
@@ -175,7 +181,7 @@ private:
         }
         game_.BatterSlot[side] = slot;
         game_.Runs[side] = runs;
-        game_.PlateAppearances += appearances;
+        game_.PlateAppearances = appearances;
         board_.endHalf();
     }
 

@@ -4,7 +4,7 @@
 // a half-inning scores a run. The window is left on screen showing the final state.
 //
 //   DrawLineups(league, platform.random());
-//   auto window = PlayGame(league, platform, handlers);
+//   auto window = PlayGame(league, platform, events);
 //   // league.LastWinner, league.LastLoser, league.CurrentGame hold the result
 
 #include <memory>
@@ -13,6 +13,9 @@
 #include "platform/platform.h"
 
 namespace zelvano {
+
+// Far beyond any real game (about a hundred plate appearances), and still reached in a moment.
+inline constexpr int kPlateAppearanceLimit = 10'000;
 
 std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewEvents& events);
 

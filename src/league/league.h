@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "league/season_files.h"
+
 namespace zelvano {
 
 inline constexpr int kTeams = 3;
@@ -21,6 +23,18 @@ inline constexpr int kLineupSides = 2;
 
 // Career counters are 32-bit: a long league passes 32767 at-bats, and the file stores decimal text.
 using Counter = std::int32_t;
+
+// No value of the league file may lie beyond this, on either side of zero. A real league gains
+// about fifty at-bats a player and one year a season, so no lifetime of play comes near it; a
+// hand-edited figure beyond it is refused as damage when the file is read. It also keeps every
+// average's chance of a hit, compared in single precision, below 1, and every sum far from the
+// edge of 32 bits.
+inline constexpr Counter kCounterLimit = 10'000'000;
+
+// Counts one up, but never past kCounterLimit, so a saved league can always be read back.
+inline void countUp(Counter& counter) {
+    if (counter < kCounterLimit) ++counter;
+}
 
 template <typename T>
 using PerTeam = std::array<T, kTeams + 1>;  // index 0 unused
@@ -65,6 +79,9 @@ struct League {
     int OwnSide = 0;
     GameState CurrentGame{};
     std::string LoanNews;
+    // Written beside the league file only when the league is saved with them; until they are
+    // written, even past that save, they stay here.
+    SeasonFileChanges SeasonFiles;
 
     // Flags and settings shared with the windows.
     bool KeepPlaying = false;

@@ -163,6 +163,16 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
                 return false;
             }
         }
+        // Beyond the limit a figure overflows or never lets a game end: no league gets there
+        // by playing, so it was edited by hand.
+        if constexpr (!kIsText<decltype(value)>) {
+            if (value > kCounterLimit || value < -kCounterLimit) {
+                result =
+                    fault(place.line, "数値が大きすぎます（" + describeLeagueField(place) +
+                                          "、上限は" + std::to_string(kCounterLimit) + "です）");
+                return false;
+            }
+        }
         if (const char* problem = brokenCount(read, place)) {
             result = faultAt(place, problem);
             return false;

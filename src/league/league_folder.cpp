@@ -3,13 +3,12 @@
 #include <string>
 
 #include "league/league_file.h"
-#include "platform/folder_file_store.h"
-#include "season/scouting_list.h"
 
 namespace zelvano {
 
 Leftovers leagueFolderLeftovers() {
-    return {{kLeagueFileSaveName}, {{kScoutingListName, kScoutingListTemporary}}};
+    return {{kLeagueFileSaveName, kSeasonJournalName, kHallOfFameAppendName},
+            {{kScoutingListName, kScoutingListTemporary}}};
 }
 
 void TakeLeagueFolder(Platform& platform) {
@@ -28,10 +27,8 @@ void TakeLeagueFolder(Platform& platform) {
         platform.message(
             {"リーグのフォルダー「" + folder + "」を使い始めることができませんでした。\n（" +
                  lock.problem +
-                 "）\n\n同じリーグを２つ同時に遊ばないよう、フォルダーに目印のファイル「" +
-                 kFolderLockName +
-                 "」を置いて使います。原因を取り除いてから、もう一度起動して"
-                 "ください。",
+                 "）\n\n同じリーグを２つ同時に遊ばないよう、フォルダーに鍵をかけて使います。"
+                 "原因を取り除いてから、もう一度起動してください。",
              "Zelvano／起動エラー", MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
     }
     throw ProgramEnded{1};

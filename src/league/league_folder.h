@@ -10,6 +10,17 @@
 
 namespace zelvano {
 
+// The files beside the league file. Each name is matched without regard to case; the second
+// spelling is the one a file is created under when it is missing.
+inline constexpr const char* kHallOfFameFileName = "Jbball.Mei";
+inline constexpr const char* kHallOfFameAppendName = "JBBall.Mei";
+inline constexpr const char* kScoutingListName = "Z02MEM.TXT";
+// The list is rewritten through this file and then renamed over it.
+inline constexpr const char* kScoutingListTemporary = "Z02mem.$$$";
+// What a season end writes beside the league file, recorded before the league is saved, so that
+// the next start can finish it (see season_commit.h).
+inline constexpr const char* kSeasonJournalName = ".zelvano-season";
+
 // What a save cut short may leave in the league folder: a temporary of the league file, or the
 // scouting list's temporary "Z02mem.$$$".
 Leftovers leagueFolderLeftovers();

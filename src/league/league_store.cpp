@@ -6,6 +6,7 @@
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "league/registration.h"
+#include "league/season_commit.h"
 #include "league/settings_keys.h"
 
 namespace zelvano {
@@ -21,6 +22,27 @@ namespace {
                       "Zelvano／データ読込エラー", MessageIcon::Exclamation, MessageButtons::Ok,
                       Answer::Ok});
     throw ProgramEnded{1};
+}
+
+// Saves until it works or the player gives up, which ends the program with the last completed
+// season still in the folder.
+template <typename Save>
+void saveWithRetries(Platform& platform, const char* name, bool firstSave, Save save) {
+    for (;;) {
+        const std::string problem = save();
+        if (problem.empty()) return;
+        const std::string path = platform.files().resolve(name).string();
+        const std::string ifDeclined =
+            firstSave ? "「いいえ」を押すと保存せずに終了します。登録した新しいリーグは保存されない"
+                        "ので、次に起動したときは、もう一度はじめから登録することになります。"
+                      : "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま"
+                        "残ります。";
+        const Answer retry = platform.message(
+            {"リーグのデータを「" + path + "」に保存できませんでした。\n（" + problem +
+                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n" + ifDeclined,
+             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::Yes});
+        if (retry == Answer::No) throw ProgramEnded{1};
+    }
 }
 
 }  // namespace
@@ -44,32 +66,25 @@ void LoadLeague(League& league, Platform& platform) {
         endAfterLoadProblem(platform,
                             "（" + std::to_string(parsed.line) + "行目：" + parsed.problem + "）");
     }
+    finishInterruptedSeason(league, platform);
 }
 
 void SaveLeague(League& league, Platform& platform) {
     // The first save of a new league has no earlier file to fall back on.
     const bool firstSave = !platform.files().exists(kLeagueFileName);
-    for (;;) {
-        std::string problem;
+    // The journal first: should the league file be saved and the program then stop, the next
+    // start finishes what the season changed beside it.
+    saveWithRetries(platform, kSeasonJournalName, firstSave,
+                    [&] { return writeSeasonJournal(league, platform.files()); });
+    saveWithRetries(platform, kLeagueFileSaveName, firstSave, [&] {
         try {
-            problem = platform.files().replaceFile(kLeagueFileSaveName, leagueFileBytes(league));
+            return platform.files().replaceFile(kLeagueFileSaveName, leagueFileBytes(league));
         } catch (const std::logic_error& fault) {
             // A name that slipped past the name rule: nothing is written, the old file stays.
-            problem = fault.what();
+            return std::string(fault.what());
         }
-        if (problem.empty()) return;
-        const std::string path = platform.files().resolve(kLeagueFileSaveName).string();
-        const std::string ifDeclined =
-            firstSave ? "「いいえ」を押すと保存せずに終了します。登録した新しいリーグは保存されない"
-                        "ので、次に起動したときは、もう一度はじめから登録することになります。"
-                      : "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま"
-                        "残ります。";
-        const Answer retry = platform.message(
-            {"リーグのデータを「" + path + "」に保存できませんでした。\n（" + problem +
-                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n" + ifDeclined,
-             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::Yes});
-        if (retry == Answer::No) throw ProgramEnded{1};
-    }
+    });
+    carryOutSeasonJournal(league, platform);
 }
 
 }  // namespace zelvano

@@ -39,28 +39,38 @@ struct FolderLock {
     enum class Status { Taken, InUse, Failed };
     Status status = Status::Failed;
     std::string problem;  // why it could not be taken, in Japanese, for Status::Failed
+    int error = 0;        // the errno behind it
 };
 
 class FileStore {
 public:
     virtual ~FileStore() = default;
+    // Reads a whole regular file, never waiting at a FIFO or reading a device without end: a
+    // file that is none, or is larger than any of the league's files could be, is a failure
+    // with its reason. So is a link that leads nowhere.
     virtual FileRead readFile(std::string_view name) = 0;
     // Replaces the whole file so that a failure at any point leaves the old file as it was:
     // a temporary file in the same folder, flushed to disk, then renamed over the old one.
-    // Returns the empty text on success, otherwise why it failed, in Japanese.
+    // Temporaries are always made new, never opened through a link. A file the player made
+    // read-only is not replaced. Returns the empty text on success, otherwise why it failed,
+    // in Japanese.
     virtual std::string replaceFile(std::string_view name, std::string_view bytes) = 0;
     // The same, through a temporary file of the given name beside it (the scouting list is
-    // rewritten through "Z02mem.$$$"): on failure the file is as it was and the temporary gone.
+    // rewritten through "Z02mem.$$$"): on failure the file is as it was and the temporary gone,
+    // and the reason names the temporary. A link of the temporary's name is removed, never
+    // followed; an earlier temporary goes only while the file itself is a real file.
     virtual std::string replaceFileThrough(std::string_view name, std::string_view temporaryName,
                                            std::string_view bytes) = 0;
-    // Appends to a file, creating it when missing. Same result convention as replaceFile.
+    // Appends to a file, creating it when missing, never through a link. A failed append leaves
+    // the file as long as it was. Same result convention as replaceFile.
     virtual std::string appendFile(std::string_view name, std::string_view bytes) = 0;
     virtual bool exists(std::string_view name) = 0;
     virtual std::string removeFile(std::string_view name) = 0;
     // The full path of the file under its existing spelling, or under the given one when missing.
     virtual std::filesystem::path resolve(std::string_view name) = 0;
     // Takes the folder for this program alone while the store lives, so that two programs never
-    // save over each other's seasons. The system drops the lock when the program ends, however it
+    // save over each other's seasons. The lock is on the folder itself, so no file can be
+    // deleted to side-step it. The system drops the lock when the program ends, however it
     // ends, so a crashed run never blocks the next one. Once taken, and only then, the leftovers
     // of earlier saves are removed, and nothing else. Taking it again does nothing more.
     virtual FolderLock lockFolder(const Leftovers& leftovers) = 0;

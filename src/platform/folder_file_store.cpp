@@ -1,6 +1,7 @@
 #include "platform/folder_file_store.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +39,32 @@ std::string writeProblem(int error) {
     // Only writing can meet a missing folder: a missing file to read is not a failure.
     if (error == ENOENT) return "保存先のフォルダーが見つかりません。";
     return systemErrorText(error, FileAccess::Write);
+}
+
+// The largest file the program reads whole. A league file is a few kilobytes, a hall of fame of a
+// thousand years some hundred; anything far beyond is not one of the league's files.
+constexpr off_t kReadLimitBytes = 8 * 1024 * 1024;
+
+std::string notARegularFile() {
+    return "通常のファイルではありません（フォルダーや特殊なファイルです）。";
+}
+std::string tooLargeToRead() {
+    return "ファイルが大きすぎます（" + std::to_string(kReadLimitBytes / (1024 * 1024)) +
+           "MBまでしか読みません）。";
+}
+std::string readOnlyFile() {
+    return "ファイルが読み取り専用になっています。書き込みを許可してから、もう一度試してください。";
+}
+
+bool isSymlink(const fs::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// Follows a link: a link to a regular file is that file.
+bool isRegularFile(const fs::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 bool allDigits(std::string_view text) {
@@ -81,7 +108,11 @@ private:
 class FolderFileStore final : public FileStore {
 public:
     FolderFileStore(fs::path folder, FileSystemCalls calls)
-        : folder_(fullPath(std::move(folder))), calls_(std::move(calls)) {}
+        : folder_(fullPath(std::move(folder))), calls_(std::move(calls)) {
+        // A file-size limit (ulimit -f) would end the program with SIGXFSZ in the middle of a
+        // save; ignored, the write fails with EFBIG and the player is told, like a full disk.
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
 
     FileRead readFile(std::string_view name) override;
     std::string replaceFile(std::string_view name, std::string_view bytes) override;
@@ -105,6 +136,8 @@ private:
         return full;
     }
     void removeLeftovers(const Leftovers& leftovers) const;
+    static FolderLock lockExclusively(int fd);
+    static bool lockNeedsAFile(int error);
     std::optional<fs::path> findExisting(std::string_view name) const;
     struct Temporary {
         UniqueFd file;
@@ -115,6 +148,7 @@ private:
     Temporary createTemporary(const fs::path& target) const;
     // 0 when every byte is written, flushed to the disk and the descriptor closed; else errno.
     int writeSyncClose(UniqueFd file, std::string_view bytes) const;
+    int writeAll(int fd, std::string_view bytes) const;  // 0 or errno
     void syncFolder() const;
     // Writes the temporary, keeps the old file's permissions and renames it over the target.
     std::string writeAndRename(UniqueFd file, TemporaryFile& temporary, const fs::path& target,
@@ -161,7 +195,8 @@ FolderFileStore::Temporary FolderFileStore::createTemporary(const fs::path& targ
     for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path path = folder_ / (stem + std::to_string(counter++));
         // 0666 lets the umask decide, as for any new file of the user's.
-        UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        UniqueFd file(
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (file.valid()) return {std::move(file), std::move(path), 0};
         const int error = errno;
         if (error != EEXIST) return {UniqueFd(), fs::path(), error};
@@ -169,9 +204,9 @@ FolderFileStore::Temporary FolderFileStore::createTemporary(const fs::path& targ
     return {UniqueFd(), fs::path(), EEXIST};
 }
 
-int FolderFileStore::writeSyncClose(UniqueFd file, std::string_view bytes) const {
+int FolderFileStore::writeAll(int fd, std::string_view bytes) const {
     while (!bytes.empty()) {
-        const ssize_t written = write(file.get(), bytes.data(), bytes.size());
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -180,6 +215,11 @@ int FolderFileStore::writeSyncClose(UniqueFd file, std::string_view bytes) const
         if (written == 0) return EIO;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    return 0;
+}
+
+int FolderFileStore::writeSyncClose(UniqueFd file, std::string_view bytes) const {
+    if (const int error = writeAll(file.get(), bytes)) return error;
     if (fsync(file.get()) != 0) return errno;
     // Close reports the last delayed write errors (on network file systems): it is checked too.
     if (close(file.release()) != 0) return errno;
@@ -197,25 +237,39 @@ FileRead FolderFileStore::readFile(std::string_view name) {
     FileRead result;
     const std::optional<fs::path> path = findExisting(name);
     if (!path) return result;  // Missing
-    UniqueFd file(::open(path->c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.valid()) {
-        if (errno == ENOENT) return result;  // removed since it was found
+    const auto failed = [&result](std::string problem) {
         result.status = FileRead::Status::Failed;
-        result.problem = systemErrorText(errno, FileAccess::Read);
+        result.problem = std::move(problem);
+        result.bytes.clear();
         return result;
+    };
+    // O_NONBLOCK: a FIFO put in the file's place must not hold the program at the open.
+    UniqueFd file(::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) {
+        const int error = errno;
+        if (error == ENOENT && isSymlink(*path))
+            return failed("リンク先のファイルが見つかりません。");
+        if (error == ENOENT) return result;  // removed since it was found
+        return failed(systemErrorText(error, FileAccess::Read));
     }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) return failed(systemErrorText(errno, FileAccess::Read));
+    if (S_ISDIR(status.st_mode)) return failed(systemErrorText(EISDIR, FileAccess::Read));
+    if (!S_ISREG(status.st_mode)) return failed(notARegularFile());
+    if (status.st_size > kReadLimitBytes) return failed(tooLargeToRead());
     std::array<char, 65536> buffer;
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR) continue;
-            result.status = FileRead::Status::Failed;
-            result.problem = systemErrorText(errno, FileAccess::Read);
-            result.bytes.clear();
-            return result;
+            return failed(systemErrorText(errno, FileAccess::Read));
         }
         if (got == 0) break;
         result.bytes.append(buffer.data(), static_cast<std::size_t>(got));
+        // The file may grow while it is read.
+        if (result.bytes.size() > static_cast<std::size_t>(kReadLimitBytes)) {
+            return failed(tooLargeToRead());
+        }
     }
     result.status = FileRead::Status::Ok;
     return result;
@@ -225,6 +279,9 @@ std::string FolderFileStore::writeAndRename(UniqueFd file, TemporaryFile& tempor
                                             const fs::path& target, std::string_view bytes) const {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the player made read-only is not replaced behind their back, even where the
+    // folder would allow it.
+    if (replacing && (old.st_mode & 0222) == 0) return readOnlyFile();
     // The replacement keeps the permissions the user gave the old file.
     if (replacing && ::fchmod(file.get(), old.st_mode & 07777) != 0) return writeProblem(errno);
     if (const int error = writeSyncClose(std::move(file), bytes)) return writeProblem(error);
@@ -246,20 +303,47 @@ std::string FolderFileStore::replaceFileThrough(std::string_view name,
                                                 std::string_view temporaryName,
                                                 std::string_view bytes) {
     const fs::path target = resolve(name);
-    // A leftover of the same name is an earlier, unfinished copy: it is written over.
     const fs::path path = resolve(temporaryName);
-    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!file.valid()) return writeProblem(errno);
+    // Every failure names the temporary, where the player would look first.
+    const auto problemWith = [&path](const std::string& problem) {
+        return "一時ファイル「" + path.string() + "」：" + problem;
+    };
+    struct stat leftover {};
+    if (::lstat(path.c_str(), &leftover) == 0) {
+        // A link is removed, never written through. A plain file is an earlier, unfinished copy;
+        // it goes only while the file itself is there, as without it it may be the only copy.
+        const bool removable =
+            S_ISLNK(leftover.st_mode) || (S_ISREG(leftover.st_mode) && isRegularFile(target));
+        if (!removable)
+            return problemWith("前回の書き換えの途中のファイルか、別のものがあります。");
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT) return problemWith(writeProblem(errno));
+    }
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!file.valid()) return problemWith(writeProblem(errno));
     TemporaryFile temporary(path);
-    return writeAndRename(std::move(file), temporary, target, bytes);
+    const std::string problem = writeAndRename(std::move(file), temporary, target, bytes);
+    return problem.empty() ? problem : problemWith(problem);
 }
 
 std::string FolderFileStore::appendFile(std::string_view name, std::string_view bytes) {
     const fs::path target = resolve(name);
     const bool creating = !exists(name);
-    UniqueFd file(::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    UniqueFd file(::open(
+        target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
     if (!file.valid()) return writeProblem(errno);
-    if (const int error = writeSyncClose(std::move(file), bytes)) return writeProblem(error);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) return writeProblem(errno);
+    if (!S_ISREG(status.st_mode)) return notARegularFile();
+    if ((status.st_mode & 0222) == 0) return readOnlyFile();
+    int error = writeAll(file.get(), bytes);
+    if (error == 0 && fsync(file.get()) != 0) error = errno;
+    if (error != 0) {
+        // Whatever part of the bytes reached the file goes again: a record cut short would run
+        // into the next one.
+        if (::ftruncate(file.get(), status.st_size) == 0) ::fsync(file.get());
+        return writeProblem(error);
+    }
+    if (close(file.release()) != 0) return writeProblem(errno);
     if (creating) syncFolder();
     return {};
 }
@@ -274,31 +358,51 @@ std::string FolderFileStore::removeFile(std::string_view name) {
 
 FolderLock FolderFileStore::lockFolder(const Leftovers& leftovers) {
     if (lock_.valid()) return {FolderLock::Status::Taken, {}};
-    const fs::path path = folder_ / kFolderLockName;
-    // An exclusive lock wants a file open for writing on network file systems; a folder the user
-    // made read-only is still locked through a lock file already there.
-    UniqueFd file(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (!file.valid()) {
-        const int error = errno;
-        if (error == EACCES || error == EPERM || error == EROFS) {
-            file = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // The lock is on the folder itself: a lock file could be deleted while held, and the next
+    // program would lock a new one beside it.
+    UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) return {FolderLock::Status::Failed, writeProblem(errno)};
+    const FolderLock taken = lockExclusively(folder.get());
+    if (taken.status != FolderLock::Status::Failed || !lockNeedsAFile(taken.error)) {
+        if (taken.status == FolderLock::Status::Taken) {
+            lock_ = std::move(folder);
+            removeLeftovers(leftovers);
         }
-        if (!file.valid()) return {FolderLock::Status::Failed, writeProblem(error)};
+        return taken;
     }
-    while (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+    // Network file systems lock only files open for writing: there the lock file serves, made
+    // in the folder and never through a link.
+    const fs::path path = folder_ / kFolderLockName;
+    UniqueFd file(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!file.valid()) return {FolderLock::Status::Failed, writeProblem(errno)};
+    const FolderLock onFile = lockExclusively(file.get());
+    if (onFile.status == FolderLock::Status::Taken) {
+        lock_ = std::move(file);
+        removeLeftovers(leftovers);
+    }
+    return onFile;
+}
+
+FolderLock FolderFileStore::lockExclusively(int fd) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) continue;
-        if (errno == EWOULDBLOCK) return {FolderLock::Status::InUse, {}};
-        return {FolderLock::Status::Failed, systemErrorText(errno, FileAccess::Write)};
+        if (errno == EWOULDBLOCK) return {FolderLock::Status::InUse, {}, 0};
+        return {FolderLock::Status::Failed, systemErrorText(errno, FileAccess::Write), errno};
     }
-    lock_ = std::move(file);
-    removeLeftovers(leftovers);
-    return {FolderLock::Status::Taken, {}};
+    return {FolderLock::Status::Taken, {}, 0};
+}
+
+bool FolderFileStore::lockNeedsAFile(int error) {
+    return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
 }
 
 void FolderFileStore::removeLeftovers(const Leftovers& leftovers) const {
     std::vector<std::string> temporaries;  // folded names of the temporaries that may go
     for (const Leftovers::Through& through : leftovers.replacedThrough) {
-        if (findExisting(through.file)) temporaries.push_back(foldCase(through.temporary));
+        // Not beside a dangling link or a folder of the file's name: then the temporary may
+        // hold the only copy.
+        const std::optional<fs::path> file = findExisting(through.file);
+        if (file && isRegularFile(*file)) temporaries.push_back(foldCase(through.temporary));
     }
     // The entries are gathered first: removing while the folder is read may skip some.
     std::vector<fs::path> doomed;

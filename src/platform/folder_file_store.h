@@ -18,8 +18,8 @@
 
 namespace zelvano {
 
-// The empty file whose lock says which program holds the folder. It stays in the folder; a lock on
-// it is what counts, and the system drops that when its program ends.
+// Where the folder itself cannot be locked (network file systems), this empty file is locked
+// instead. It stays in the folder; the lock on it is what counts.
 inline constexpr const char* kFolderLockName = ".zelvano-lock";
 
 // Each call behaves like its POSIX namesake (-1 and errno on failure). An empty one means the

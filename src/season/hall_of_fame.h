@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "league/league.h"
+#include "league/league_folder.h"
 #include "platform/platform.h"
 
 namespace zelvano {
-
-inline constexpr const char* kHallOfFameFileName = "Jbball.Mei";
-inline constexpr const char* kHallOfFameAppendName = "JBBall.Mei";  // same file, other spelling
 
 // Strictly more than 300 hits, or strictly more than 100 hits at strictly better than .300.
 bool qualifiesForHallOfFame(Counter hits, double average);

@@ -65,11 +65,11 @@ ResultsReport RecordChampionship(League& league, int champion) {
     ResultsReport report;
     report.championLine = "優勝：" + league.TeamName[champion];
     Counter& titles = league.LeagueRecord[static_cast<std::size_t>(champion + kTitleCountSlot)];
-    titles += 1;
+    countUp(titles);
     report.titleCount = "(" + std::to_string(titles) + "回目)";
     Counter& run = league.LeagueRecord[kTitleRunSlot];
     if (champion == 1) {
-        run += 1;
+        countUp(run);
         if (run > 1) report.titleRun = "【" + std::to_string(run) + "年連続】";
     } else {
         run = 0;

@@ -13,11 +13,13 @@ namespace {
 constexpr int kTurns = 3;
 constexpr float kRetireAbove = 0.5f;
 
-// Appends the record; the reason in Japanese when it could not be written.
-std::string recordInHallOfFame(Platform& platform, const std::string& record) {
+// Keeps the record for the hall of fame, which takes it when the league is saved; the reason in
+// Japanese when it cannot be written at all.
+std::string recordInHallOfFame(League& league, const std::string& record) {
     const std::optional<std::string> bytes = text::encodeCp932(record);
     if (!bytes) return "名前に記録できない文字があります。";
-    return platform.files().appendFile(kHallOfFameAppendName, *bytes);
+    league.SeasonFiles.hallOfFameRecords += *bytes;
+    return {};
 }
 
 void tellRecordFailed(Platform& platform, const std::string& name, const std::string& problem) {
@@ -50,7 +52,7 @@ void RetirePlayers(League& league, Platform& platform) {
         std::string recordProblem;
         if (qualifiesForHallOfFame(hits, average)) {
             text += "＜＜名球会に登録されました。＞＞＞";
-            recordProblem = recordInHallOfFame(platform, hallOfFameRecord(name, entryYear, hits));
+            recordProblem = recordInHallOfFame(league, hallOfFameRecord(name, entryYear, hits));
         }
 
         league.PlayerName[1][player].clear();

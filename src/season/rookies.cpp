@@ -56,32 +56,36 @@ int rookieHits(float r) {
     return hits > 15 ? 15 : hits;
 }
 
-std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount) {
-    FileStore& files = platform.files();
-    const FileRead read = files.readFile(kScoutingListName);
-    if (read.status == FileRead::Status::Missing) return {};
-    if (read.status == FileRead::Status::Failed) {
-        platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
-                              "」を読めませんでした。\n（" + read.problem +
-                              "）\n\n名簿はそのまま残してあります。新人の名前は入力してください。",
-                          kTitle, MessageIcon::Exclamation});
-        return {};
+std::string TakeScoutedName(League& league, Platform& platform, int rookieNumber, int rookieCount) {
+    SeasonFileChanges& changes = league.SeasonFiles;
+    std::string list;
+    if (changes.scoutingListAfter) {
+        // Names already taken this season (or in one whose list could not yet be rewritten)
+        // are gone from the list as the league knows it.
+        list = *changes.scoutingListAfter;
+    } else {
+        FileStore& files = platform.files();
+        FileRead read = files.readFile(kScoutingListName);
+        if (read.status == FileRead::Status::Missing) return {};
+        if (read.status == FileRead::Status::Failed) {
+            platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
+                                  "」を読めませんでした。\n（" + read.problem +
+                                  "）\n\n名簿はそのまま残してあります。新人の名前は入力してくだ"
+                                  "さい。",
+                              kTitle, MessageIcon::Exclamation});
+            return {};
+        }
+        list = std::move(read.bytes);
     }
-    const ScoutedLine top = takeFirstLine(read.bytes);
+    const ScoutedLine top = takeFirstLine(list);
     if (!top.found) return {};
 
     platform.message(
         {"新人が入りました。" + counted(rookieNumber, rookieCount) + "人めを自動登録しました。",
          kTitle, MessageIcon::Information});
-    const std::string problem =
-        files.replaceFileThrough(kScoutingListName, kScoutingListTemporary, top.rest);
-    if (!problem.empty()) {
-        platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
-                              "」を書き換えられませんでした。\n（" + problem +
-                              "）\n\n名簿は元のまま残してあります。今回使った名前も、名簿の先頭に"
-                              "残っています。",
-                          kTitle, MessageIcon::Exclamation});
-    }
+    // The list file itself is rewritten when the league is saved with this rookie.
+    if (!changes.scoutingListAfter) changes.scoutingListBefore = fingerprintOf(list);
+    changes.scoutingListAfter = top.rest;
 
     if (!top.readable) {
         platform.message(
@@ -121,7 +125,7 @@ int ChooseRookieSlot(League& league, Platform& platform) {
 void AddRookies(League& league, Platform& platform) {
     const int count = drawWholePartPlusOne(platform.random(), kMaxRookies);
     for (int rookie = 1; rookie <= count; ++rookie) {
-        std::string name = TakeScoutedName(platform, rookie, count);
+        std::string name = TakeScoutedName(league, platform, rookie, count);
         if (name.empty()) name = askRookieName(platform, rookie, count);
         const int slot = ChooseRookieSlot(league, platform);
         league.PlayerName[1][slot] = name;

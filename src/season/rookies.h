@@ -15,9 +15,10 @@ namespace zelvano {
 void AddRookies(League& league, Platform& platform);
 
 // Takes the first name off the scouting list; empty when there is none. Rookie rookieNumber of
-// rookieCount is told about it when a line was taken. Should the list not be rewritten, it stays
-// as it was (the name is used all the same) and the player is told.
-std::string TakeScoutedName(Platform& platform, int rookieNumber, int rookieCount);
+// rookieCount is told about it when a line was taken. The list file keeps the name until the
+// league is saved with the rookie (league.SeasonFiles holds what is left of it until then), so a
+// season that is never saved takes no name off it.
+std::string TakeScoutedName(League& league, Platform& platform, int rookieNumber, int rookieCount);
 
 // The own slot 1..30 the player picks for a rookie; any slot can be picked.
 int ChooseRookieSlot(League& league, Platform& platform);

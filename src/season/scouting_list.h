@@ -9,11 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace zelvano {
+#include "league/league_folder.h"
 
-inline constexpr const char* kScoutingListName = "Z02MEM.TXT";
-// The list is rewritten through this file and then renamed over it.
-inline constexpr const char* kScoutingListTemporary = "Z02mem.$$$";
+namespace zelvano {
 
 struct ScoutedLine {
     bool found = false;     // the list had a first line (an empty file has none)

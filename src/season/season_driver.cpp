@@ -36,7 +36,7 @@ SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* o
       events_(league, platform, information_) {}
 
 void SeasonPlayer::playSeason() {
-    league_.CurrentYear += 1;
+    countUp(league_.CurrentYear);
     DrawLoanNews(league_, platform_.random());
     startSchedule(league_);
     for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();

@@ -124,7 +124,7 @@ bool expectOnlyFileAndTemporaries(const fs::path& folder, const std::string& kep
     bool leftover = false;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        if (name == kept || name == kFolderLockName) continue;
+        if (name == kept) continue;
         EXPECT_TRUE(isTemporary(name)) << "unexpected file " << name << " after kill " << kill;
         leftover = true;
     }
@@ -135,7 +135,7 @@ bool expectOnlyFileAndTemporaries(const fs::path& folder, const std::string& kep
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{kFolderLockName, kept})) << "kill " << kill;
+    EXPECT_EQ(names, (std::vector<std::string>{kept})) << "kill " << kill;
     return leftover;
 }
 

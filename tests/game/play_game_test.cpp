@@ -37,10 +37,10 @@ struct GameRun {
     UnattendedGameEvents events;
     std::unique_ptr<GameView> view;
 
-    explicit GameRun(std::vector<float> draws) {
-        platform =
-            std::make_unique<HeadlessPlatform>(user, std::make_unique<testing::MemoryFileStore>(),
-                                               std::make_unique<ScriptedRandom>(std::move(draws)));
+    explicit GameRun(std::vector<float> draws, float after = 0.999f) {
+        platform = std::make_unique<HeadlessPlatform>(
+            user, std::make_unique<testing::MemoryFileStore>(),
+            std::make_unique<ScriptedRandom>(std::move(draws), after));
     }
     HeadlessGameView& window() { return *platform->gameView(); }
     void play() { view = PlayGame(league, *platform, events); }
@@ -195,6 +195,32 @@ TEST(PlayGame, LineupsWithoutAHitEndAfterNineInningsWonBySideTwo) {
     EXPECT_EQ(dynamic_cast<ScriptedRandom&>(run.platform->random()).drawn, 54);
     EXPECT_EQ(run.league.LastWinner, 3);
     EXPECT_EQ(run.league.LastLoser, 1);
+}
+
+TEST(PlayGame, HittersWhoNeverMakeAnOutEndAtThePlateAppearanceLimit) {
+    // Every draw a hit: the first half-inning would never end. The game stops where it stands
+    // and the runs decide it.
+    // Every batter has as many hits as at-bats: a few, or the counters' limit.
+    for (const Counter atBats : {100, kCounterLimit}) {
+        GameRun run({}, 0.0f);
+        for (int team = 1; team <= kTeams; ++team) {
+            for (int player = 1; player <= kPlayers; ++player) {
+                run.league.AtBats[team][player] = atBats;
+                run.league.Hits[team][player] = atBats;
+            }
+        }
+        run.play();
+        const GameState& game = run.league.CurrentGame;
+        EXPECT_EQ(game.PlateAppearances, kPlateAppearanceLimit);
+        EXPECT_EQ(game.Inning, 1);
+        EXPECT_EQ(game.Runs[1], kPlateAppearanceLimit - 3);
+        EXPECT_EQ(run.league.LastWinner, 1);
+        // The counters stop at the limit and hits never pass at-bats, so the file reads back.
+        for (int player = 1; player <= kPlayers; ++player) {
+            EXPECT_LE(run.league.AtBats[1][player], kCounterLimit);
+            EXPECT_LE(run.league.Hits[1][player], run.league.AtBats[1][player]);
+        }
+    }
 }
 
 TEST(PlayGame, WindowStateIsCarriedFromGameToGame) {

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -42,7 +43,7 @@ TEST(FolderLock, OneHolderAtATimeUntilItEnds) {
     EXPECT_EQ(second->lockFolder({}).status, FolderLock::Status::InUse);
     first.reset();
     EXPECT_EQ(second->lockFolder({}).status, FolderLock::Status::Taken);
-    EXPECT_EQ(dir.entries(), Names{kFolderLockName});
+    EXPECT_TRUE(dir.entries().empty());  // the folder itself is locked: nothing to delete
 
     const FolderLock nowhere = makeFolderFileStore(dir.folder() / "gone")->lockFolder({});
     EXPECT_EQ(nowhere.status, FolderLock::Status::Failed);
@@ -82,7 +83,7 @@ TEST_P(CutSaveTest, NextStartFindsTheLeagueWholeAndNoLitter) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
-    ASSERT_EQ(dir.entries().size(), 4u) << "the cut save left no temporary";
+    ASSERT_EQ(dir.entries().size(), 3u) << "the cut save left no temporary";
 
     testing::ScriptedUser user;
     HeadlessPlatform platform(user, makeFolderFileStore(dir.folder()), 1u);
@@ -90,7 +91,7 @@ TEST_P(CutSaveTest, NextStartFindsTheLeagueWholeAndNoLitter) {
     LoadLeague(league, platform);
     EXPECT_EQ(league.CurrentYear, 7);
     EXPECT_TRUE(user.asked.empty());
-    EXPECT_EQ(dir.entries(), (Names{kFolderLockName, "Jbball.jdt", "Z02MEM.TXT"}));
+    EXPECT_EQ(dir.entries(), (Names{"Jbball.jdt", "Z02MEM.TXT"}));
     EXPECT_EQ(dir.contents("Z02MEM.TXT"), kList);
 }
 
@@ -118,7 +119,8 @@ const Leftover kLeftovers[] = {
     {".Jbball.Jdt.tmp-4021-0x", false},  // not a number
     {".Jbball.Jdt.tmp--0", false},
     {".Jbball.Jdt.bak", false},
-    {".Jbball.Mei.tmp-4021-0", false},  // the hall of fame is appended, never replaced
+    {".Jbball.Mei.tmp-4021-0", true},   // the hall of fame is replaced whole
+    {".Z02MEM.TXT.tmp-4021-0", false},  // the list goes through its own temporary
     {".Jbball.jdt2.tmp-4021-0", false},
     {"Z02mem.$$$.bak", false},
     {"Z02MEM.TXT", false},
@@ -151,13 +153,26 @@ TEST(FolderLeftovers, OnlyTheProgramsOwnTemporariesGo) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.folder() / ".Jbball.Jdt.tmp-5-5"));
 }
 
-// Without the list, its temporary may hold the only copy of the names: it stays.
-TEST(FolderLeftovers, TheListsTemporaryStaysWhenTheListIsMissing) {
-    const TempFolder dir;
-    dir.put("Z02mem.$$$", kList);
-    ASSERT_EQ(makeFolderFileStore(dir.folder())->lockFolder(leagueFolderLeftovers()).status,
-              FolderLock::Status::Taken);
-    EXPECT_EQ(dir.contents("Z02mem.$$$"), kList);
+// Without the list, its temporary may hold the only copy of the names: it stays, also where a
+// link that leads nowhere or a folder has the list's name.
+TEST(FolderLeftovers, TheListsTemporaryStaysWhenTheListIsNoFile) {
+    const std::function<void(const TempFolder&)> lists[] = {
+        [](const TempFolder&) {},
+        [](const TempFolder& dir) {
+            std::filesystem::create_symlink(dir.folder() / "gone", dir.folder() / "Z02MEM.TXT");
+        },
+        [](const TempFolder& dir) {
+            std::filesystem::create_directory(dir.folder() / "Z02MEM.TXT");
+        },
+    };
+    for (const auto& makeList : lists) {
+        const TempFolder dir;
+        makeList(dir);
+        dir.put("Z02mem.$$$", kList);
+        ASSERT_EQ(makeFolderFileStore(dir.folder())->lockFolder(leagueFolderLeftovers()).status,
+                  FolderLock::Status::Taken);
+        EXPECT_EQ(dir.contents("Z02mem.$$$"), kList);
+    }
 }
 
 }  // namespace

@@ -113,6 +113,7 @@ std::string withLine(const std::string& bytes, int line, const std::string& cont
 }
 
 int playerLine(int team, int player) { return 2 + 91 * (team - 1) + 1 + 3 * (player - 1); }
+int recordLine(int slot) { return 275 + 2 * slot; }  // a league counter, its text on the next line
 int entryYearLine(int team, int player) { return 295 + 30 * (team - 1) + (player - 1); }
 
 TEST(LeagueFileTest, NewLeagueIsTheDocumentedSequenceOfLines) {
@@ -252,6 +253,7 @@ TEST(LeagueFileTest, DamagedFileIsReportedAtItsLineAndLeavesTheLeagueAlone) {
     const std::string unreadable = "Shift_JIS（コードページ932）として読めない文字があります";
     const std::string shifted = "1行に1つの値が入るべきところ";
     const std::string unsavable = "コンマや先頭の空白を含み、このままでは保存し直せない文字列です";
+    const std::string tooLarge = "数値が大きすぎます";
     const struct {
         const char* what;
         std::string bytes;
@@ -282,6 +284,13 @@ TEST(LeagueFileTest, DamagedFileIsReportedAtItsLineAndLeavesTheLeagueAlone) {
          "打数が1未満です"},
         {"negative hits", withLine(sound, 5, "-1 "), 5, "安打数が0未満です"},
         {"more hits than at-bats", withLine(sound, 5, " 11 "), 5, "安打数が打数を超えています"},
+        // Figures no league reaches by playing: they would overflow or never let a game end.
+        {"at-bats beyond the limit", withLine(sound, 4, " 10000001 "), 4, tooLarge},
+        {"at-bats at the edge of 32 bits", withLine(sound, 4, " 2147483647 "), 4, tooLarge},
+        {"year beyond the limit", withLine(sound, 1, " 2147483647 "), 1, tooLarge},
+        {"title count beyond the limit", withLine(sound, recordLine(5), " 10000001 "),
+         recordLine(5), tooLarge},
+        {"entry year below the limit", withLine(sound, 384, "-10000001 "), 384, tooLarge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

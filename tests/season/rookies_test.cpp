@@ -52,7 +52,9 @@ TEST(AddRookies, NamesFromTheListThenFromThePlayer) {
     EXPECT_EQ(run.user.asked[1].text, "新人が入りました。2/3人めを自動登録しました。");
     EXPECT_EQ(run.user.asked[0].title, "Zelvano／新人登録");
     EXPECT_EQ(run.user.asked[0].icon, MessageIcon::Information);
-    EXPECT_EQ(run.files->files["Z02MEM.TXT"], "");  // used up, still there
+    // The list is used up as the league knows it; the file keeps the names until the save.
+    EXPECT_EQ(run.league.SeasonFiles.scoutingListAfter, "");
+    EXPECT_EQ(run.files->files["Z02MEM.TXT"], cp932("山本 一郎\r\n佐藤,次郎\r\n"));
     EXPECT_EQ(run.captions.size(), 3u);
     EXPECT_EQ(run.captions[0],
               "Zelvano／新人登録|新人を登録する番号を登録してください。|ABCのメンバー表");
@@ -70,11 +72,11 @@ TEST(TakeScoutedName, TheListsFirstLine) {
         std::optional<std::string> list;  // the file's bytes; none: no file
         std::string name;
         bool told;                             // the automatic-registration message
-        std::optional<std::string> listAfter;  // none: no file afterwards
+        std::optional<std::string> listAfter;  // what is left of it; none: nothing taken
     };
     const std::vector<Case> cases = {
         {"no list", std::nullopt, "", false, std::nullopt},
-        {"empty list", "", "", false, ""},
+        {"empty list", "", "", false, std::nullopt},
         {"empty first line", "\r\nB\r\n", "", true, "B\r\n"},
         {"a comma stays in the name", cp932("佐藤,次郎\r\nB\nC"), "佐藤，次郎", true, "B\r\nC\r\n"},
         {"a list saved as UTF-8", "\xEF\xBB\xBF鈴木\nB\n", "鈴木", true, "B\r\n"},
@@ -82,24 +84,23 @@ TEST(TakeScoutedName, TheListsFirstLine) {
     for (const Case& c : cases) {
         RookieRun run({}, 1);
         if (c.list) run.files->files["Z02MEM.TXT"] = *c.list;
-        EXPECT_EQ(TakeScoutedName(*run.platform, 1, 2), c.name) << c.what;
+        EXPECT_EQ(TakeScoutedName(run.league, *run.platform, 1, 2), c.name) << c.what;
         EXPECT_EQ(run.user.asked.size(), c.told ? 1u : 0u) << c.what;
-        EXPECT_EQ(run.files->exists("Z02MEM.TXT"), c.listAfter.has_value()) << c.what;
-        if (c.listAfter) {
-            EXPECT_EQ(run.files->files["Z02MEM.TXT"], *c.listAfter) << c.what;
+        EXPECT_EQ(run.league.SeasonFiles.scoutingListAfter, c.listAfter) << c.what;
+        EXPECT_EQ(run.files->exists("Z02MEM.TXT"), c.list.has_value()) << c.what;
+        if (c.list) {
+            EXPECT_EQ(run.files->files["Z02MEM.TXT"], *c.list) << c.what;
         }
     }
 }
 
-TEST(TakeScoutedName, AListThatCannotBeRewrittenStaysAsItWasAndThePlayerIsTold) {
+TEST(TakeScoutedName, EachRookieOfASeasonTakesTheNextName) {
     RookieRun run({}, 1);
     run.files->files["Z02MEM.TXT"] = "A\r\nB\r\n";
-    run.files->failReplaceWith = "書き込みの権限がありません。";
-    run.files->replaceFailures = 1;
-    EXPECT_EQ(TakeScoutedName(*run.platform, 1, 1), "A");
-    ASSERT_EQ(run.user.asked.size(), 2u);
-    EXPECT_NE(run.user.asked[1].text.find("書き込みの権限がありません。"), std::string::npos);
-    EXPECT_EQ(run.files->files["Z02MEM.TXT"], "A\r\nB\r\n");
+    EXPECT_EQ(TakeScoutedName(run.league, *run.platform, 1, 3), "A");
+    EXPECT_EQ(TakeScoutedName(run.league, *run.platform, 2, 3), "B");
+    EXPECT_EQ(TakeScoutedName(run.league, *run.platform, 3, 3), "");
+    EXPECT_EQ(run.league.SeasonFiles.scoutingListBefore, fingerprintOf("A\r\nB\r\n"));
 }
 
 TEST(RookieHits, NineToFifteen) {

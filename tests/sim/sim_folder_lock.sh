@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# One program per league folder: while another one holds the folder (here flock(1) stands in for
-# it), zelvano-sim refuses both commands on one line with status 2, before it reads or creates
-# anything; once the holder has ended, the folder is free again.
+# One program per league folder: while another one holds the folder (here flock(1) on the folder
+# stands in for it), zelvano-sim refuses both commands on one line with status 2, before it reads
+# or creates anything; once the holder has ended, the folder is free again. show is no player:
+# it reads while the folder is held.
 set -euo pipefail
 sim="$1"
 work=$(mktemp -d)
@@ -16,7 +17,7 @@ for dir in league empty; do
     for command in new "play 1"; do
         status=0
         # shellcheck disable=SC2086
-        flock "$work/$dir/.zelvano-lock" "$sim" --dir "$work/$dir" $command \
+        flock "$work/$dir" "$sim" --dir "$work/$dir" $command \
             > "$work/out" 2> "$work/err" || status=$?
         [ "$status" -eq 2 ] || fail "'$command' in a held folder ($dir) ended with status $status"
         [ "$(wc -l < "$work/err")" -eq 1 ] || fail "the refusal is not one line"
@@ -26,7 +27,15 @@ for dir in league empty; do
     done
 done
 cmp "$work/league/Jbball.Jdt" "$work/saved" || fail "the held league was changed"
-[ "$(ls -A "$work/empty")" = ".zelvano-lock" ] || fail "something was created in a held folder"
+[ -z "$(ls -A "$work/empty")" ] || fail "something was created in a held folder"
+
+# show only reads: it works while another program holds the folder, and on a folder nobody may
+# write to, and creates nothing.
+listing=$(ls -A "$work/league")
+flock "$work/league" "$sim" --dir "$work/league" show roster 1 > "$work/out" \
+    || fail "show refused a held folder"
+[ -s "$work/out" ] || fail "show printed nothing"
+[ "$(ls -A "$work/league")" = "$listing" ] || fail "show changed the folder"
 
 "$sim" --seed 1 --dir "$work/league" play 1 > /dev/null || fail "the folder stayed held"
 echo "ok"

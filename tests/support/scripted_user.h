@@ -70,8 +70,9 @@ public:
         if (it == files.end()) return {FileRead::Status::Missing, {}, {}};
         return {FileRead::Status::Ok, it->second, {}};
     }
+    std::string failOnly;  // non-empty: only replacements of this file fail
     std::string replaceFile(std::string_view name, std::string_view bytes) override {
-        if (replaceFailures > 0) {
+        if (replaceFailures > 0 && (failOnly.empty() || canonical(failOnly) == canonical(name))) {
             --replaceFailures;
             return failReplaceWith;
         }

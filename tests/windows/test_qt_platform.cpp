@@ -1,5 +1,7 @@
 // QtPlatform: the event loop, the dialogs, the settings and the end of the program.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,8 @@
 #include <QTimer>
 #include <chrono>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "modal_helper.h"
 #include "platform/qt/editor_launcher.h"
@@ -87,6 +91,27 @@ private slots:
         const QByteArray text = ini.readAll();
         QVERIFY(text.contains("[ZelvanoSim]"));
         QVERIFY(text.contains("ZNext=ON"));
+    }
+
+    // A FIFO or a folder in the file's place is never opened (a FIFO would hold the game for
+    // ever); the player is told once, and the settings stay at their defaults.
+    void settingsFileThatIsNoFileIsLeftAlone() {
+        const QString ini = configDir_.filePath(QStringLiteral("Orvane/Orvane.ini"));
+        QVERIFY(QFile::rename(ini, ini + QStringLiteral(".kept")));
+        QVERIFY(::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0);
+        zelvano::QtSettingsStore store;
+        std::vector<std::string> told;
+        store.onUnusableFile = [&](const std::string& path, const std::string& problem) {
+            told.push_back(path + "|" + problem);
+        };
+        QCOMPARE(store.read("ZNext"), std::string());
+        store.write("ZNext", "ON");
+        QCOMPARE(store.read("ZWait"), std::string());
+        QCOMPARE(told.size(), std::size_t{1});
+        QVERIFY(told[0].starts_with(ini.toStdString() + "|"));
+        QVERIFY(QFile::remove(ini));
+        QVERIFY(QFile::rename(ini + QStringLiteral(".kept"), ini));
+        QCOMPARE(store.read("ZNext"), std::string("ON"));  // read afresh, the file as it is now
     }
 
     void realPlatformUsesTheUserSettings() {

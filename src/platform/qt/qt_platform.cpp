@@ -22,7 +22,16 @@ namespace zelvano {
 QtPlatform::QtPlatform() : QtPlatform(Parts{}) {}
 
 QtPlatform::QtPlatform(Parts parts) : parts_(std::move(parts)) {
-    if (!parts_.settings) parts_.settings = std::make_unique<QtSettingsStore>();
+    if (!parts_.settings) {
+        auto settings = std::make_unique<QtSettingsStore>();
+        settings->onUnusableFile = [](const std::string& path, const std::string& problem) {
+            showMessageBox({"設定ファイル「" + path + "」を使えませんでした。\n（" + problem +
+                                "）\n\n設定は初期値のまま遊べますが、変えた設定は保存されま"
+                                "せん。このファイルを取り除いてから、もう一度起動してください。",
+                            "Zelvano／設定", MessageIcon::Exclamation});
+        };
+        parts_.settings = std::move(settings);
+    }
     // The game keeps its league in the folder it is started in.
     if (!parts_.files) parts_.files = makeFolderFileStore(std::filesystem::current_path());
     if (!parts_.random) parts_.random = std::make_unique<SeededRandom>(seedFromClock());

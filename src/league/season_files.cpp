@@ -1,0 +1,120 @@
+#include "league/season_files.h"
+
+#include <charconv>
+
+namespace zelvano {
+
+namespace {
+
+constexpr std::string_view kHeading = "Zelvano season journal 1\n";
+
+void appendFingerprint(std::string& out, const std::optional<FileFingerprint>& fingerprint) {
+    if (!fingerprint) {
+        out += " -";
+        return;
+    }
+    out += ' ' + std::to_string(fingerprint->length) + ':' + std::to_string(fingerprint->hash);
+}
+
+// Reads the journal front to back; any surprise leaves it failed.
+class JournalReader {
+public:
+    explicit JournalReader(std::string_view bytes) : rest_(bytes) {}
+
+    bool literal(std::string_view expected) {
+        if (!rest_.starts_with(expected)) return fail();
+        rest_.remove_prefix(expected.size());
+        return true;
+    }
+    template <typename Number>
+    bool number(Number& out) {
+        const auto [end, error] = std::from_chars(rest_.data(), rest_.data() + rest_.size(), out);
+        if (error != std::errc{} || end == rest_.data()) return fail();
+        rest_.remove_prefix(static_cast<std::size_t>(end - rest_.data()));
+        return true;
+    }
+    bool fingerprint(std::optional<FileFingerprint>& out) {
+        if (!literal(" ")) return false;
+        if (rest_.starts_with('-')) {
+            rest_.remove_prefix(1);
+            out.reset();
+            return true;
+        }
+        FileFingerprint read;
+        if (!number(read.length) || !literal(":") || !number(read.hash)) return false;
+        out = read;
+        return true;
+    }
+    // A length, a line end, that many bytes and a line end.
+    bool block(std::string& out) {
+        std::size_t length = 0;
+        if (!number(length) || !literal("\n") || rest_.size() < length) return fail();
+        out.assign(rest_.substr(0, length));
+        rest_.remove_prefix(length);
+        return literal("\n");
+    }
+    bool startsWith(char c) const { return rest_.starts_with(c); }
+    bool atEnd() const { return ok_ && rest_.empty(); }
+
+private:
+    bool fail() {
+        ok_ = false;
+        return false;
+    }
+    std::string_view rest_;
+    bool ok_ = true;
+};
+
+}  // namespace
+
+FileFingerprint fingerprintOf(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211ull;
+    }
+    return {bytes.size(), hash};
+}
+
+std::string seasonJournalBytes(std::int64_t year, const SeasonFileChanges& changes) {
+    std::string out(kHeading);
+    out += "year " + std::to_string(year) + "\n";
+    out += "halloffame";
+    appendFingerprint(out, changes.hallOfFameBefore);
+    out += ' ' + std::to_string(changes.hallOfFameRecords.size()) + '\n';
+    out += changes.hallOfFameRecords + '\n';
+    out += "scoutinglist";
+    appendFingerprint(out, changes.scoutingListBefore);
+    if (changes.scoutingListAfter) {
+        out += ' ' + std::to_string(changes.scoutingListAfter->size()) + '\n';
+        out += *changes.scoutingListAfter + '\n';
+    } else {
+        out += " -\n";
+    }
+    out += "end\n";
+    return out;
+}
+
+std::optional<SeasonJournal> parseSeasonJournal(std::string_view bytes) {
+    JournalReader reader(bytes);
+    SeasonJournal journal;
+    SeasonFileChanges& changes = journal.changes;
+    if (!reader.literal(kHeading) || !reader.literal("year ") || !reader.number(journal.year) ||
+        !reader.literal("\nhalloffame") || !reader.fingerprint(changes.hallOfFameBefore) ||
+        !reader.literal(" ") || !reader.block(changes.hallOfFameRecords) ||
+        !reader.literal("scoutinglist") || !reader.fingerprint(changes.scoutingListBefore) ||
+        !reader.literal(" ")) {
+        return std::nullopt;
+    }
+    if (reader.startsWith('-')) {
+        if (!reader.literal("-\n")) return std::nullopt;
+    } else {
+        std::string after;
+        if (!reader.block(after)) return std::nullopt;
+        changes.scoutingListAfter = std::move(after);
+    }
+    if (!reader.literal("end\n") || !reader.atEnd()) return std::nullopt;
+    return journal;
+}
+
+}  // namespace zelvano

@@ -1,0 +1,155 @@
+// Whole seasons cut short by SIGKILL at random moments, while retirements fill the hall of fame
+// and rookies take names off the scouting list: after the next start and one clean season, the
+// league, the hall of fame and the list are byte for byte what an uninterrupted run gives that
+// saved as many seasons first. So no season that was not saved leaves a trace, and no saved one
+// loses anything.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "league/league_file.h"
+#include "support/temp_folder.h"
+#include "text/cp932.h"
+
+namespace zelvano {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+constexpr int kKills = 40;
+constexpr const char* kFiles[] = {"Jbball.Jdt", "Jbball.Mei", "Z02MEM.TXT"};
+
+// Runs zelvano-sim in `folder` with its records thrown away; returns its process id.
+pid_t startSim(const fs::path& folder, const std::vector<std::string>& arguments) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    std::vector<std::string> words = {ZELVANO_SIM, "--dir", folder.string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) ::_exit(126);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+}
+
+int waitFor(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+void runSim(const fs::path& folder, const std::vector<std::string>& arguments) {
+    const int status = waitFor(startSim(folder, arguments));
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+void copyFiles(const fs::path& from, const fs::path& to) {
+    for (const char* name : kFiles) fs::copy_file(from / name, to / name);
+}
+
+League readLeague(const TempFolder& folder) {
+    League league;
+    EXPECT_TRUE(parseLeagueFile(folder.contents("Jbball.Jdt"), league).ok);
+    return league;
+}
+
+// A league whose own players all have 400 hits, so that they retire into the hall of fame and
+// the team wins titles and rookies; a list of names for the rookies.
+void makeStartingFolder(const TempFolder& folder) {
+    runSim(folder.folder(), {"--seed", "1", "new"});
+    League league = readLeague(folder);
+    for (int player = 1; player <= kPlayers; ++player) {
+        league.AtBats[1][player] = 1000;
+        league.Hits[1][player] = 400;
+    }
+    folder.put("Jbball.Jdt", leagueFileBytes(league));
+    std::string list;
+    for (int name = 1; name <= 300; ++name) {
+        list += *text::encodeCp932("スカウト" + std::to_string(name)) + "\r\n";
+    }
+    folder.put("Z02MEM.TXT", list);
+    folder.put("Jbball.Mei", "");
+}
+
+// The names of the hall of fame's lines, the part before "(".
+std::vector<std::string> hallOfFameNames(const std::string& bytes) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        const std::string line = bytes.substr(start, end - start);
+        names.push_back(line.substr(0, line.find('(')));
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+    return names;
+}
+
+TEST(KilledSeason, NoUnsavedSeasonLeavesATraceAndNoSavedOneLosesAnything) {
+    const TempFolder start;
+    makeStartingFolder(start);
+    const int startYear = readLeague(start).CurrentYear;
+    // What an uninterrupted run leaves after n saved seasons and the clean one, by n.
+    std::map<int, std::unique_ptr<TempFolder>> references;
+    std::mt19937 moments(20261207u);
+    std::set<int> savedCounts;
+    for (int kill = 0; kill < kKills; ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill));
+        const TempFolder killed;
+        copyFiles(start.folder(), killed.folder());
+        const pid_t child = startSim(killed.folder(), {"--seed", "5", "play", "100000"});
+        std::this_thread::sleep_for(std::chrono::microseconds(moments() % 400000));
+        ::kill(child, SIGKILL);
+        waitFor(child);
+        const int saved = readLeague(killed).CurrentYear - startYear;
+        savedCounts.insert(saved);
+        runSim(killed.folder(), {"--seed", "9", "play", "1"});
+
+        std::unique_ptr<TempFolder>& reference = references[saved];
+        if (!reference) {
+            reference = std::make_unique<TempFolder>();
+            copyFiles(start.folder(), reference->folder());
+            if (saved > 0)
+                runSim(reference->folder(), {"--seed", "5", "play", std::to_string(saved)});
+            runSim(reference->folder(), {"--seed", "9", "play", "1"});
+        }
+        for (const char* name : kFiles) {
+            EXPECT_EQ(killed.contents(name), reference->contents(name)) << name;
+        }
+        EXPECT_EQ(killed.entries(),
+                  (std::vector<std::string>{"Jbball.Jdt", "Jbball.Mei", "Z02MEM.TXT"}));
+
+        // What that means for the player, said plainly.
+        const League league = readLeague(killed);
+        std::set<std::string> seen;
+        for (const std::string& member : hallOfFameNames(killed.contents("Jbball.Mei"))) {
+            EXPECT_TRUE(seen.insert(member).second) << "twice in the hall of fame";
+            for (int team = 1; team <= kTeams; ++team) {
+                for (int player = 1; player <= kPlayers; ++player) {
+                    EXPECT_NE(*text::encodeCp932(league.PlayerName[team][player]), member);
+                }
+            }
+        }
+    }
+    // The kills fell both early and late enough to mean something.
+    EXPECT_GE(savedCounts.size(), 3u);
+}
+
+}  // namespace
+}  // namespace zelvano

@@ -1,0 +1,149 @@
+// What a league folder may hold in place of the league's files, made by mistake or on purpose:
+// the file store never hangs, never runs out of memory, never writes outside the folder and never
+// writes through a link.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/folder_file_store.h"
+#include "support/temp_folder.h"
+
+namespace zelvano {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+TEST(HostileFiles, OnlyRegularFilesOfSaneSizeAreRead) {
+    struct Case {
+        const char* what;
+        std::function<void(const TempFolder&)> make;  // puts something at "Jbball.jdt"
+        std::string problem;                          // the start of the reason
+    };
+    const std::string notAFile = "通常のファイルではありません";
+    const Case cases[] = {
+        {"a FIFO",
+         [](const TempFolder& dir) { ::mkfifo((dir.folder() / "Jbball.jdt").c_str(), 0600); },
+         notAFile},
+        {"a link to an endless device",
+         [](const TempFolder& dir) {
+             fs::create_symlink("/dev/zero", dir.folder() / "Jbball.jdt");
+         },
+         notAFile},
+        {"a link that leads nowhere",
+         [](const TempFolder& dir) {
+             fs::create_symlink(dir.folder() / "gone", dir.folder() / "Jbball.jdt");
+         },
+         "リンク先のファイルが見つかりません。"},
+        {"a file far too large",
+         [](const TempFolder& dir) {
+             fs::resize_file((dir.put("Jbball.jdt", ""), dir.folder() / "Jbball.jdt"), 9u << 20);
+         },
+         "ファイルが大きすぎます"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempFolder dir;
+        c.make(dir);
+        const FileRead read = makeFolderFileStore(dir.folder())->readFile("JBBALL.JDT");
+        EXPECT_EQ(read.status, FileRead::Status::Failed);
+        EXPECT_TRUE(read.problem.starts_with(c.problem)) << read.problem;
+        EXPECT_TRUE(read.bytes.empty());
+    }
+}
+
+TEST(HostileFiles, NothingIsWrittenThroughALink) {
+    const TempFolder dir;
+    const TempFolder elsewhere;
+    elsewhere.put("victim", "the player's other file");
+    fs::permissions(elsewhere.folder() / "victim", fs::perms(0600));
+    dir.put("Z02MEM.TXT", "A\r\nB\r\n");
+    fs::create_symlink(elsewhere.folder() / "victim", dir.folder() / "Z02mem.$$$");
+    fs::create_symlink(elsewhere.folder() / "lock", dir.folder() / ".zelvano-lock");
+    fs::create_symlink(elsewhere.folder() / "victim", dir.folder() / "Jbball.Mei");
+    const auto files = makeFolderFileStore(dir.folder());
+
+    ASSERT_EQ(files->lockFolder({}).status, FolderLock::Status::Taken);
+    EXPECT_EQ(files->replaceFileThrough("Z02MEM.TXT", "Z02mem.$$$", "B\r\n"), "");
+    EXPECT_NE(files->appendFile("JBBall.Mei", "record\r\n"), "");
+
+    EXPECT_EQ(dir.contents("Z02MEM.TXT"), "B\r\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir.folder() / "Z02mem.$$$")));
+    EXPECT_EQ(elsewhere.contents("victim"), "the player's other file");
+    EXPECT_EQ(elsewhere.permissions("victim"), fs::perms(0600));
+    EXPECT_EQ(elsewhere.entries(), std::vector<std::string>{"victim"});  // no lock made there
+}
+
+TEST(HostileFiles, AListThatCannotBeRewrittenNamesItsTemporary) {
+    const TempFolder dir;
+    dir.put("Z02MEM.TXT", "A\r\nB\r\n");
+    fs::create_directory(dir.folder() / "Z02mem.$$$");
+    const std::string problem =
+        makeFolderFileStore(dir.folder())->replaceFileThrough("Z02MEM.TXT", "Z02mem.$$$", "B\r\n");
+    EXPECT_TRUE(
+        problem.starts_with("一時ファイル「" + (dir.folder() / "Z02mem.$$$").string() + "」"))
+        << problem;
+    EXPECT_EQ(dir.contents("Z02MEM.TXT"), "A\r\nB\r\n");
+}
+
+TEST(HostileFiles, AFileThePlayerMadeReadOnlyIsNotReplaced) {
+    const TempFolder dir;
+    dir.put("Jbball.jdt", "old");
+    fs::permissions(dir.folder() / "Jbball.jdt", fs::perms(0444));
+    const std::string problem = makeFolderFileStore(dir.folder())->replaceFile("Jbball.Jdt", "new");
+    EXPECT_TRUE(problem.starts_with("ファイルが読み取り専用になっています。")) << problem;
+    EXPECT_EQ(dir.contents("Jbball.jdt"), "old");
+}
+
+TEST(HostileFiles, AFailedAppendLeavesNoHalfRecord) {
+    const TempFolder dir;
+    dir.put("Jbball.Mei", "Ａ(1年度入団)【400安打】\r\n");
+    FileSystemCalls calls;
+    calls.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
+        if (::write(fd, data, size / 2) < 0) return -1;  // half of it reaches the disk
+        errno = ENOSPC;
+        return -1;
+    };
+    const auto files = makeFolderFileStore(dir.folder(), calls);
+    EXPECT_EQ(files->appendFile("JBBall.Mei", "新人12(5年度入団)【301安打】\r\n"),
+              "ディスクの空き容量が足りません。");
+    EXPECT_EQ(dir.contents("Jbball.Mei"), "Ａ(1年度入団)【400安打】\r\n");
+}
+
+TEST(HostileFiles, AFileSizeLimitIsAWriteErrorNotTheEnd) {
+    const TempFolder dir;
+    dir.put("Jbball.jdt", "old");
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string problem =
+            makeFolderFileStore(dir.folder())->replaceFile("Jbball.Jdt", std::string(5000, 'x'));
+        ::_exit(problem.empty() ? 3 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(dir.contents("Jbball.jdt"), "old");
+}
+
+TEST(HostileFiles, DeletingTheLockFileLetsNobodyIn) {
+    const TempFolder dir;
+    const auto holder = makeFolderFileStore(dir.folder());
+    ASSERT_EQ(holder->lockFolder({}).status, FolderLock::Status::Taken);
+    for (const auto& entry : fs::directory_iterator(dir.folder())) fs::remove(entry.path());
+    EXPECT_EQ(makeFolderFileStore(dir.folder())->lockFolder({}).status, FolderLock::Status::InUse);
+}
+
+}  // namespace
+}  // namespace zelvano

@@ -1,0 +1,176 @@
+#include "league/season_commit.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "league/league_file.h"
+#include "league/league_store.h"
+#include "support/scripted_user.h"
+#include "support/test_league.h"
+
+namespace zelvano {
+namespace {
+
+using testing::ScriptedRun;
+
+const std::string kHallBefore = "Ａ(1年度入団)【400安打】\r\n";
+const std::string kRecords = "Ｂ(2年度入団)【301安打】\r\nＣ(3年度入団)【500安打】\r\n";
+const std::string kListBefore = "one\r\ntwo\r\nthree\r\n";
+const std::string kListAfter = "three\r\n";
+
+// A league of year 7 saved with its files; then season 8 played to its end, which made two hall
+// of fame records and took two names off the list.
+struct SeasonEnded : ScriptedRun {
+    SeasonEnded() {
+        league = testing::testLeague();
+        league.CurrentYear = 7;
+        files->files["Jbball.jdt"] = leagueFileBytes(league);
+        files->files["Jbball.Mei"] = kHallBefore;
+        files->files["Z02MEM.TXT"] = kListBefore;
+        league.CurrentYear = 8;
+        league.SeasonFiles.hallOfFameRecords = kRecords;
+        league.SeasonFiles.scoutingListBefore = fingerprintOf(kListBefore);
+        league.SeasonFiles.scoutingListAfter = kListAfter;
+    }
+    std::string file(const char* name) { return files->files[name]; }
+    bool journal() { return files->exists(".zelvano-season"); }
+    // The next program on the same files.
+    League restart() {
+        ScriptedRun next;
+        next.files->files = files->files;
+        LoadLeague(next.league, *next.platform);
+        files->files = next.files->files;
+        restartMessages = next.user.asked;
+        return next.league;
+    }
+    std::vector<MessageRequest> restartMessages;
+};
+
+TEST(SeasonCommit, ASavedSeasonWritesItsRecordsAndWhatIsLeftOfTheList) {
+    SeasonEnded run;
+    SaveLeague(run.league, *run.platform);
+    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore + kRecords);
+    EXPECT_EQ(run.file("Z02MEM.TXT"), kListAfter);
+    EXPECT_FALSE(run.journal());
+    EXPECT_TRUE(run.league.SeasonFiles.empty());
+    EXPECT_TRUE(run.user.asked.empty());
+}
+
+TEST(SeasonCommit, TheNextStartFinishesOrDropsWhatAnInterruptionLeft) {
+    // Where the program stopped: after the journal, after the league file, or after the hall of
+    // fame was written too. The league file's year decides.
+    struct Case {
+        const char* what;
+        bool leagueSaved;
+        bool hallWritten;
+    };
+    const Case cases[] = {
+        {"stopped after the journal", false, false},
+        {"stopped after the league file", true, false},
+        {"stopped after the hall of fame", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeasonEnded run;
+        ASSERT_EQ(writeSeasonJournal(run.league, *run.files), "");
+        if (c.leagueSaved) run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+        if (c.hallWritten) run.files->files["Jbball.Mei"] = kHallBefore + kRecords;
+        const League next = run.restart();
+        EXPECT_EQ(next.CurrentYear, c.leagueSaved ? 8 : 7);
+        EXPECT_EQ(run.file("Jbball.Mei"), c.leagueSaved ? kHallBefore + kRecords : kHallBefore);
+        EXPECT_EQ(run.file("Z02MEM.TXT"), c.leagueSaved ? kListAfter : kListBefore);
+        EXPECT_FALSE(run.journal());
+        EXPECT_TRUE(next.SeasonFiles.empty());
+        EXPECT_TRUE(run.restartMessages.empty());
+    }
+}
+
+TEST(SeasonCommit, ASeasonWhoseLeagueSaveIsGivenUpLeavesNoTrace) {
+    SeasonEnded run;
+    run.files->failOnly = "Jbball.Jdt";
+    run.files->failReplaceWith = "ディスクの空き容量が足りません。";
+    run.files->replaceFailures = 1;
+    run.user.answers = {Answer::No};
+    EXPECT_THROW(SaveLeague(run.league, *run.platform), ProgramEnded);
+    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore);
+    EXPECT_EQ(run.file("Z02MEM.TXT"), kListBefore);
+    EXPECT_EQ(run.restart().CurrentYear, 7);
+    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore);
+    EXPECT_EQ(run.file("Z02MEM.TXT"), kListBefore);
+    EXPECT_FALSE(run.journal());
+}
+
+TEST(SeasonCommit, WhatCannotBeWrittenIsToldKeptAndWrittenOnceLater) {
+    for (const char* failing : {"Jbball.Mei", "Z02MEM.TXT"}) {
+        SCOPED_TRACE(failing);
+        SeasonEnded run;
+        run.files->failOnly = failing;
+        run.files->failReplaceWith = "書き込みの権限がありません。";
+        run.files->replaceFailures = 1;
+        SaveLeague(run.league, *run.platform);
+        ASSERT_EQ(run.user.asked.size(), 1u);
+        EXPECT_NE(run.user.asked[0].text.find(failing), std::string::npos);
+        EXPECT_NE(run.user.asked[0].text.find("書き込みの権限がありません。"), std::string::npos);
+        EXPECT_TRUE(run.journal());
+        EXPECT_FALSE(run.league.SeasonFiles.empty());
+
+        // The next season retires one more member and takes the list's last name ("three").
+        run.league.CurrentYear = 9;
+        run.league.SeasonFiles.hallOfFameRecords += "Ｄ(4年度入団)【999安打】\r\n";
+        run.league.SeasonFiles.scoutingListAfter = "";
+        SaveLeague(run.league, *run.platform);
+        EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore + kRecords + "Ｄ(4年度入団)【999安打】\r\n");
+        EXPECT_EQ(run.file("Z02MEM.TXT"), "");
+        EXPECT_FALSE(run.journal());
+    }
+}
+
+TEST(SeasonCommit, AListThePlayerChangedSinceStaysTheirs) {
+    SeasonEnded run;
+    ASSERT_EQ(writeSeasonJournal(run.league, *run.files), "");
+    run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+    run.files->files["Z02MEM.TXT"] = "新しい名前\r\n";
+    run.restart();
+    EXPECT_EQ(run.file("Z02MEM.TXT"), "新しい名前\r\n");
+    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore + kRecords);
+}
+
+TEST(SeasonJournal, ReadsBackWhatItWrote) {
+    SeasonFileChanges full;
+    full.hallOfFameRecords = "-\nend\n\r\x81\x40";
+    full.hallOfFameBefore = FileFingerprint{12, 345};
+    full.scoutingListBefore = FileFingerprint{0, 1};
+    full.scoutingListAfter = "-\n";
+    SeasonFileChanges emptyList;
+    emptyList.scoutingListAfter = "";
+    for (const SeasonFileChanges& changes : {full, emptyList, SeasonFileChanges{}}) {
+        const std::optional<SeasonJournal> read =
+            parseSeasonJournal(seasonJournalBytes(-3, changes));
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->year, -3);
+        EXPECT_EQ(read->changes.hallOfFameRecords, changes.hallOfFameRecords);
+        EXPECT_EQ(read->changes.hallOfFameBefore, changes.hallOfFameBefore);
+        EXPECT_EQ(read->changes.scoutingListBefore, changes.scoutingListBefore);
+        EXPECT_EQ(read->changes.scoutingListAfter, changes.scoutingListAfter);
+    }
+    // Anything but a whole journal is no journal.
+    const std::string whole = seasonJournalBytes(8, full);
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        EXPECT_FALSE(parseSeasonJournal(whole.substr(0, cut))) << cut;
+    }
+    EXPECT_FALSE(parseSeasonJournal(whole + "x"));
+}
+
+TEST(SeasonJournal, ADamagedJournalIsDropped) {
+    SeasonEnded run;
+    run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+    run.files->files[".zelvano-season"] = "Zelvano season journal 1\nyear 8\nhallo";
+    run.restart();
+    EXPECT_FALSE(run.journal());
+    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore);
+}
+
+}  // namespace
+}  // namespace zelvano
