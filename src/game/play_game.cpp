@@ -101,7 +101,8 @@ public:
             const int team = game_.SideTeam[side];
             for (int slot = 1; slot <= kBattingSlots; ++slot) {
                 const int player = league_.BattingOrder[side][slot];
-                game_.AverageSum[side] += displayedAverage(league_, team, player);
+                game_.AverageSum[side] +=
+                    displayedAverage(league_.Hits[team][player], league_.AtBats[team][player]);
             }
         }
         board_.setUp(game_);
@@ -162,19 +163,20 @@ private:
         int halfHits = 0;
         int appearances = game_.PlateAppearances;
         while (outs < 3 && appearances < kPlateAppearanceLimit) {
-            slot = slot == kBattingSlots ? 1 : slot + 1;
+            slot = slot % kBattingSlots + 1;  // 1 after 9, and after 0 before the first
             board_.atBat(batterLabelIndex(side, slot));
             const int batter = order[slot];
             countUp(atBats[batter]);
             ++appearances;
-            const bool hit = isHit(random_.next(), hits[batter], atBats[batter]);
-            // Counted without a branch: a hit is as likely as not to be guessed wrong. Hits never
-            // pass the at-bats, even where these stopped at the counter limit.
-            hits[batter] += hit && hits[batter] < atBats[batter] ? 1 : 0;
-            halfHits += hit ? 1 : 0;
-            outs += hit ? 0 : 1;
-            const bool scores = hit & (halfHits > 3);
-            runs += scores ? 1 : 0;
+            // Counted in integers, without a branch: whether a batter hits cannot be guessed,
+            // and a wrong guess costs as much as a plate appearance. Hits never pass the at-bats,
+            // even where these stopped at the counter limit.
+            const int hit = isHit(random_.next(), hits[batter], atBats[batter]) ? 1 : 0;
+            hits[batter] += hit & (hits[batter] < atBats[batter] ? 1 : 0);
+            halfHits += hit;
+            outs += 1 - hit;
+            const int scores = hit & (halfHits > 3 ? 1 : 0);
+            runs += scores;
             if (scores) board_.runScored(side, runs);
             board_.figures(batterLabelIndex(side, slot), hits[batter], atBats[batter]);
             board_.pause();
