@@ -6,7 +6,7 @@ ZELVANO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libpcg-cpp-dev
     # The end-to-end test drives the real game in a virtual X server.
     xvfb openbox xdotool imagemagick
 )
