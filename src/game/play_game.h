@@ -2,8 +2,8 @@
 // One game, plate appearance by plate appearance, on a new scoreboard window. Every plate
 // appearance is one draw against the batter's career average; the fourth and every later hit of
 // a half-inning scores a run. The window is left on screen showing the final state. A window
-// nobody watches (ScoreboardView::watched) is told nothing of a game without pauses, which then runs on
-// its own with the program's generator inlined: the same draws, the same league.
+// nobody watches (ScoreboardView::watched) is told nothing of a game without pauses, which then
+// runs on its own with the program's generator inlined: the same draws, the same league.
 //
 //   drawLineups(league, platform.random());
 //   auto window = playGame(league, platform, events);

@@ -129,7 +129,8 @@ League seasonsOn(bool watched, int seasons) {
     run.platform->gamesWatched = watched;
     run.user.inputAfterwards = "新人";
     run.user.onAct = [](HeadlessPlatform& p) {
-        if (auto* report = p.resultsReportView(); report && report->visible) return report->pressOk();
+        if (auto* report = p.resultsReportView(); report && report->visible)
+            return report->pressOk();
         if (auto* order = p.battingOrderView(); order && !order->closed) {
             if (!order->sortVisible) return order->pressPlayer(0);
             return order->pressSort() && order->pressWholeOrder();
