@@ -7,6 +7,8 @@ ZELVANO_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
     libgtest-dev libgmock-dev libbenchmark-dev
+    # The league's history beside the league file.
+    libsqlite3-dev
     # The end-to-end test drives the real game in a virtual X server.
     xvfb openbox xdotool imagemagick
 )

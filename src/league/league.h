@@ -24,6 +24,10 @@ inline constexpr int kLineupSides = 2;
 // Career counters are 32-bit: a long league passes 32767 at-bats, and the file stores decimal text.
 using Counter = std::int32_t;
 
+// A player's lasting identity in the league's history: it stays with him through trades, a loan
+// and the seasons. 0 is no player (an empty slot, a placeholder).
+using PlayerId = std::int64_t;
+
 // No value of the league file may lie beyond this, on either side of zero. A real league gains
 // about fifty at-bats a player and one year a season, so no lifetime of play comes near it; a
 // hand-edited figure beyond it is refused as damage when the file is read. It also keeps every
@@ -83,6 +87,12 @@ struct League {
     // written, even past that save, they stay here.
     SeasonFileChanges SeasonFiles;
 
+    // Not in the league file, so a league still reads in a program without a history: who each
+    // slot's player is. The season end's steps carry the ids along with the players.
+    PerPlayer<PlayerId> PlayerIds{};
+    PlayerId LoanedPlayerId = 0;  // the player away in the major leagues
+    PlayerId NextPlayerId = 1;    // the id the next new player gets
+
     // Flags and settings shared with the windows.
     bool KeepPlaying = false;
     bool NextRequested = false;
@@ -93,6 +103,9 @@ struct League {
 };
 
 inline constexpr int kWholeOrderPicked = 100;
+
+// A new player's identity (a rookie, or everyone when a league's history begins).
+inline PlayerId newPlayerId(League& league) { return league.NextPlayerId++; }
 
 // Hits ÷ AtBats, unrounded. Every slot keeps at least one at-bat, so there is no guard.
 inline double BattingAverage(const League& league, int team, int player) {

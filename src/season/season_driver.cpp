@@ -40,6 +40,7 @@ void SeasonPlayer::playSeason() {
     DrawLoanNews(league_, platform_.random());
     startSchedule(league_);
     for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
+    if (observer_ != nullptr) observer_->seasonStarted(league_);
     int gameNumber = 0;
     while (!scheduleOver(league_)) {
         for (int game = 1; game <= kGamesPerPairing; ++game) {
@@ -67,14 +68,20 @@ void SeasonPlayer::playOneGame(int gameNumber) {
     window->closeByProgram();
 }
 
-int RunLeague(League& league, Platform& platform, SeasonObserver* observer) {
+int RunLeague(League& league, Platform& platform, SeasonObserver* observer,
+              LeagueHistory* history) {
     try {
         league.KeepPlaying = true;
         ShowOpeningDemo(platform);
         LoadLeague(league, platform);
-        SeasonPlayer seasons(league, platform, observer);
+        if (history != nullptr) history->takeLeague(league, platform);
+        ObserverPair observers(history != nullptr ? &history->recorder() : nullptr, observer);
+        SeasonPlayer seasons(league, platform, &observers);
         while (league.KeepPlaying) {
             seasons.playSeason();
+            // The history first: should the league file's save then fail, the next start drops
+            // the season from the history again.
+            if (history != nullptr) history->commitSeason(league, platform);
             SaveLeague(league, platform);
             askForNextYear(league, platform);
         }

@@ -9,6 +9,7 @@
 #include "league/league.h"
 #include "platform/platform.h"
 #include "season/game_window_events.h"
+#include "season/history/league_history.h"
 #include "season/information_window.h"
 #include "season/season_observer.h"
 
@@ -31,7 +32,9 @@ private:
     GameWindowEvents events_;
 };
 
-// Returns the program's exit status: 0 after the goodbye or a confirmed forced quit.
-int RunLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+// Returns the program's exit status: 0 after the goodbye or a confirmed forced quit. With a
+// history, every season is recorded in it before the league file is saved.
+int RunLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+              LeagueHistory* history = nullptr);
 
 }  // namespace zelvano

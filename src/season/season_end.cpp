@@ -29,10 +29,10 @@ int ProcessSeasonEnd(League& league, Platform& platform, SeasonObserver* observe
     if (observer != nullptr) observer->seasonPlayed(league, champion, report);
     ShowResultsReport(platform, report);
 
-    MakeTrades(league, platform);
-    ProcessMajorLeagueLoan(league, platform);
-    RetirePlayers(league, platform);
-    if (champion == 1) AddRookies(league, platform);
+    MakeTrades(league, platform, observer);
+    ProcessMajorLeagueLoan(league, platform, observer);
+    RetirePlayers(league, platform, observer);
+    if (champion == 1) AddRookies(league, platform, observer);
     return champion;
 }
 
