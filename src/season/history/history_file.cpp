@@ -12,6 +12,8 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     if (db.readOnly()) throw SqliteError(SQLITE_READONLY, "the history file is read-only");
     // A look from outside may be reading at the moment of a commit: it waits a little.
     db.execute("PRAGMA busy_timeout = 5000");
+    // Reading first tells a damaged or foreign file before anything in it is changed.
+    const bool ours = checkHistorySchema(db);
     // A season is one transaction. In the write-ahead log it costs one flush to the disk, a
     // fraction of the league file's save; the rollback journal would cost three, more than the
     // save. The flush is kept (synchronous FULL, not NORMAL): the season must be on the disk
@@ -20,7 +22,7 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     // players anew.
     if (path != ":memory:") db.execute("PRAGMA journal_mode = WAL");
     db.execute("PRAGMA synchronous = FULL");
-    prepareHistorySchema(db);
+    if (!ours) createHistorySchema(db);
     return db;
 }
 

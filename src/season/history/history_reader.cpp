@@ -51,14 +51,14 @@ constexpr const char* kMoveColumns =
 
 }  // namespace
 
-std::optional<Counter> HistoryReader::knownSince() {
+std::optional<Counter> HistoryReader::knownSince() const {
     SqliteStatement query = db_.prepare("SELECT max(year) FROM beginning WHERE year <= ?");
     query.bind(1, std::int64_t{lastYear_});
     if (!query.step() || query.text(0).empty()) return std::nullopt;
     return counter(query, 0);
 }
 
-std::vector<Counter> HistoryReader::missingYears() {
+std::vector<Counter> HistoryReader::missingYears() const {
     SqliteStatement first = db_.prepare("SELECT min(year) FROM beginning WHERE year <= ?");
     first.bind(1, std::int64_t{lastYear_});
     if (!first.step() || first.text(0).empty()) return {};
@@ -74,7 +74,7 @@ std::vector<Counter> HistoryReader::missingYears() {
     return missing;
 }
 
-std::vector<StoredSeason> HistoryReader::seasons() {
+std::vector<StoredSeason> HistoryReader::seasons() const {
     SqliteStatement query =
         db_.prepare(std::string(kSeasonColumns) + "WHERE year <= ? ORDER BY year");
     query.bind(1, std::int64_t{lastYear_});
@@ -83,7 +83,7 @@ std::vector<StoredSeason> HistoryReader::seasons() {
     return seasons;
 }
 
-std::optional<StoredSeason> HistoryReader::season(Counter year) {
+std::optional<StoredSeason> HistoryReader::season(Counter year) const {
     if (year > lastYear_) return std::nullopt;
     SqliteStatement query = db_.prepare(std::string(kSeasonColumns) + "WHERE year = ?");
     query.bind(1, std::int64_t{year});
@@ -91,7 +91,7 @@ std::optional<StoredSeason> HistoryReader::season(Counter year) {
     return readSeason(query);
 }
 
-std::vector<std::string> HistoryReader::mvpLines(Counter year) {
+std::vector<std::string> HistoryReader::mvpLines(Counter year) const {
     std::vector<std::string> lines;
     if (year > lastYear_) return lines;
     SqliteStatement query = db_.prepare("SELECT line FROM mvp WHERE year = ? ORDER BY position");
@@ -100,7 +100,7 @@ std::vector<std::string> HistoryReader::mvpLines(Counter year) {
     return lines;
 }
 
-std::vector<GameLine> HistoryReader::games(Counter year) {
+std::vector<GameLine> HistoryReader::games(Counter year) const {
     std::vector<GameLine> games;
     if (year > lastYear_) return games;
     SqliteStatement query = db_.prepare(
@@ -114,7 +114,7 @@ std::vector<GameLine> HistoryReader::games(Counter year) {
     return games;
 }
 
-std::vector<StoredMove> HistoryReader::readMoves(SqliteStatement& query) {
+std::vector<StoredMove> HistoryReader::readMoves(SqliteStatement& query) const {
     std::vector<StoredMove> moves;
     while (query.step()) {
         StoredMove stored;
@@ -134,16 +134,19 @@ std::vector<StoredMove> HistoryReader::readMoves(SqliteStatement& query) {
     return moves;
 }
 
-std::vector<StoredMove> HistoryReader::moves(Counter year, int team) {
+std::vector<StoredMove> HistoryReader::moves(Counter year, int team) const {
+    // One year is looked up by its key, not found by a scan of every year.
     SqliteStatement query =
         db_.prepare(std::string(kMoveColumns) +
-                    "WHERE year <= ?1 AND (?2 = 0 OR year = ?2) AND (?3 = 0 OR team = ?3 OR "
-                    "(kind = 'trade' AND other_team = ?3)) ORDER BY year, sequence");
-    query.bind(1, std::int64_t{lastYear_}).bind(2, std::int64_t{year}).bind(3, team);
+                    (year != 0 ? "WHERE year = ?2 AND year <= ?1 " : "WHERE year <= ?1 ") +
+                    "AND (?3 = 0 OR team = ?3 OR (kind = 'trade' AND other_team = ?3)) ORDER BY "
+                    "year, sequence");
+    query.bind(1, std::int64_t{lastYear_}).bind(3, team);
+    if (year != 0) query.bind(2, std::int64_t{year});
     return readMoves(query);
 }
 
-std::vector<StoredMove> HistoryReader::movesOf(PlayerId id) {
+std::vector<StoredMove> HistoryReader::movesOf(PlayerId id) const {
     SqliteStatement query = db_.prepare(
         std::string(kMoveColumns) +
         "WHERE year <= ?1 AND (player_id = ?2 OR other_id = ?2) ORDER BY year, sequence");
@@ -151,14 +154,14 @@ std::vector<StoredMove> HistoryReader::movesOf(PlayerId id) {
     return readMoves(query);
 }
 
-PlayerId HistoryReader::playerAt(int team, int slot) {
+PlayerId HistoryReader::playerAt(int team, int slot) const {
     SqliteStatement query =
         db_.prepare("SELECT player_id FROM roster WHERE year = ? AND team = ? AND slot = ?");
     query.bind(1, std::int64_t{lastYear_}).bind(2, team).bind(3, slot);
     return query.step() ? query.integer(0) : 0;
 }
 
-std::optional<Career> HistoryReader::career(PlayerId id) {
+std::optional<Career> HistoryReader::career(PlayerId id) const {
     if (id == 0) return std::nullopt;
     SqliteStatement player = db_.prepare(
         "SELECT name, start_year, start_team, start_slot, start_hits, start_at_bats, entry_year "
@@ -182,7 +185,7 @@ std::optional<Career> HistoryReader::career(PlayerId id) {
     return career;
 }
 
-HistoryRecords HistoryReader::records() {
+HistoryRecords HistoryReader::records() const {
     HistoryRecords records;
     const auto readBest = [&](const char* order, Counter minimumAtBats) {
         SqliteStatement query =

@@ -90,25 +90,25 @@ public:
     Counter lastYear() const { return lastYear_; }
     // The year after which the history knows the league's players, the latest time it began;
     // nothing when it has not begun.
-    std::optional<Counter> knownSince();
+    std::optional<Counter> knownSince() const;
     // Years from its first beginning to the league's year that it holds no season of.
-    std::vector<Counter> missingYears();
+    std::vector<Counter> missingYears() const;
 
-    std::vector<StoredSeason> seasons();
-    std::optional<StoredSeason> season(Counter year);
-    std::vector<std::string> mvpLines(Counter year);
-    std::vector<GameLine> games(Counter year);
+    std::vector<StoredSeason> seasons() const;
+    std::optional<StoredSeason> season(Counter year) const;
+    std::vector<std::string> mvpLines(Counter year) const;
+    std::vector<GameLine> games(Counter year) const;
     // In the order they happened; a year of 0 means every year, a team of 0 every team.
-    std::vector<StoredMove> moves(Counter year = 0, int team = 0);
-    std::vector<StoredMove> movesOf(PlayerId id);
+    std::vector<StoredMove> moves(Counter year = 0, int team = 0) const;
+    std::vector<StoredMove> movesOf(PlayerId id) const;
 
     // The player in a slot of the league as it was saved; 0 for none or when unknown.
-    PlayerId playerAt(int team, int slot);
-    std::optional<Career> career(PlayerId id);
-    HistoryRecords records();
+    PlayerId playerAt(int team, int slot) const;
+    std::optional<Career> career(PlayerId id) const;
+    HistoryRecords records() const;
 
 private:
-    std::vector<StoredMove> readMoves(SqliteStatement& query);
+    std::vector<StoredMove> readMoves(SqliteStatement& query) const;
 
     SqliteDatabase& db_;
     Counter lastYear_;

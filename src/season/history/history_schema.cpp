@@ -64,9 +64,7 @@ void checkOurs(SqliteDatabase& db) {
 
 }  // namespace
 
-void prepareHistorySchema(SqliteDatabase& db) {
-    // Reading the first page tells a damaged or foreign file before anything is written.
-    if (!isEmpty(db)) return checkOurs(db);
+void createHistorySchema(SqliteDatabase& db) {
     SqliteTransaction transaction(db);
     db.execute(kTables);
     db.execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());

@@ -7,13 +7,13 @@ namespace zelvano {
 
 inline constexpr const char* kHistoryFileName = "history.sqlite";
 
-// Makes the tables in an empty database, or checks that the database is a history this program
-// can write. Throws SqliteError: SQLITE_NOTADB for a file that is no history of Zelvano's or one
-// of a newer program, and whatever SQLite says of a damaged or unreadable file.
-void prepareHistorySchema(SqliteDatabase& db);
-
-// Checks, without writing, that the database is a history this program can read. An empty
-// database (no tables) is one with nothing in it: false.
+// Checks, without writing, that the database is a history this program can read: false for an
+// empty database (no tables yet). Throws SqliteError: SQLITE_NOTADB for a file that is no
+// history of Zelvano's or one of a newer program, and whatever SQLite says of a damaged or
+// unreadable file.
 bool checkHistorySchema(SqliteDatabase& db);
+
+// Makes the tables in an empty database.
+void createHistorySchema(SqliteDatabase& db);
 
 }  // namespace zelvano
