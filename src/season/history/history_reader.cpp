@@ -155,10 +155,12 @@ std::vector<StoredMove> HistoryReader::movesOf(PlayerId id) const {
 }
 
 PlayerId HistoryReader::playerAt(int team, int slot) const {
-    SqliteStatement query =
-        db_.prepare("SELECT player_id FROM roster WHERE year = ? AND team = ? AND slot = ?");
-    query.bind(1, std::int64_t{lastYear_}).bind(2, team).bind(3, slot);
-    return query.step() ? query.integer(0) : 0;
+    if (team < 1 || team > kTeams || slot < 1 || slot > kPlayers) return 0;
+    SqliteStatement query = db_.prepare("SELECT ids FROM roster WHERE year = ?");
+    query.bind(1, std::int64_t{lastYear_});
+    std::array<PlayerId, kTeams * kPlayers + 1> ids{};
+    if (!query.step() || !parseRosterIds(query.text(0), ids)) return 0;
+    return ids[static_cast<std::size_t>((team - 1) * kPlayers + slot - 1)];
 }
 
 std::optional<Career> HistoryReader::career(PlayerId id) const {

@@ -45,10 +45,8 @@ CREATE TABLE player_season (
     PRIMARY KEY (player_id, year)) WITHOUT ROWID;
 CREATE INDEX player_season_by_year ON player_season (year);
 CREATE TABLE roster (
-    year INTEGER NOT NULL, team INTEGER NOT NULL, slot INTEGER NOT NULL,
-    player_id INTEGER NOT NULL, name TEXT NOT NULL, hits INTEGER NOT NULL,
-    at_bats INTEGER NOT NULL, entry_year INTEGER NOT NULL,
-    PRIMARY KEY (year, team, slot)) WITHOUT ROWID;
+    year INTEGER PRIMARY KEY, league_length INTEGER NOT NULL, league_hash INTEGER NOT NULL,
+    ids TEXT NOT NULL);
 )sql";
 
 bool isEmpty(SqliteDatabase& db) { return db.single("SELECT count(*) FROM sqlite_master") == 0; }

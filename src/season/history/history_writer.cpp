@@ -14,19 +14,15 @@ void HistoryWriter::dropAfter(Counter year) {
     transaction.commit();
 }
 
-std::vector<RosterEntry> HistoryWriter::rosterAt(Counter year) {
-    SqliteStatement query = db_.prepare(
-        "SELECT team, slot, player_id, name, hits, at_bats, entry_year FROM roster "
-        "WHERE year = ? ORDER BY team, slot");
+std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
+    SqliteStatement query =
+        db_.prepare("SELECT league_length, league_hash, ids FROM roster WHERE year = ?");
     query.bind(1, std::int64_t{year});
-    std::vector<RosterEntry> roster;
-    while (query.step()) {
-        roster.push_back(
-            {query.number(0),
-             query.number(1),
-             {query.integer(2), query.text(3), static_cast<Counter>(query.integer(4)),
-              static_cast<Counter>(query.integer(5)), static_cast<Counter>(query.integer(6))}});
-    }
+    if (!query.step()) return std::nullopt;
+    RosterIds roster;
+    roster.league = {static_cast<std::uint64_t>(query.integer(0)),
+                     static_cast<std::uint64_t>(query.integer(1))};
+    if (!parseRosterIds(query.text(2), roster.ids)) return std::nullopt;
     return roster;
 }
 
@@ -51,9 +47,9 @@ void HistoryWriter::writeBeginning(const HistoryBeginning& beginning) {
 }
 
 void HistoryWriter::writePlayer(const PlayerStart& start) {
-    db_.prepare(
-           "INSERT OR REPLACE INTO player (id, name, start_year, start_team, start_slot, "
-           "start_hits, start_at_bats, entry_year) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+    statement(player_,
+              "INSERT OR REPLACE INTO player (id, name, start_year, start_team, start_slot, "
+              "start_hits, start_at_bats, entry_year) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
         .bind(1, start.player.id)
         .bind(2, start.player.name)
         .bind(3, std::int64_t{start.year})
@@ -65,28 +61,27 @@ void HistoryWriter::writePlayer(const PlayerStart& start) {
         .run();
 }
 
-void HistoryWriter::writeRoster(Counter year, const std::vector<RosterEntry>& roster) {
-    db_.prepare("DELETE FROM roster WHERE year = ?").bind(1, std::int64_t{year}).run();
-    SqliteStatement insert = db_.prepare(
-        "INSERT INTO roster (year, team, slot, player_id, name, hits, at_bats, entry_year) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    for (const RosterEntry& entry : roster) {
-        insert.bind(1, std::int64_t{year})
-            .bind(2, entry.team)
-            .bind(3, entry.slot)
-            .bind(4, entry.player.id)
-            .bind(5, entry.player.name)
-            .bind(6, std::int64_t{entry.player.hits})
-            .bind(7, std::int64_t{entry.player.atBats})
-            .bind(8, std::int64_t{entry.player.entryYear})
-            .run();
-    }
+void HistoryWriter::writeRoster(Counter year, const RosterIds& roster) {
+    statement(roster_,
+              "INSERT OR REPLACE INTO roster (year, league_length, league_hash, ids) "
+              "VALUES (?, ?, ?, ?)")
+        .bind(1, std::int64_t{year})
+        .bind(2, static_cast<std::int64_t>(roster.league.length))
+        .bind(3, static_cast<std::int64_t>(roster.league.hash))
+        .bind(4, rosterIdsText(roster.ids))
+        .run();
+}
+
+SqliteStatement& HistoryWriter::statement(std::optional<SqliteStatement>& kept, const char* sql) {
+    if (!kept) kept.emplace(db_.prepare(sql));
+    return *kept;
 }
 
 void HistoryWriter::writeSeason(const SeasonRecord& season) {
     const std::int64_t year = season.year;
     const ResultsReport& report = season.report;
-    SqliteStatement row = db_.prepare(
+    SqliteStatement& row = statement(
+        season_,
         "INSERT OR REPLACE INTO season (year, champion, marks1, marks2, marks3, wins1, losses1, "
         "wins2, losses2, wins3, losses3, champion_line, title_count, title_run, name1, name2, "
         "name3, average1, average2, average3, titles, own_run) "
@@ -107,13 +102,15 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
         .bind(22, std::int64_t{season.titleRun})
         .run();
 
-    SqliteStatement mvp = db_.prepare("INSERT INTO mvp (year, position, line) VALUES (?, ?, ?)");
+    SqliteStatement& mvp =
+        statement(mvp_, "INSERT INTO mvp (year, position, line) VALUES (?, ?, ?)");
     for (std::size_t at = 0; at < report.mvpLines.size(); ++at) {
         mvp.bind(1, year).bind(2, static_cast<std::int64_t>(at + 1)).bind(3, report.mvpLines[at]);
         mvp.run();
     }
 
-    SqliteStatement game = db_.prepare(
+    SqliteStatement& game = statement(
+        game_,
         "INSERT INTO game (year, number, team1, team2, runs1, runs2, innings, plate_appearances) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     for (const GameLine& line : season.games) {
@@ -128,7 +125,8 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
             .run();
     }
 
-    SqliteStatement move = db_.prepare(
+    SqliteStatement& move = statement(
+        move_,
         "INSERT INTO move (year, sequence, kind, team, slot, player_id, name, hits, at_bats, "
         "entry_year, other_team, other_slot, other_id, other_name, other_hits, other_at_bats, "
         "hall_of_fame) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -154,9 +152,10 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
             .run();
     }
 
-    SqliteStatement line = db_.prepare(
-        "INSERT INTO player_season (player_id, year, team, slot, hits, at_bats) "
-        "VALUES (?, ?, ?, ?, ?, ?)");
+    SqliteStatement& line =
+        statement(line_,
+                  "INSERT INTO player_season (player_id, year, team, slot, hits, at_bats) "
+                  "VALUES (?, ?, ?, ?, ?, ?)");
     for (const SeasonLine& each : season.lines) {
         line.bind(1, each.id)
             .bind(2, year)

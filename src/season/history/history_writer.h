@@ -20,8 +20,8 @@ public:
 
     // Removes every season, player and roster the history holds beyond `year`.
     void dropAfter(Counter year);
-    // The rosters kept for the end of `year`; empty when there are none.
-    std::vector<RosterEntry> rosterAt(Counter year);
+    // The rosters kept for the end of `year`, when there are any.
+    std::optional<RosterIds> rosterAt(Counter year);
     // The highest player id ever given, 0 for none.
     PlayerId highestPlayerId();
     // One transaction: the beginning, when there is one, then the seasons in order. Throws
@@ -31,10 +31,13 @@ public:
 private:
     void writeBeginning(const HistoryBeginning& beginning);
     void writeSeason(const SeasonRecord& season);
-    void writeRoster(Counter year, const std::vector<RosterEntry>& roster);
+    void writeRoster(Counter year, const RosterIds& roster);
+    // Each statement is prepared once, at its first use, for every season after.
+    SqliteStatement& statement(std::optional<SqliteStatement>& kept, const char* sql);
     void writePlayer(const PlayerStart& start);
 
     SqliteDatabase& db_;
+    std::optional<SqliteStatement> season_, mvp_, game_, move_, line_, player_, roster_;
 };
 
 }  // namespace zelvano

@@ -2,7 +2,6 @@
 
 #include "season/history/history_file.h"
 #include "season/history/history_schema.h"
-#include "season/history/history_writer.h"
 #include "season/major_league_loan.h"
 
 namespace zelvano {
@@ -11,39 +10,18 @@ namespace {
 
 constexpr const char* kTitle = "Zelvano／リーグの歴史";
 
-bool sameFigures(const PlayerSnapshot& a, const PlayerSnapshot& b) {
-    return a.name == b.name && a.hits == b.hits && a.atBats == b.atBats &&
-           a.entryYear == b.entryYear;
-}
-
 }  // namespace
 
-bool takeIdsFromRoster(League& league, const std::vector<RosterEntry>& roster) {
-    const std::vector<RosterEntry> now = rosterOf(league);
-    // The loan's entry (team 0) is in `now` only while a loan runs, and its id is not known yet.
-    const bool loan = loanRunning(league);
-    if (roster.size() != kTeams * kPlayers + (loan ? 1u : 0u)) return false;
-    for (const RosterEntry& kept : roster) {
-        if (kept.team == 0) {
-            if (!loan || kept.player.name != loanedPlayerName(league) ||
-                kept.player.hits != league.LeagueRecord[1] ||
-                kept.player.atBats != league.LeagueRecord[2] ||
-                kept.player.entryYear != league.LeagueRecord[3]) {
-                return false;
-            }
-        } else if (kept.team > kTeams || kept.slot < 1 || kept.slot > kPlayers ||
-                   !sameFigures(kept.player, snapshotOf(league, kept.team, kept.slot)) ||
-                   (kept.player.id != 0) != holdsPlayer(league, kept.team, kept.slot)) {
-            return false;
+bool takeIdsFromRoster(League& league, const std::optional<RosterIds>& roster) {
+    if (!roster || roster->league != rosterOf(league).league) return false;
+    std::size_t at = 0;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            league.PlayerIds[team][slot] = holdsPlayer(league, team, slot) ? roster->ids[at] : 0;
+            ++at;
         }
     }
-    for (const RosterEntry& kept : roster) {
-        if (kept.team == 0) {
-            league.LoanedPlayerId = kept.player.id;
-        } else {
-            league.PlayerIds[kept.team][kept.slot] = kept.player.id;
-        }
-    }
+    league.LoanedPlayerId = loanRunning(league) ? roster->ids[at] : 0;
     return true;
 }
 
@@ -58,13 +36,14 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
     try {
         db_ = openHistoryForWriting(shownPath_);
         writable_ = true;
-        HistoryWriter writer(*db_);
+        HistoryWriter& writer = writer_.emplace(*db_);
         writer.dropAfter(league.CurrentYear);
         league.NextPlayerId = writer.highestPlayerId() + 1;
         if (takeIdsFromRoster(league, writer.rosterAt(league.CurrentYear))) return;
         knewEarlierYears = HistoryReader(*db_, league.CurrentYear).knownSince().has_value();
     } catch (const SqliteError& error) {
         writable_ = false;
+        writer_.reset();
         db_.reset();
         tell(platform,
              "リーグの歴史「" + shownPath_ + "」を開けませんでした。\n（" +
@@ -120,11 +99,11 @@ void LeagueHistory::commitSeason(const League& league, Platform& platform) {
     std::optional<SeasonRecord> season = recorder_.finish(league);
     // The league file is saved next; until it is, nothing else is shown.
     savedYear_ = league.CurrentYear;
-    if (!writable_ || !db_) return;
+    if (!writable_ || !writer_) return;
     if (season) pending_.push_back(std::move(*season));
     if (pending_.empty() && !beginning_) return;
     try {
-        HistoryWriter(*db_).write(beginning_ ? &*beginning_ : nullptr, pending_);
+        writer_->write(beginning_ ? &*beginning_ : nullptr, pending_);
         pending_.clear();
         beginning_.reset();
     } catch (const SqliteError& error) {

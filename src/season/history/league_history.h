@@ -20,6 +20,7 @@
 #include "league/league.h"
 #include "platform/platform.h"
 #include "season/history/history_reader.h"
+#include "season/history/history_writer.h"
 #include "season/history/season_recorder.h"
 #include "season/history/sqlite_database.h"
 
@@ -52,6 +53,7 @@ private:
     std::optional<std::string> path_;
     std::string shownPath_;
     std::optional<SqliteDatabase> db_;
+    std::optional<HistoryWriter> writer_;
     bool writable_ = false;
     bool toldWriteFailure_ = false;
     Counter savedYear_ = 0;
@@ -60,7 +62,8 @@ private:
     std::vector<SeasonRecord> pending_;  // played and saved, but not yet written
 };
 
-// The ids from a roster the history kept, when it is the league's as it stands; false otherwise.
-bool takeIdsFromRoster(League& league, const std::vector<RosterEntry>& roster);
+// The ids from a roster the history kept, when it belongs to the league file as it stands;
+// false otherwise.
+bool takeIdsFromRoster(League& league, const std::optional<RosterIds>& roster);
 
 }  // namespace zelvano

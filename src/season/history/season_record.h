@@ -5,21 +5,22 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "league/league.h"
+#include "league/season_files.h"
 #include "season/results_report.h"
 #include "season/transaction.h"
 
 namespace zelvano {
 
-// Where a player stood at the end of a year, with his figures, so that the next start can tell
-// that the league file is still the one the history knows. Team 0, slot 0 is the player away in
-// the major leagues.
-struct RosterEntry {
-    int team = 0;
-    int slot = 0;
-    PlayerSnapshot player;
+// Who stood in every slot at the end of a year, and the league file as it was saved then, so that
+// the next start can tell that the league file is still the one the history knows.
+struct RosterIds {
+    // Team 1's thirty slots, then team 2's and team 3's, then the player away; 0 for nobody.
+    std::array<PlayerId, kTeams * kPlayers + 1> ids{};
+    FileFingerprint league;
 };
 
 // The figures a player brought when the history first saw him, at the end of `year`.
@@ -62,7 +63,7 @@ struct SeasonRecord {
     std::vector<SeasonLine> lines;
     std::vector<Transaction> moves;
     std::vector<PlayerStart> newPlayers;  // the rookies
-    std::vector<RosterEntry> roster;      // at the end of the season, as the league is saved
+    RosterIds roster;                     // at the end of the season, as the league is saved
 };
 
 // The history knows the league's players from the season after `year`: their figures then and
@@ -70,11 +71,14 @@ struct SeasonRecord {
 struct HistoryBeginning {
     Counter year = 0;
     std::vector<PlayerStart> players;
-    std::vector<RosterEntry> roster;
+    RosterIds roster;
 };
 
-// The league's rosters as they stand: every slot (an id of 0 where it holds no player) and the
-// player away, when a loan runs.
-std::vector<RosterEntry> rosterOf(const League& league);
+// The league's rosters as they stand, with the league file they make.
+RosterIds rosterOf(const League& league);
+
+// The ids as the history keeps them: decimal numbers separated by spaces.
+std::string rosterIdsText(const std::array<PlayerId, kTeams * kPlayers + 1>& ids);
+bool parseRosterIds(std::string_view text, std::array<PlayerId, kTeams * kPlayers + 1>& ids);
 
 }  // namespace zelvano

@@ -1,6 +1,10 @@
 #include "season/history/season_recorder.h"
 
+#include <charconv>
+#include <stdexcept>
 #include <string_view>
+
+#include "league/league_file.h"
 
 namespace zelvano {
 
@@ -20,21 +24,40 @@ constexpr int kTitleRunSlot = 8;
 
 }  // namespace
 
-std::vector<RosterEntry> rosterOf(const League& league) {
-    std::vector<RosterEntry> roster;
+RosterIds rosterOf(const League& league) {
+    RosterIds roster;
+    std::size_t at = 0;
     for (int team = 1; team <= kTeams; ++team) {
-        for (int slot = 1; slot <= kPlayers; ++slot) {
-            roster.push_back({team, slot, snapshotOf(league, team, slot)});
-        }
+        for (int slot = 1; slot <= kPlayers; ++slot)
+            roster.ids[at++] = league.PlayerIds[team][slot];
     }
-    if (league.LoanedPlayerId != 0) {
-        roster.push_back(
-            {0,
-             0,
-             {league.LoanedPlayerId, league.LeagueRecordText[1], league.LeagueRecord[1],
-              league.LeagueRecord[2], league.LeagueRecord[3]}});
+    roster.ids[at] = league.LoanedPlayerId;
+    try {
+        roster.league = fingerprintOf(leagueFileBytes(league));
+    } catch (const std::logic_error&) {
+        // A league its file cannot hold is never saved; no start will find it.
     }
     return roster;
+}
+
+std::string rosterIdsText(const std::array<PlayerId, kTeams * kPlayers + 1>& ids) {
+    std::string text;
+    for (const PlayerId id : ids) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(id);
+    }
+    return text;
+}
+
+bool parseRosterIds(std::string_view text, std::array<PlayerId, kTeams * kPlayers + 1>& ids) {
+    std::size_t at = 0;
+    for (PlayerId& id : ids) {
+        while (at < text.size() && text[at] == ' ') ++at;
+        const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), id);
+        if (error != std::errc()) return false;
+        at = static_cast<std::size_t>(end - text.data());
+    }
+    return at == text.size();
 }
 
 void SeasonRecorder::seasonStarted(const League& league) {
