@@ -29,6 +29,9 @@ if(NOT ZELVANO_BUILD_GUI)
     return()
 endif()
 
+# However the game is built (scripts/run-game.sh builds only its target), its sound comes along.
+add_dependencies(zelvano zelvano_data)
+
 install(TARGETS zelvano RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${PROJECT_SOURCE_DIR}/assets/sound/ORDEMO.WAV"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/zelvano)

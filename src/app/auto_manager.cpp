@@ -44,7 +44,8 @@ Answer AutoManager::answer(const MessageRequest& request) {
     return Answer::No;
 }
 
-std::string AutoManager::input(const std::string& /*prompt*/, const std::string& /*title*/) {
+std::string AutoManager::input(const std::string& /*prompt*/, const std::string& /*title*/,
+                               const std::string& /*initialText*/) {
     if (inputYear_ != league_.CurrentYear) {
         inputYear_ = league_.CurrentYear;
         inputsThisYear_ = 0;

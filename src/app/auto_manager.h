@@ -17,7 +17,8 @@ public:
         : league_(league), seasonsWanted_(seasonsWanted) {}
 
     Answer answer(const MessageRequest& request) override;
-    std::string input(const std::string& prompt, const std::string& title) override;
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& initialText) override;
     bool act(HeadlessPlatform& platform) override;
 
 private:

@@ -61,8 +61,12 @@ int main(int argc, char** argv) {
 
     std::error_code error;
     if (!std::filesystem::is_directory(options.folder, error)) {
-        return fail("no such folder: " + options.folder);
+        return fail("no such folder: " +
+                    std::filesystem::absolute(options.folder, error).lexically_normal().string());
     }
+    // Refusals name the folder in full, as the game's messages do.
+    const std::string folder =
+        std::filesystem::absolute(options.folder, error).lexically_normal().string();
     auto files = makeFolderFileStore(options.folder);
     // Before anything is read or created; the lock lasts as long as the files do. show only
     // reads, and the saves replace files whole, so it needs no lock and sees a whole league even
@@ -71,18 +75,18 @@ int main(int argc, char** argv) {
         const FolderLock lock = files->lockFolder(leagueFolderLeftovers());
         if (lock.status == FolderLock::Status::InUse) {
             return fail("another zelvano or zelvano-sim is using the league folder " +
-                        options.folder + "; try again when it has ended");
+                        folder + "; try again when it has ended");
         }
         if (lock.status == FolderLock::Status::Failed) {
-            return fail("cannot lock the league folder " + options.folder + ": " + lock.problem);
+            return fail("cannot lock the league folder " + folder + ": " + lock.problem);
         }
     }
     const bool leagueExists = files->exists(kLeagueFileName);
     if (options.command == SimOptions::Command::New && leagueExists) {
-        return fail("a league already exists in " + options.folder + "; it is left as it is");
+        return fail("a league already exists in " + folder + "; it is left as it is");
     }
     if (options.command != SimOptions::Command::New && !leagueExists) {
-        return fail("no league in " + options.folder + " (create one with 'zelvano-sim new')");
+        return fail("no league in " + folder + " (create one with 'zelvano-sim new')");
     }
 
     if (leagueExists) {

@@ -36,8 +36,10 @@ public:
     virtual void sleepMs(int milliseconds) = 0;
 
     virtual Answer message(const MessageRequest& request) = 0;
-    // The typed text; empty on Cancel.
-    virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
+    // The typed text; empty on Cancel. The box opens holding initialText, so a refused entry can
+    // be corrected rather than typed again.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& initialText) = 0;
     virtual void beep() = 0;
 
     virtual SettingsStore& settings() = 0;

@@ -37,13 +37,19 @@ std::string counted(int rookieNumber, int rookieCount) {
 std::string askRookieName(Platform& platform, int rookieNumber, int rookieCount) {
     const std::string prompt = "新人が入りました。\n選手名を決定してください。\n（" +
                                counted(rookieNumber, rookieCount) + "人め）";
+    std::string refused;  // given back to the box, to be corrected
     for (;;) {
-        const std::string typed = platform.inputBox(prompt, kTitle);
+        const std::string typed = platform.inputBox(prompt, kTitle, refused);
+        refused.clear();
         if (typed.empty()) continue;  // Cancel or nothing typed: the box comes back
         const NameCheck check = admitName(typed);
         if (!check.accepted) {
             platform.message({check.problem, kTitle, MessageIcon::Exclamation});
-        } else if (!check.name.empty()) {
+            refused = typed;
+        } else if (check.name.empty()) {
+            platform.message({"空白だけの名前は登録できません。選手名を入力してください。", kTitle,
+                              MessageIcon::Exclamation});
+        } else {
             return check.name;
         }
     }

@@ -30,7 +30,9 @@ fail() {
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 3> "$work/display" 2> /dev/null &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+# Every wait polls for what it waits for, up to a generous limit: a busy machine is slow, not broken.
+deadline=$((SECONDS + 60))
+while [ $SECONDS -lt $deadline ] && [ ! -s "$work/display" ]; do sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 openbox > /dev/null 2>&1 &
@@ -43,14 +45,14 @@ pids+=($game_pid)
 
 # The newest visible window whose title is exactly $1, waited for up to $2 seconds.
 window() {
-    local deadline=$((SECONDS + ${2:-30})) id
+    local deadline=$((SECONDS + ${2:-120})) id
     while [ $SECONDS -lt $deadline ]; do
         kill -0 $game_pid 2> /dev/null || fail "the game ended while waiting for '$1'"
         id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | tail -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
-    fail "no window '$1' within ${2:-30} s"
+    fail "no window '$1' within ${2:-120} s"
 }
 focused() { xdotool getactivewindow getwindowname 2> /dev/null; }
 # The width of a window, to tell the batting-order window from a dialog of the same title.
@@ -59,7 +61,7 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.05; }
 shot() { import -window root "$shots/$1.png" 2> /dev/null; }
 # After acting on window $1, waits until it has gone, so that no key reaches the next one.
 gone() {
-    local deadline=$((SECONDS + 15))
+    local deadline=$((SECONDS + 60))
     while [ $SECONDS -lt $deadline ]; do
         xdotool getwindowname "$1" > /dev/null 2>&1 || return 0
         [ "$(xdotool getactivewindow 2> /dev/null)" != "$1" ] && return 0
@@ -80,10 +82,10 @@ idle_check() {
 
 # The demo, then the wizard's greeting.
 wizard_title="Zelvano 2004　選手登録ウィザード"
-id=$(window "$wizard_title" 40)
+id=$(window "$wizard_title" 180)
 shot 01-greeting
 xdotool windowactivate --sync "$id"; xdotool key Return
-form=$(window "Zelvano 2002　選手登録ウィザード" 20)
+form=$(window "Zelvano 2002　選手登録ウィザード")
 shot 02-wizard
 for entry in $(seq 0 89); do
     team=$((entry / 30 + 1))
@@ -93,9 +95,9 @@ for entry in $(seq 0 89); do
     click "$form" 380 100
 done
 # The closing message of the wizard.
-for _ in $(seq 100); do
-    name=$(focused)
-    [ "$name" = "$wizard_title" ] && break
+deadline=$((SECONDS + 120))
+while [ $SECONDS -lt $deadline ]; do
+    [ "$(focused)" = "$wizard_title" ] && break
     sleep 0.1
 done
 [ "$(focused)" = "$wizard_title" ] || fail "the wizard did not end with its message"
@@ -103,7 +105,7 @@ xdotool key Return
 [ -e Jbball.Jdt ] || fail "the new league was not saved"
 
 orders=0; idle_order=0; idle_next=0
-deadline=$((SECONDS + 240))
+deadline=$((SECONDS + 900))
 while [ $SECONDS -lt $deadline ]; do
     kill -0 $game_pid 2> /dev/null || fail "the game ended in the season"
     name=$(focused)
@@ -140,7 +142,8 @@ done
 [ $orders -ge 8 ] || fail "only $orders batting orders"
 
 # The hall of fame (if any) and the goodbye; then the game ends by itself.
-for _ in $(seq 100); do
+deadline=$((SECONDS + 120))
+while [ $SECONDS -lt $deadline ]; do
     kill -0 $game_pid 2> /dev/null || break
     id=$(xdotool getactivewindow 2> /dev/null) && { xdotool key Return; gone "$id"; }
     sleep 0.2
@@ -150,6 +153,6 @@ wait $game_pid || fail "the game ended with status $?"
 
 # The files: the league of year 1 and nothing a save left behind.
 head -c 3 Jbball.Jdt | grep -q '^ 1 ' || fail "the saved league is not in year 1"
-leftovers=$(ls -A | grep -v -x -e Jbball.Jdt -e .zelvano-lock -e JBBall.Mei)
+leftovers=$(ls -A | grep -v -x -e Jbball.Jdt -e JBBall.Mei || true)
 [ -z "$leftovers" ] || fail "left in the league folder: $leftovers"
 echo "ok: $orders batting orders, the season end and the year question"

@@ -82,6 +82,18 @@ TEST(HostileFiles, NothingIsWrittenThroughALink) {
     EXPECT_EQ(elsewhere.entries(), std::vector<std::string>{"victim"});  // no lock made there
 }
 
+TEST(HostileFiles, AListThatCannotBeRewrittenNamesItsTemporary) {
+    const TempFolder dir;
+    dir.put("Z02MEM.TXT", "A\r\nB\r\n");
+    fs::create_directory(dir.folder() / "Z02mem.$$$");
+    const std::string problem =
+        makeFolderFileStore(dir.folder())->replaceFileThrough("Z02MEM.TXT", "Z02mem.$$$", "B\r\n");
+    EXPECT_TRUE(
+        problem.starts_with("一時ファイル「" + (dir.folder() / "Z02mem.$$$").string() + "」"))
+        << problem;
+    EXPECT_EQ(dir.contents("Z02MEM.TXT"), "A\r\nB\r\n");
+}
+
 TEST(HostileFiles, AFileThePlayerMadeReadOnlyIsNotReplaced) {
     const TempFolder dir;
     dir.put("Jbball.jdt", "old");

@@ -66,6 +66,17 @@ TEST(AddRookies, NamesFromTheListThenFromThePlayer) {
     EXPECT_FALSE(run.files->exists("Jbball.Mei"));
 }
 
+TEST(AddRookies, ARefusedNameIsSaidWhyAndKeptForCorrecting) {
+    // One rookie (r = 0); no list. Spaces only, then a character the file cannot hold.
+    RookieRun run({0.0f, 0.5f}, 3);
+    run.user.inputs = {"   ", "山田😀", "山田"};
+    AddRookies(run.league, *run.platform);
+    EXPECT_EQ(run.league.PlayerName[1][3], "山田");
+    ASSERT_EQ(run.user.asked.size(), 2u);
+    EXPECT_EQ(run.user.asked[0].text, "空白だけの名前は登録できません。選手名を入力してください。");
+    EXPECT_EQ(run.user.initialTexts, (std::vector<std::string>{"", "", "山田😀"}));
+}
+
 TEST(TakeScoutedName, TheListsFirstLine) {
     struct Case {
         const char* what;

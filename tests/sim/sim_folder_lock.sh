@@ -27,6 +27,9 @@ for dir in league empty; do
     done
 done
 cmp "$work/league/Jbball.Jdt" "$work/saved" || fail "the held league was changed"
+# Given a relative folder, the refusal names it in full.
+(cd "$work" && flock league "$sim" --dir ./league play 1 > /dev/null 2> "$work/err") || true
+grep -q "folder $work/league;" "$work/err" || fail "the refusal does not name the full path: $(cat "$work/err")"
 [ -z "$(ls -A "$work/empty")" ] || fail "something was created in a held folder"
 
 # show only reads: it works while another program holds the folder, and on a folder nobody may

@@ -31,7 +31,10 @@ public:
         answers.pop_front();
         return next;
     }
-    std::string input(const std::string&, const std::string&) override {
+    std::vector<std::string> initialTexts;  // what each input box held when it opened
+    std::string input(const std::string&, const std::string&,
+                      const std::string& initialText) override {
+        initialTexts.push_back(initialText);
         if (inputs.empty()) return inputAfterwards;
         std::string next = inputs.front();
         inputs.pop_front();

@@ -274,22 +274,26 @@ private slots:
     void inputBox() {
         QtPlatform platform(memoryParts());
         QString label;
+        QString heldAtOpening;  // a refused entry comes back for correcting
         whenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
             QVERIFY(dialog != nullptr);
             label = dialog->labelText();
+            heldAtOpening = dialog->textValue();
             dialog->setTextValue(QStringLiteral("山田"));
             dialog->accept();
         });
-        QCOMPARE(platform.inputBox("名前を入れてください", "Zelvano／検索"), std::string("山田"));
+        QCOMPARE(platform.inputBox("名前を入れてください", "Zelvano／検索", "山田😀"),
+                 std::string("山田"));
         QCOMPARE(label, QStringLiteral("名前を入れてください"));
+        QCOMPARE(heldAtOpening, QStringLiteral("山田😀"));
 
         whenModalOpens([](QWidget* modal) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
             dialog->setTextValue(QStringLiteral("typed"));
             dialog->reject();
         });
-        QCOMPARE(platform.inputBox("?", "t"), std::string());
+        QCOMPARE(platform.inputBox("?", "t", ""), std::string());
     }
 
     void viewsAreTheQtWindows() {

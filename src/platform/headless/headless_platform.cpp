@@ -68,9 +68,10 @@ Answer HeadlessPlatform::message(const MessageRequest& request) {
     return answer;
 }
 
-std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title) {
+std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                       const std::string& initialText) {
     checkEnd();
-    std::string typed = user_.input(prompt, title);
+    std::string typed = user_.input(prompt, title, initialText);
     if (onDialog) onDialog("input", title, prompt, typed);
     // A box that comes back until something is typed would come back for ever.
     emptyInputsInARow_ = typed.empty() ? emptyInputsInARow_ + 1 : 0;

@@ -28,7 +28,8 @@ class HeadlessUser {
 public:
     virtual ~HeadlessUser() = default;
     virtual Answer answer(const MessageRequest& request) = 0;
-    virtual std::string input(const std::string& prompt, const std::string& title) = 0;
+    virtual std::string input(const std::string& prompt, const std::string& title,
+                              const std::string& initialText) = 0;
     // Does one thing with the open windows that may end the current wait; false when there is
     // nothing left to do.
     virtual bool act(HeadlessPlatform& platform) = 0;
@@ -46,7 +47,8 @@ public:
     void sleepMs(int milliseconds) override;
 
     Answer message(const MessageRequest& request) override;
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText) override;
     void beep() override { ++beeps; }
 
     SettingsStore& settings() override { return settings_; }

@@ -84,7 +84,8 @@ Answer showMessageBox(const MessageRequest& request) {
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
-std::string showInputBox(const std::string& prompt, const std::string& title) {
+std::string showInputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText) {
     QInputDialog dialog;
     dialog.setWindowTitle(titleOf(title));
     // The dialog's label guesses the text format; escaping keeps a prompt from being read as
@@ -93,6 +94,7 @@ std::string showInputBox(const std::string& prompt, const std::string& title) {
     if (Qt::mightBeRichText(label)) label = Qt::convertFromPlainText(label);
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(toQString(initialText));
     if (dialog.exec() != QDialog::Accepted) return {};
     return toStdString(dialog.textValue());
 }

@@ -10,6 +10,7 @@ namespace zelvano {
 Answer showMessageBox(const MessageRequest& request);
 
 // The typed text; empty when the user cancels.
-std::string showInputBox(const std::string& prompt, const std::string& title);
+std::string showInputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText = {});
 
 }  // namespace zelvano

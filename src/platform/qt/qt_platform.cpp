@@ -68,8 +68,9 @@ void QtPlatform::sleepMs(int milliseconds) {
 
 Answer QtPlatform::message(const MessageRequest& request) { return showMessageBox(request); }
 
-std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title) {
-    return showInputBox(prompt, title);
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& initialText) {
+    return showInputBox(prompt, title, initialText);
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

@@ -36,7 +36,8 @@ public:
     void sleepMs(int milliseconds) override;
 
     Answer message(const MessageRequest& request) override;
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& initialText) override;
     void beep() override;
 
     SettingsStore& settings() override;
