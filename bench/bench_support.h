@@ -20,7 +20,9 @@ public:
         if (request.buttons == MessageButtons::Ok) return Answer::Ok;
         return ++asked_ < seasons_ ? Answer::Yes : Answer::No;
     }
-    std::string input(const std::string&, const std::string&) override { return "新人"; }
+    std::string input(const std::string&, const std::string&, const std::string&) override {
+        return "新人";
+    }
     bool act(HeadlessPlatform& platform) override {
         if (auto* report = platform.reportView(); report && report->visible) {
             return report->pressOk();

@@ -4,10 +4,12 @@
 // lives in the logic and a window only shows and reports.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "league/league.h"
+#include "platform/history_view.h"
 
 namespace zelvano {
 
@@ -114,6 +116,11 @@ public:
     virtual void zwsetText1_Change(int index,
                                    const std::string& text) = 0;  // keystroke by keystroke
     virtual void loCommand1_Click() = 0;  // "来年度以降の新人選手をスカウト"
+    // "リーグの歴史": the history window.
+    virtual void historyCommand_Click() {}
+    // "この選手の歩み": the career of the player on the selected line of the rosters (tab 0) or
+    // of the ranking (tab 1); line -1 when none is selected.
+    virtual void careerCommand_Click(int /*tab*/, int /*line*/) {}
     // The player closed the window (close box, Alt+F4, Esc). The logic lets go of its view.
     virtual void Form_Unload() = 0;
 };
@@ -143,6 +150,10 @@ public:
     virtual void setAboutText(const std::string& text) = 0;  // aboutText1
     // Normal window state, shown modeless, brought to the front.
     virtual void showNormal() = 0;
+    // Opens the history window beside this one (or brings it to the front), on the career of
+    // the player `career` when it is not 0. The window keeps the source while it is open.
+    virtual void showHistory(std::shared_ptr<const HistorySource> /*source*/, PlayerId /*career*/) {
+    }
 };
 
 // ---- Form4, the registration wizard -------------------------------------------------------

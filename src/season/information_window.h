@@ -8,15 +8,20 @@
 //   information.close();             // the season end closes it
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/history/league_history.h"
 
 namespace zelvano {
 
 class InformationWindow final : public InformationViewEvents {
 public:
-    InformationWindow(League& league, Platform& platform) : league_(league), platform_(platform) {}
+    // With a history, the window leads to it and to a player's career.
+    InformationWindow(League& league, Platform& platform, LeagueHistory* history = nullptr)
+        : league_(league), platform_(platform), history_(history) {}
 
     // Opens the window (anew when it is closed) on team 1's roster; returns at once.
     void OpenPlayersList();
@@ -33,16 +38,22 @@ public:
     void zwsetCheck2_Click(bool checked) override;
     void zwsetText1_Change(int index, const std::string& text) override;
     void loCommand1_Click() override;
+    void historyCommand_Click() override;
+    void careerCommand_Click(int tab, int line) override;
     void Form_Unload() override { view_.reset(); }
 
 private:
     void FillPlayersList(int team);
     void MeikyuukaiMeibo();
     void LeagOwnSet();
+    void showHistory(PlayerId career);
 
     League& league_;
     Platform& platform_;
+    LeagueHistory* history_;
     std::unique_ptr<InformationView> view_;
+    // The player of each line of the ranking shown.
+    std::vector<std::pair<int, int>> rankingPlayers_;
     // Tells a window from the one opened after it, so that a ranking begun in a window that
     // was closed meanwhile never writes into the new one.
     unsigned opened_ = 0;

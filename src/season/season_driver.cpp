@@ -28,11 +28,12 @@ void askForNextYear(League& league, Platform& platform) {
 
 }  // namespace
 
-SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer)
+SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer,
+                           LeagueHistory* history)
     : league_(league),
       platform_(platform),
       observer_(observer),
-      information_(league, platform),
+      information_(league, platform, history),
       events_(league, platform, information_) {}
 
 void SeasonPlayer::playSeason() {
@@ -76,7 +77,7 @@ int RunLeague(League& league, Platform& platform, SeasonObserver* observer,
         LoadLeague(league, platform);
         if (history != nullptr) history->takeLeague(league, platform);
         ObserverPair observers(history != nullptr ? &history->recorder() : nullptr, observer);
-        SeasonPlayer seasons(league, platform, &observers);
+        SeasonPlayer seasons(league, platform, &observers, history);
         while (league.KeepPlaying) {
             seasons.playSeason();
             // The history first: should the league file's save then fail, the next start drops

@@ -19,7 +19,8 @@ namespace zelvano {
 // season end. RunLeague saves it and asks about the next year; a benchmark plays it alone.
 class SeasonPlayer {
 public:
-    SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+    SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+                 LeagueHistory* history = nullptr);
     void playSeason();
 
 private:

@@ -181,6 +181,18 @@ bool HeadlessInformationView::pressScout() {
     return true;
 }
 
+bool HeadlessInformationView::pressHistory() {
+    if (currentTab != 1) return false;
+    events_.historyCommand_Click();
+    return true;
+}
+
+bool HeadlessInformationView::pressCareer(int line) {
+    if (currentTab != 0 && currentTab != 1) return false;
+    events_.careerCommand_Click(currentTab, line);
+    return true;
+}
+
 void HeadlessInformationView::closeByUser() { events_.Form_Unload(); }
 
 HeadlessWizardView::HeadlessWizardView(HeadlessPlatform& owner, WizardViewEvents& events)
