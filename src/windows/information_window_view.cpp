@@ -84,4 +84,9 @@ void InformationWindowView::showNormal() {
     if (window_) window_->showNormal();
 }
 
+void InformationWindowView::showHistory(std::shared_ptr<const HistorySource> source,
+                                        PlayerId career) {
+    if (window_) window_->showHistory(std::move(source), career);
+}
+
 }  // namespace zelvano

@@ -66,6 +66,7 @@ ZWInform::ZWInform(InformationViewEvents& events) : events_(&events) {
     buildMajorLeagueTab(*pages_[3]);
     buildOwnerTab(*pages_[4]);
     buildAboutTab(*pages_[5]);
+    buildHistoryButtons(*pages_[0], *pages_[1]);
     CentreForm(*this);
 }
 

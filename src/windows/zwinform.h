@@ -9,11 +9,13 @@
 // window off from its events and hides it, and the window is deleted once none of its handlers
 // is running any more.
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
 
 #include "platform/views.h"
+#include "windows/history_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -57,6 +59,8 @@ public:
     void setTeamNamesEnabled(bool enabled) override;
     void setAboutText(const std::string& text) override;
     void showNormal() override;
+    // The history window, a window of its own that closes with this one (zwinform_history.cpp).
+    void showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) override;
 
     int currentTab() const;
 
@@ -90,6 +94,10 @@ public:
     QLabel* Label4() const { return label4_; }
     QLabel* Label5() const { return label5_; }
     QPlainTextEdit* aboutText1() const { return aboutText1_; }
+    // "この選手の歩み" on the rosters (0) and the rankings (1); "リーグの歴史" on the rankings.
+    QPushButton* careerCommand(int tab) const { return careerCommand_.at(tab); }
+    QPushButton* historyCommand() const { return historyCommand_; }
+    HistoryWindow* historyWindow() const { return history_.data(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +113,7 @@ private:
     void buildMajorLeagueTab(QWidget& page);
     void buildOwnerTab(QWidget& page);
     void buildAboutTab(QWidget& page);
+    void buildHistoryButtons(QWidget& rosterPage, QWidget& rankingPage);
 
     // Passes one user action to the logic, unless the window was released.
     void report(const std::function<void(InformationViewEvents&)>& call);
@@ -151,6 +160,10 @@ private:
     QLabel* label4_ = nullptr;
     QLabel* label5_ = nullptr;
     QPlainTextEdit* aboutText1_ = nullptr;
+
+    std::array<QPushButton*, 2> careerCommand_{};
+    QPushButton* historyCommand_ = nullptr;
+    QPointer<HistoryWindow> history_;
 };
 
 }  // namespace zelvano

@@ -51,18 +51,4 @@ inline void expectHistoryAddsUp(const HistoryReader& history, const League& leag
     }
 }
 
-// Plays the own team like the soak's sorted manager: the best order, "次へ", the report's OK,
-// rookies named 新人 in the first slot offered.
-inline void playLikeAManager(ScriptedRun& run) {
-    run.user.inputAfterwards = "新人";
-    run.user.onAct = [](HeadlessPlatform& p) {
-        if (auto* report = p.reportView(); report && report->visible) return report->pressOk();
-        if (HeadlessOrderView* order = p.orderView(); order != nullptr && !order->closed) {
-            if (!order->sortVisible) return order->pressPlayer(0);
-            return order->pressSort() && order->pressWholeOrder();
-        }
-        return p.gameView() != nullptr && p.gameView()->pressNext();
-    };
-}
-
 }  // namespace zelvano::testing
