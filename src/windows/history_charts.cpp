@@ -41,6 +41,8 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
         delete axis;  // the chart gives it up with removeAxis
     }
     chart.setTitle(title);
+    // One line needs no legend: the title names it.
+    chart.legend()->setVisible(series.size() > 1);
     auto* years = new QValueAxis;
     auto* averages = new QValueAxis;
     years->setLabelFormat(QStringLiteral("%d"));
@@ -82,7 +84,10 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
         high = 1.0;
     }
     years->setRange(first, std::max(last, first + 1));
-    years->setTickCount(std::clamp(static_cast<int>(last - first) + 1, 2, 11));
+    // Whole years, no more than about eight labels, so that none is cut short.
+    years->setTickType(QValueAxis::TicksDynamic);
+    years->setTickAnchor(first);
+    years->setTickInterval(std::max<Counter>(1, (last - first + 7) / 8));
     const double margin = std::max(0.01, (high - low) * 0.1);
     averages->setRange(std::max(0.0, low - margin), std::min(1.0, high + margin));
 }

@@ -29,6 +29,8 @@ QTableWidget* makeTable(QWidget* parent, const QString& name) {
     table->setTabKeyNavigation(false);  // Tab goes on to the next control
     table->verticalHeader()->setVisible(false);
     table->setFont(windowFont(FontFace::Gothic, 9.0));
+    // Rows as high as their text, so that a long career reads at a glance.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setFont(windowFont(FontFace::Gothic, 9.0, true));
     return table;
 }
@@ -158,6 +160,8 @@ QWidget* HistoryWindow::buildCareerTab() {
     auto* split = new QSplitter(Qt::Vertical, page);
     career_ = makeTable(split, QStringLiteral("careerTable"));
     careerChart_ = makeAverageChart(split, QStringLiteral("careerChart"));
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     layout->addWidget(careerTitle_);
     layout->addWidget(split, 1);
     return page;
