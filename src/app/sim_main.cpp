@@ -115,6 +115,8 @@ int main(int argc, char** argv) {
     League league;
     AutoManager manager(league, options.seasons);
     HeadlessPlatform platform(manager, std::move(files), options.seed.value_or(seedFromClock()));
+    // The manager only ever presses "次へ" on the scoreboard.
+    platform.gamesWatched = false;
     platform.onDialog = [](const std::string& kind, const std::string& title,
                            const std::string& text, const std::string& answer) {
         std::cout << kind << '\t' << tsvField(title) << '\t' << tsvField(text);

@@ -1,5 +1,6 @@
 #include "game/lineups.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace zelvano {
@@ -22,21 +23,34 @@ void completeFromStart(std::array<int, N>& order, int filled) {
 
 // Draws candidates until `count` different players that `usable` accepts are in slots 1..count.
 // The draw repeats on a player already drawn or not usable; callers make sure that enough exist.
-template <typename Usable>
-void drawDistinct(League& league, RandomSource& random, int side, int count, Usable usable) {
-    auto& drawn = league.CurrentGame.Drawn;
-    drawn.fill(0);
+// Who may still be drawn is one word of bits, so the loop touches the league only once it is
+// done; Drawn is left as it always was, the players of this side's draw at their own numbers.
+template <typename Random, typename Usable>
+void drawDistinct(League& league, Random& random, int side, int count, Usable usable) {
+    std::uint32_t open = 0;  // bit p: player p may be drawn
+    for (int player = 1; player <= kPlayers; ++player) {
+        if (usable(player)) open |= 1u << player;
+    }
+    std::array<int, kBattingSlots + 1> order{};
     for (int slot = 1; slot <= count; ++slot) {
         int candidate = 0;
         do {
             candidate = drawOneTo(random, kPlayers);
-        } while (drawn[candidate] != 0 || !usable(candidate));
-        league.BattingOrder[side][slot] = candidate;
-        drawn[candidate] = candidate;
+        } while ((open >> candidate & 1u) == 0);
+        open &= ~(1u << candidate);
+        order[static_cast<std::size_t>(slot)] = candidate;
+    }
+    auto& drawn = league.CurrentGame.Drawn;
+    drawn.fill(0);
+    for (int slot = 1; slot <= count; ++slot) {
+        const int player = order[static_cast<std::size_t>(slot)];
+        league.BattingOrder[side][slot] = player;
+        drawn[static_cast<std::size_t>(player)] = player;
     }
 }
 
-void drawSide(League& league, RandomSource& random, int side) {
+template <typename Random>
+void drawSide(League& league, Random& random, int side) {
     const int team = side == 1 ? league.PairingTeam1 : league.PairingTeam2;
     const int eligible = eligiblePlayerCount(league, team);
     if (eligible > 0) {
@@ -70,8 +84,10 @@ void completeOrderFromStart(std::array<int, kBattingSlots + 1>& order, int fille
 }
 
 void DrawLineups(League& league, RandomSource& random) {
-    drawSide(league, random, 1);
-    drawSide(league, random, 2);
+    withDrawsInlined(random, [&](auto& draws) {
+        drawSide(league, draws, 1);
+        drawSide(league, draws, 2);
+    });
 }
 
 std::array<int, kPlayers + 1> sortedByAverage(const League& league) {

@@ -1,5 +1,6 @@
 #include "game/play_game.h"
 
+#include <array>
 #include <string>
 
 #include "game/scoreboard_text.h"
@@ -14,10 +15,81 @@ bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne) {
 
 namespace {
 
+// A scoreboard somebody watches: told every step of the game, with the window system given its
+// turn before every half-inning and in the pause after every plate appearance.
+class WatchedBoard {
+public:
+    WatchedBoard(const League& league, Platform& platform, GameView& view)
+        : league_(league), platform_(platform), view_(view) {}
+
+    void setUp(const GameState& game) {
+        view_.setCaption("Zelvano");
+        for (int side = 1; side <= 2; ++side) {
+            view_.setTeamName(side, league_.TeamName[game.SideTeam[side]]);
+        }
+        for (int side = 1; side <= 2; ++side) {
+            const int team = game.SideTeam[side];
+            for (int slot = 1; slot <= kBattingSlots; ++slot) {
+                const int player = league_.BattingOrder[side][slot];
+                view_.setBatterName(batterLabelIndex(side, slot), league_.PlayerName[team][player]);
+                view_.setBatterFigures(batterLabelIndex(side, slot), league_.Hits[team][player],
+                                       league_.AtBats[team][player]);
+            }
+        }
+        view_.setScoreLine(openingScoreLine(league_));
+        for (int side = 1; side <= 2; ++side) {
+            view_.setTeamAverage(side, "平均：" + std::to_string(game.AverageSum[side] / 9));
+        }
+    }
+    void startHalf(int inning, int half) {
+        platform_.yieldOnce();
+        view_.setInning(inning, half);
+    }
+    void atBat(int index) { view_.setCurrentBatter(index); }
+    void runScored(int side, int runs) {
+        runs_[side] = runs;
+        view_.setScoreLine(scoreLine(league_, runs_[1], runs_[2]));
+    }
+    void figures(int index, Counter hits, Counter atBats) {
+        view_.setBatterFigures(index, hits, atBats);
+    }
+    // About GameWait × 50 ms per plate appearance, with the window kept alive meanwhile. The
+    // speed may change in the information window while the game runs.
+    void pause() {
+        for (int round = 0; round < league_.GameWait * 5; ++round) {
+            platform_.yieldOnce();
+            platform_.sleepMs(10);
+            platform_.yieldOnce();
+        }
+    }
+    void endHalf() { view_.setCurrentBatter(-1); }
+
+private:
+    const League& league_;
+    Platform& platform_;
+    GameView& view_;
+    std::array<int, 3> runs_{};  // the score as shown, [side]
+};
+
+// A scoreboard nobody watches, without pauses: told nothing, so the game runs without a single
+// call out of its loop. Nobody can act during such a game either, so there is nothing to yield to.
+struct UnwatchedBoard {
+    void setUp(const GameState&) {}
+    void startHalf(int, int) {}
+    void atBat(int) {}
+    void runScored(int, int) {}
+    void figures(int, Counter, Counter) {}
+    void pause() {}
+    void endHalf() {}
+};
+
+// One game with the draws of `Random` on `Board`. Both are known to the compiler, so a game
+// nobody watches is the draws, the comparisons and the counting, and little else.
+template <typename Random, typename Board>
 class GameRun {
 public:
-    GameRun(League& league, Platform& platform, GameView& view)
-        : league_(league), platform_(platform), view_(view), game_(league.CurrentGame) {}
+    GameRun(League& league, Random& random, Board& board)
+        : league_(league), random_(random), board_(board), game_(league.CurrentGame) {}
 
     void setUp() {
         const auto drawn = game_.Drawn;  // the lineup draw's scratch, not the game's
@@ -25,25 +97,15 @@ public:
         game_.Drawn = drawn;
         game_.SideTeam[1] = league_.PairingTeam1;
         game_.SideTeam[2] = league_.PairingTeam2;
-        view_.setCaption("Zelvano");
-        for (int side = 1; side <= 2; ++side) {
-            view_.setTeamName(side, league_.TeamName[game_.SideTeam[side]]);
-        }
         for (int side = 1; side <= 2; ++side) {
             const int team = game_.SideTeam[side];
             for (int slot = 1; slot <= kBattingSlots; ++slot) {
                 const int player = league_.BattingOrder[side][slot];
-                const int average = displayedAverage(league_, team, player);
-                view_.setBatterName(batterLabelIndex(side, slot), league_.PlayerName[team][player]);
-                view_.setBatterFigures(batterLabelIndex(side, slot), league_.Hits[team][player],
-                                       league_.AtBats[team][player]);
-                game_.AverageSum[side] += average;
+                game_.AverageSum[side] +=
+                    displayedAverage(league_.Hits[team][player], league_.AtBats[team][player]);
             }
         }
-        view_.setScoreLine(openingScoreLine(league_));
-        for (int side = 1; side <= 2; ++side) {
-            view_.setTeamAverage(side, "平均：" + std::to_string(game_.AverageSum[side] / 9));
-        }
+        board_.setUp(game_);
     }
 
     void play() {
@@ -87,63 +149,59 @@ private:
         return false;
     }
 
-    void playHalfInning(int inning, int half) {
+    // Three hits fill the bases; every further one scores. The half-inning's figures live in
+    // locals while it runs, so that the loop keeps them in registers.
+    void playHalfInning(int inning, int side) {
+        board_.startHalf(inning, side);
+        const int team = game_.SideTeam[side];
+        const auto& order = league_.BattingOrder[side];
+        auto& atBats = league_.AtBats[team];
+        auto& hits = league_.Hits[team];
+        int slot = game_.BatterSlot[side];
+        int runs = game_.Runs[side];
         int outs = 0;
         int halfHits = 0;
-        platform_.yieldOnce();
-        view_.setInning(inning, half);
-        while (outs < 3 && !limitReached()) {
-            if (plateAppearance(half, halfHits)) {
-                ++halfHits;
-            } else {
-                ++outs;
-            }
-            pause();
+        int appearances = game_.PlateAppearances;
+        while (outs < 3 && appearances < kPlateAppearanceLimit) {
+            slot = slot % kBattingSlots + 1;  // 1 after 9, and after 0 before the first
+            board_.atBat(batterLabelIndex(side, slot));
+            const int batter = order[slot];
+            countUp(atBats[batter]);
+            ++appearances;
+            // Counted in integers, without a branch: whether a batter hits cannot be guessed,
+            // and a wrong guess costs as much as a plate appearance. Hits never pass the at-bats,
+            // even where these stopped at the counter limit.
+            const int hit = isHit(random_.next(), hits[batter], atBats[batter]) ? 1 : 0;
+            hits[batter] += hit & (hits[batter] < atBats[batter] ? 1 : 0);
+            halfHits += hit;
+            outs += 1 - hit;
+            const int scores = hit & (halfHits > 3 ? 1 : 0);
+            runs += scores;
+            if (scores) board_.runScored(side, runs);
+            board_.figures(batterLabelIndex(side, slot), hits[batter], atBats[batter]);
+            board_.pause();
         }
-        view_.setCurrentBatter(-1);
-    }
-
-    // Returns whether the batter hit. Three hits fill the bases; every further one scores.
-    bool plateAppearance(int side, int halfHitsBefore) {
-        const int team = game_.SideTeam[side];
-        if (++game_.BatterSlot[side] > kBattingSlots) game_.BatterSlot[side] = 1;
-        const int slot = game_.BatterSlot[side];
-        view_.setCurrentBatter(batterLabelIndex(side, slot));
-
-        const int batter = league_.BattingOrder[side][slot];
-        countUp(league_.AtBats[team][batter]);
-        ++game_.PlateAppearances;
-        const float r = platform_.random().next();
-        const bool hit = isHit(r, league_.Hits[team][batter], league_.AtBats[team][batter]);
-        if (hit) {
-            // Hits never pass the at-bats, even where these stopped at the counter limit.
-            if (league_.Hits[team][batter] < league_.AtBats[team][batter]) {
-                league_.Hits[team][batter] += 1;
-            }
-            if (halfHitsBefore + 1 > 3) {
-                ++game_.Runs[side];
-                view_.setScoreLine(scoreLine(league_, game_.Runs[1], game_.Runs[2]));
-            }
-        }
-        view_.setBatterFigures(batterLabelIndex(side, slot), league_.Hits[team][batter],
-                               league_.AtBats[team][batter]);
-        return hit;
-    }
-
-    // About GameWait × 50 ms per plate appearance, with the window kept alive meanwhile.
-    void pause() {
-        for (int round = 0; round < league_.GameWait * 5; ++round) {
-            platform_.yieldOnce();
-            platform_.sleepMs(10);
-            platform_.yieldOnce();
-        }
+        game_.BatterSlot[side] = slot;
+        game_.Runs[side] = runs;
+        game_.PlateAppearances = appearances;
+        board_.endHalf();
     }
 
     League& league_;
-    Platform& platform_;
-    GameView& view_;
+    Random& random_;
+    Board& board_;
     GameState& game_;
 };
+
+template <typename Board>
+void playOn(League& league, RandomSource& random, Board& board, GameView& view) {
+    withDrawsInlined(random, [&](auto& draws) {
+        GameRun run(league, draws, board);
+        run.setUp();
+        view.show();
+        run.play();
+    });
+}
 
 }  // namespace
 
@@ -151,10 +209,15 @@ std::unique_ptr<GameView> PlayGame(League& league, Platform& platform, GameViewE
     auto view = platform.createGameView(events);
     view->setWindowState(league.GameWindowState);
     ShowStandings(league, *view);
-    GameRun run(league, platform, *view);
-    run.setUp();
-    view->show();
-    run.play();
+    // Without pauses and without anybody at the board, nothing outside the game can happen
+    // during it: it runs on its own.
+    if (!view->watched() && league.GameWait == 0) {
+        UnwatchedBoard board;
+        playOn(league, platform.random(), board, *view);
+    } else {
+        WatchedBoard board(league, platform, *view);
+        playOn(league, platform.random(), board, *view);
+    }
     league.GameWindowState = view->windowState();
     return view;
 }

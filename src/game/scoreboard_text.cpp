@@ -21,6 +21,7 @@ std::string scoreLine(const League& league, int runsSide1, int runsSide2) {
 }
 
 void ShowStandings(const League& league, GameView& view) {
+    if (!view.watched()) return;
     for (int team = 1; team <= kTeams; ++team) {
         view.setStandings(team, league.TeamName[team], league.SeasonMarks[team]);
     }

@@ -14,7 +14,8 @@ std::string openingScoreLine(const League& league);
 // From the first run on: two characters of each name, "AB 3 - 1 DE".
 std::string scoreLine(const League& league, int runsSide1, int runsSide2);
 
-// The win-loss frame: every team's name and its marks of the season so far, in team order.
+// The win-loss frame: every team's name and its marks of the season so far, in team order. A
+// board nobody watches is spared them.
 class GameView;
 void ShowStandings(const League& league, GameView& view);
 

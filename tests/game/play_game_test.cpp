@@ -244,7 +244,7 @@ TEST(PlayGame, SeededGameIsPinned) {
     const GameState& game = league.CurrentGame;
     const std::vector<int> result = {game.Runs[1], game.Runs[2], game.Inning,
                                      game.PlateAppearances};
-    const std::vector<int> pinned = {0, 3, 18, 149};  // runs, runs, innings, plate appearances
+    const std::vector<int> pinned = {1, 0, 9, 71};  // runs, runs, innings, plate appearances
     EXPECT_EQ(result, pinned);
 }
 

@@ -86,6 +86,9 @@ public:
         onDialog;
     // Called at every yield: lets a test look at the windows in the middle of a game.
     std::function<void()> onYield;
+    // False when nobody looks at the scoreboards (zelvano-sim, the benchmarks): a game without
+    // pauses then leaves its board blank and makes no yield, and only its result counts.
+    bool gamesWatched = true;
 
     int beeps = 0;
     int gameViewsCreated = 0, orderViewsCreated = 0, wizardViewsCreated = 0, reportViewsCreated = 0,

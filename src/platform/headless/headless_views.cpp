@@ -13,6 +13,8 @@ HeadlessGameView::~HeadlessGameView() {
     if (owner_.gameView_ == this) owner_.gameView_ = nullptr;
 }
 
+bool HeadlessGameView::watched() const { return owner_.gamesWatched; }
+
 bool HeadlessGameView::pressNext() {
     if (!nextVisible || closed) return false;
     events_.Command1_Click();
