@@ -144,7 +144,7 @@ stop_game
 # rankings, the hall of fame and the major leagues something to show.
 mkdir -p "$work/veteran"
 "$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" new >/dev/null
-"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 20 >/dev/null
+"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 30 >/dev/null
 start_game "$work/veteran"
 window "打者選考" >/dev/null
 for _ in $(seq 9); do
@@ -166,6 +166,21 @@ for tab in 0 1 2 3 4 5; do
     shoot "$info" "info-tab-$tab"
     press "Zelvano -情報ウィンドウ" ctrl+Tab
     sleep 1
+done
+# The league's history, thirty seasons old: the best average's career (the first line of
+# 「打率５０傑」, then 「この選手の歩み」), the chart of the three team averages, the champions.
+press "Zelvano -情報ウィンドウ" ctrl+Tab
+sleep 1
+xdotool mousemove --window "$info" 100 104 click 1
+sleep 0.5
+xdotool mousemove --window "$info" 450 72 click 1
+history=$(window "Zelvano -リーグの歴史")
+sleep 1
+shoot "$history" history-career
+for name in history-records history-chart history-champions; do
+    press "Zelvano -リーグの歴史" ctrl+Tab
+    sleep 1
+    [ "$name" = history-records ] || shoot "$history" "$name"
 done
 stop_game
 

@@ -5,8 +5,12 @@
 ZELVANO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+    # The history's charts; Qt Charts' CMake files need Qt OpenGL's, which it does not bring.
+    qt6-charts-dev libqt6opengl6-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     libgtest-dev libgmock-dev libbenchmark-dev libpcg-cpp-dev
+    # The league's history beside the league file.
+    libsqlite3-dev
     # The end-to-end test drives the real game in a virtual X server.
     xvfb openbox xdotool imagemagick
 )

@@ -70,7 +70,9 @@ int main(int argc, char** argv) {
     try {
         zelvano::QtPlatform platform;
         zelvano::League league;
-        return zelvano::runLeague(league, platform);
+        // history.sqlite beside the league file, in the league folder.
+        zelvano::LeagueHistory history;
+        return zelvano::runLeague(league, platform, nullptr, &history);
     } catch (const zelvano::ProgramEnded& ended) {
         return ended.status;
     }

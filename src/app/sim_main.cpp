@@ -7,33 +7,19 @@
 
 #include "app/auto_manager.h"
 #include "app/sim_options.h"
+#include "app/sim_records.h"
 #include "app/sim_show.h"
 #include "folder_store/folder_file_store.h"
 #include "headless/headless_platform.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "league/registration.h"
+#include "season/history/history_schema.h"
 #include "season/season_driver.h"
 
 namespace {
 
 using namespace zelvano;
-
-// One record a line, fields separated by TAB; a line break inside a text becomes "\n".
-std::string field(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\r' || text[i] == '\n') {
-            out += "\\n";
-        } else if (text[i] == '\t') {
-            out += ' ';
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 class RecordPrinter final : public SeasonObserver {
 public:
@@ -45,13 +31,13 @@ public:
                   << '\n';
     }
     void seasonPlayed(const League& league, int champion, const ResultsReport& report) override {
-        std::cout << "season\t" << league.CurrentYear << '\t' << champion;
-        for (int team = 1; team <= kTeams; ++team) std::cout << '\t' << league.SeasonMarks[team];
-        std::cout << "\nreport\t" << field(report.championLine) << '\t' << field(report.titleCount)
-                  << '\t' << field(report.titleRun);
-        for (const std::string& average : report.teamAverages) std::cout << '\t' << average;
-        std::cout << '\n';
-        for (const std::string& line : report.mvpLines) std::cout << "mvp\t" << field(line) << '\n';
+        printSeasonRecord(std::cout, league.CurrentYear, champion,
+                          {league.SeasonMarks[1], league.SeasonMarks[2], league.SeasonMarks[3]});
+        printReportRecord(std::cout, report.championLine, report.titleCount, report.titleRun,
+                          report.teamAverages);
+        for (const std::string& line : report.mvpLines) {
+            std::cout << "mvp\t" << tsvField(line) << '\n';
+        }
     }
 };
 
@@ -116,7 +102,13 @@ int main(int argc, char** argv) {
                         std::to_string(check.line) + ": " + check.problem);
         }
         if (options.command == SimOptions::Command::Show) {
-            printView(options, shown, *files, std::cout);
+            try {
+                printView(options, shown, *files, std::cout);
+            } catch (const SqliteError& unreadable) {
+                std::cout.flush();
+                return fail("cannot read the history " + files->resolve(kHistoryFileName).string() +
+                            ": " + unreadable.what());
+            }
             return 0;
         }
     }
@@ -128,8 +120,8 @@ int main(int argc, char** argv) {
     platform.gamesWatched = false;
     platform.onDialog = [](const std::string& kind, const std::string& title,
                            const std::string& text, const std::string& answer) {
-        std::cout << kind << '\t' << field(title) << '\t' << field(text);
-        if (kind != "message") std::cout << '\t' << field(answer);
+        std::cout << kind << '\t' << tsvField(title) << '\t' << tsvField(text);
+        if (kind != "message") std::cout << '\t' << tsvField(answer);
         std::cout << '\n';
     };
     RecordPrinter printer;
@@ -142,7 +134,8 @@ int main(int argc, char** argv) {
                 status = ended.status;
             }
         } else {
-            status = runLeague(league, platform, &printer);
+            LeagueHistory history;
+            status = runLeague(league, platform, &printer, &history);
         }
         std::cout.flush();
         if (status != 0) return fail("the league stopped; see the last message above");

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "league/league.h"
+
 namespace zelvano {
 
 namespace {
@@ -41,8 +43,25 @@ SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& wo
             !numberIn(words[3], 1, 30, options.number)) {
             return wrong("show personal needs a team from 1 to 3 and a player from 1 to 30");
         }
+    } else if (view == "history" || view == "records") {
+        options.view = view == "history" ? SimOptions::View::History : SimOptions::View::Records;
+        if (words.size() != 2) return wrong("show " + view + " takes nothing more");
+    } else if (view == "transactions") {
+        options.view = SimOptions::View::Transactions;
+        if (words.size() > 3 ||
+            (words.size() == 3 && !numberIn(words[2], 1, kCounterLimit, options.number))) {
+            return wrong("show transactions takes nothing more, or a year of at least 1");
+        }
+    } else if (view == "career") {
+        options.view = SimOptions::View::Career;
+        if (words.size() != 4 || !numberIn(words[2], 1, 3, options.team) ||
+            !numberIn(words[3], 1, 30, options.number)) {
+            return wrong("show career needs a team from 1 to 3 and a player from 1 to 30");
+        }
     } else {
-        return wrong("show needs roster, ranking, halloffame, majors or personal");
+        return wrong(
+            "show needs roster, ranking, halloffame, majors, personal, history, transactions, "
+            "career or records");
     }
     return {options, {}};
 }

@@ -3,6 +3,7 @@
 //   zelvano-sim [--seed N] [--dir DIR] new
 //   zelvano-sim [--seed N] [--dir DIR] play N
 //   zelvano-sim [--dir DIR] show roster T | ranking K | halloffame | majors | personal T P
+//   zelvano-sim [--dir DIR] show history | transactions [YEAR] | career T P | records
 //   zelvano-sim --help
 
 #include <cstdint>
@@ -14,12 +15,22 @@ namespace zelvano {
 
 struct SimOptions {
     enum class Command { New, Play, Show, Help };
-    enum class View { Roster, Ranking, HallOfFame, Majors, Personal };
+    enum class View {
+        Roster,
+        Ranking,
+        HallOfFame,
+        Majors,
+        Personal,
+        History,
+        Transactions,
+        Career,
+        Records
+    };
     Command command = Command::Play;
     int seasons = 0;
     View view = View::Roster;
-    int team = 0;    // show roster / personal: 1..3
-    int number = 0;  // show ranking: 0..4; show personal: player 1..30
+    int team = 0;    // show roster / personal / career: 1..3
+    int number = 0;  // show ranking: 0..4; personal / career: player 1..30; transactions: a year
     std::optional<std::uint64_t> seed;
     std::string folder = ".";
 };
@@ -40,11 +51,17 @@ inline constexpr const char* kSimUsage =
     "       zelvano-sim [--dir DIR] show halloffame\n"
     "       zelvano-sim [--dir DIR] show majors\n"
     "       zelvano-sim [--dir DIR] show personal TEAM PLAYER   (PLAYER 1-30)\n"
+    "       zelvano-sim [--dir DIR] show history\n"
+    "       zelvano-sim [--dir DIR] show transactions [YEAR]\n"
+    "       zelvano-sim [--dir DIR] show career TEAM PLAYER\n"
+    "       zelvano-sim [--dir DIR] show records\n"
     "       zelvano-sim --help\n"
     "\n"
     "  new       register a new league in DIR (default: the current folder)\n"
     "  play      play SEASONS seasons of the league in DIR, team 1 managed automatically\n"
-    "  show      print a view of the information window for the league in DIR\n"
+    "  show      print a view of the information window for the league in DIR, or of its\n"
+    "            history (history.sqlite): the seasons, the transactions, a player's career\n"
+    "            season by season, the all-time records\n"
     "  --seed N  fix the random generator, so that the same league plays the same games\n"
     "  --dir DIR the league folder\n"
     "  --help    print this help\n";

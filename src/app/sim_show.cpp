@@ -1,8 +1,10 @@
 #include "app/sim_show.h"
 
+#include "app/sim_history.h"
 #include "league/players_list.h"
 #include "league/rankings.h"
 #include "season/hall_of_fame.h"
+#include "season/history/history_schema.h"
 #include "season/major_league_loan.h"
 #include "season/personal_data.h"
 
@@ -61,6 +63,13 @@ void printView(const SimOptions& options, League& league, FileStore& files, std:
                 !text.empty()) {
                 printText(out, text);
             }
+            break;
+        case SimOptions::View::History:
+        case SimOptions::View::Transactions:
+        case SimOptions::View::Career:
+        case SimOptions::View::Records:
+            printHistoryView(options, files.resolve(kHistoryFileName).string(), league.CurrentYear,
+                             out);
             break;
     }
 }

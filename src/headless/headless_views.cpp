@@ -183,6 +183,18 @@ bool HeadlessInformationView::pressScout() {
     return true;
 }
 
+bool HeadlessInformationView::pressHistory() {
+    if (currentTab != 1) return false;
+    events_.historyPressed();
+    return true;
+}
+
+bool HeadlessInformationView::pressCareer(int line) {
+    if (currentTab != 0 && currentTab != 1) return false;
+    events_.careerPressed(currentTab, line);
+    return true;
+}
+
 void HeadlessInformationView::closeByUser() { events_.closedByUser(); }
 
 HeadlessRegistrationWizardView::HeadlessRegistrationWizardView(HeadlessPlatform& owner,

@@ -172,6 +172,11 @@ public:
     void setTeamNamesEnabled(bool enabled) override { teamNamesEnabled = enabled; }
     void setAboutText(const std::string& text) override { aboutText = text; }
     void showNormal() override { shown = true; }
+    void showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) override {
+        history = std::move(source);
+        historyCareer = career;
+        ++historyShown;
+    }
 
     // What the user can do; each is refused (false) where the window would not allow it.
     bool selectTab(int tab);
@@ -183,6 +188,8 @@ public:
     bool clickRename();
     bool typeTeamName(int index, const std::string& text);
     bool pressScout();
+    bool pressHistory();         // "リーグの歴史", on the rankings tab
+    bool pressCareer(int line);  // "この選手の歩み", on the rosters or the rankings tab
     void closeByUser();
 
     int currentTab = 0;
@@ -195,6 +202,9 @@ public:
     bool rankingBusy = false, autoAdvance = false, renameUnlocked = false;
     bool teamNamesEnabled = false, shown = false;
     int speed = 0;
+    std::shared_ptr<const HistorySource> history;  // of the history window last shown
+    PlayerId historyCareer = 0;
+    int historyShown = 0;
 
 private:
     HeadlessPlatform& owner_;

@@ -79,6 +79,12 @@ struct League {
     // written, even past that save, they stay here.
     SeasonFileChanges SeasonFiles;
 
+    // Not in the league file, so a league still reads in a program without a history: who each
+    // slot's player is. The season end's steps carry the ids along with the players.
+    PerPlayer<PlayerId> PlayerIds{};
+    PlayerId LoanedPlayerId = 0;  // the player away in the major leagues
+    PlayerId NextPlayerId = 1;    // the id the next new player gets
+
     // Flags and settings shared with the windows.
     bool KeepPlaying = false;
     bool NextRequested = false;
@@ -89,6 +95,9 @@ struct League {
 };
 
 inline constexpr int kWholeOrderPicked = 100;
+
+// A new player's identity (a rookie, or everyone when a league's history begins).
+inline PlayerId newPlayerId(League& league) { return league.NextPlayerId++; }
 
 // Hits ÷ AtBats, unrounded. Every slot keeps at least one at-bat, so there is no guard.
 inline double battingAverage(const League& league, int team, int player) {

@@ -93,6 +93,7 @@ bool runRanking(const League& league, int index, RankingSink& sink) {
                      "  " +
                      text::fixedColumn(text::toFullWidth(league.PlayerName[team][player]), 19) +
                      "  " + text::formatNumber(static_cast<double>(key[place]), kind.pattern));
+        sink.addedPlayer(team, player);
     }
     return true;
 }

@@ -22,6 +22,8 @@ public:
     virtual void setTitle(const std::string& title) = 0;
     virtual void clear() = 0;
     virtual void addLine(const std::string& line) = 0;
+    // Whose line was just added, for a window that leads from a line to the player.
+    virtual void addedPlayer(int /*team*/, int /*player*/) {}
 };
 
 // Builds ranking `index` (0..4) into the sink. Returns false when it was abandoned.

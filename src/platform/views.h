@@ -4,10 +4,12 @@
 // lives in the logic and a window only shows and reports.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/counter.h"
+#include "platform/history_view.h"
 #include "platform/window_state.h"
 
 namespace zelvano {
@@ -116,6 +118,10 @@ public:
     virtual void renameUnlockClicked(bool checked) = 0;  // team names may be changed
     virtual void teamNameEdited(int index, const std::string& text) = 0;  // keystroke by keystroke
     virtual void scoutPressed() = 0;  // "来年度以降の新人選手をスカウト"
+    virtual void historyPressed() = 0;  // "リーグの歴史": the history window
+    // "この選手の歩み": the career of the player on the selected line of the rosters (tab 0) or
+    // of the ranking (tab 1); line -1 when none is selected.
+    virtual void careerPressed(int tab, int line) = 0;
     // The player closed the window (close box, Alt+F4, Esc). The logic lets go of its view.
     virtual void closedByUser() = 0;
 };
@@ -145,6 +151,9 @@ public:
     virtual void setAboutText(const std::string& text) = 0;
     // Normal window state, shown modeless, brought to the front.
     virtual void showNormal() = 0;
+    // Opens the history window beside this one (or brings it to the front), on the career of
+    // the player `career` when it is not 0. The window keeps the source while it is open.
+    virtual void showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) = 0;
 };
 
 // ---- "選手登録ウィザード", the registration wizard of a new league ---------------------------

@@ -8,6 +8,7 @@
 #include "league/settings_keys.h"
 #include "season/about_text.h"
 #include "season/hall_of_fame.h"
+#include "season/history/history_browser.h"
 #include "season/major_league_loan.h"
 #include "season/personal_data.h"
 #include "season/scouting_list.h"
@@ -24,8 +25,12 @@ constexpr const char* kScoutTitle = "Zelvano / 新人スカウト";
 class WindowRankingSink final : public RankingSink {
 public:
     WindowRankingSink(Platform& platform, std::unique_ptr<InformationView>& view,
-                      const unsigned& opened)
-        : platform_(platform), view_(view), opened_(opened), openedAtStart_(opened) {}
+                      const unsigned& opened, std::vector<std::pair<int, int>>& players)
+        : platform_(platform),
+          view_(view),
+          opened_(opened),
+          openedAtStart_(opened),
+          players_(players) {}
 
     bool yield() override {
         try {
@@ -41,10 +46,15 @@ public:
         if (live()) view_->setRankingTitle(title);
     }
     void clear() override {
-        if (live()) view_->clearRanking();
+        if (!live()) return;
+        view_->clearRanking();
+        players_.clear();
     }
     void addLine(const std::string& line) override {
         if (live()) view_->addRankingLine(line);
+    }
+    void addedPlayer(int team, int player) override {
+        if (live()) players_.emplace_back(team, player);
     }
     bool live() const { return view_ != nullptr && opened_ == openedAtStart_; }
 
@@ -53,6 +63,7 @@ private:
     std::unique_ptr<InformationView>& view_;
     const unsigned& opened_;
     unsigned openedAtStart_;
+    std::vector<std::pair<int, int>>& players_;
 };
 
 }  // namespace
@@ -107,10 +118,38 @@ void InformationPresenter::rosterLineActivated(int line) {
     showPersonalData(league_, platform_, line + 1);
 }
 
+void InformationPresenter::historyPressed() { showHistory(0); }
+
+void InformationPresenter::careerPressed(int tab, int line) {
+    int team = 0, player = 0;
+    if (tab == kRosterTab && line >= 0 && line < kPlayers) {
+        team = league_.ListedTeam;
+        player = line + 1;
+    } else if (tab == kRankingTab && line >= 0 && line < static_cast<int>(rankingPlayers_.size())) {
+        std::tie(team, player) = rankingPlayers_[static_cast<std::size_t>(line)];
+    }
+    // No line selected, or an empty slot: no player, nothing happens.
+    if (team < 1 || team > kTeams || player < 1 || player > kPlayers) return;
+    const PlayerId id = league_.PlayerIds[team][player];
+    if (id != 0) showHistory(id);
+}
+
+void InformationPresenter::showHistory(PlayerId career) {
+    if (!view_) return;
+    std::optional<HistoryReader> reader =
+        history_ != nullptr ? history_->reader() : std::optional<HistoryReader>();
+    if (!reader) {
+        platform_.message({"リーグの歴史は記録されていません。", "Zelvano／リーグの歴史",
+                           MessageIcon::Information});
+        return;
+    }
+    view_->showHistory(std::make_shared<HistoryBrowser>(league_, *reader), career);
+}
+
 void InformationPresenter::rankingPressed(int index) {
     if (!view_ || index < 0 || index >= kRankings) return;
     view_->setRankingBusy(true);
-    WindowRankingSink sink(platform_, view_, opened_);
+    WindowRankingSink sink(platform_, view_, opened_, rankingPlayers_);
     if (runRanking(league_, index, sink) && sink.live()) view_->setRankingBusy(false);
 }
 

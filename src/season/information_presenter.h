@@ -9,16 +9,20 @@
 //   information.close();             // the season end closes it
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/history/league_history.h"
 
 namespace zelvano {
 
 class InformationPresenter final : public InformationEvents {
 public:
-    InformationPresenter(League& league, Platform& platform)
-        : league_(league), platform_(platform) {}
+    // With a history, the window leads to it and to a player's career.
+    InformationPresenter(League& league, Platform& platform, LeagueHistory* history = nullptr)
+        : league_(league), platform_(platform), history_(history) {}
 
     // Opens the window (anew when it is closed) on team 1's roster; returns at once.
     void openPlayersList();
@@ -35,16 +39,22 @@ public:
     void renameUnlockClicked(bool checked) override;
     void teamNameEdited(int index, const std::string& text) override;
     void scoutPressed() override;
+    void historyPressed() override;
+    void careerPressed(int tab, int line) override;
     void closedByUser() override { view_.reset(); }
 
 private:
     void fillPlayersList(int team);
     void fillHallOfFameRoster();
     void fillOwnerSettings();
+    void showHistory(PlayerId career);
 
     League& league_;
     Platform& platform_;
+    LeagueHistory* history_;
     std::unique_ptr<InformationView> view_;
+    // The player of each line of the ranking shown.
+    std::vector<std::pair<int, int>> rankingPlayers_;
     // Tells a window from the one opened after it, so that a ranking begun in a window that
     // was closed meanwhile never writes into the new one.
     unsigned opened_ = 0;

@@ -15,7 +15,12 @@ constexpr float kReturnChance = 0.4f;
 // Where the loaned player's figures wait while he is away.
 constexpr int kLoanFlag = 0, kLoanHits = 1, kLoanAtBats = 2, kLoanEntryYear = 3, kLoanName = 1;
 
-void sendAway(League& league, Platform& platform, int player) {
+void sendAway(League& league, Platform& platform, int player, SeasonObserver* observer) {
+    Transaction loan;
+    loan.kind = TransactionKind::Loan;
+    loan.team = 1;
+    loan.slot = player;
+    loan.player = snapshotOf(league, 1, player);
     league.LeagueRecord[kLoanFlag] = 1;
     league.LeagueRecord[kLoanHits] = league.Hits[1][player];
     league.LeagueRecord[kLoanAtBats] = league.AtBats[1][player];
@@ -29,6 +34,9 @@ void sendAway(League& league, Platform& platform, int player) {
          "Zelvano／大リーグ移籍", MessageIcon::Information});
     league.Hits[1][player] = 0;
     league.PlayerName[1][player] = kMajorLeaguePlaceholder;
+    league.LoanedPlayerId = league.PlayerIds[1][player];
+    league.PlayerIds[1][player] = 0;
+    if (observer != nullptr) observer->transactionMade(league, loan);
 }
 
 // The placeholder's slot, else the first own slot without hits; 0 when there is none.
@@ -43,38 +51,55 @@ int returnSlot(const League& league) {
     return 0;
 }
 
-void bringBack(League& league, Platform& platform, int slot) {
+void bringBack(League& league, Platform& platform, int slot, SeasonObserver* observer) {
     platform.beep();
     platform.message({league.LeagueRecordText[kLoanName] +
                           "がメジャーリーグですばらしい経験をつみ、球団へ復帰しました！",
                       "Zelvano／大リーグ", MessageIcon::Information});
-    // The kept figures come from the league file; whatever it holds, the slot keeps at least
-    // one at-bat and no more hits than at-bats.
-    const Counter atBats = std::max<Counter>(league.LeagueRecord[kLoanAtBats], 1);
+    const PlayerSnapshot replaced = snapshotOf(league, 1, slot);
+    const LoanedFigures figures = loanedPlayerFigures(league);
     league.PlayerName[1][slot] = league.LeagueRecordText[kLoanName];
-    league.Hits[1][slot] = std::clamp<Counter>(league.LeagueRecord[kLoanHits], 0, atBats);
-    league.AtBats[1][slot] = atBats;
-    league.EntryYear[1][slot] = league.LeagueRecord[kLoanEntryYear];
+    league.Hits[1][slot] = figures.hits;
+    league.AtBats[1][slot] = figures.atBats;
+    league.EntryYear[1][slot] = figures.entryYear;
     league.LeagueRecord[kLoanFlag] = 0;
+    league.PlayerIds[1][slot] = league.LoanedPlayerId;
+    league.LoanedPlayerId = 0;
+    if (observer != nullptr) {
+        observer->transactionMade(league, {TransactionKind::Return, 1, slot,
+                                           snapshotOf(league, 1, slot), 1, slot, replaced});
+    }
 }
 
 }  // namespace
 
 bool loanRunning(const League& league) { return league.LeagueRecord[kLoanFlag] != 0; }
 
-void processMajorLeagueLoan(League& league, Platform& platform) {
+LoanedFigures loanedPlayerFigures(const League& league) {
+    // The kept figures come from the league file; whatever it holds, the slot keeps at least
+    // one at-bat and no more hits than at-bats.
+    const Counter atBats = std::max<Counter>(league.LeagueRecord[kLoanAtBats], 1);
+    return {std::clamp<Counter>(league.LeagueRecord[kLoanHits], 0, atBats), atBats,
+            league.LeagueRecord[kLoanEntryYear]};
+}
+
+const std::string& loanedPlayerName(const League& league) {
+    return league.LeagueRecordText[kLoanName];
+}
+
+void processMajorLeagueLoan(League& league, Platform& platform, SeasonObserver* observer) {
     if (!loanRunning(league)) {
         for (int attempt = 0; attempt < kLoanTries; ++attempt) {
             const int player = drawWholePartPlusOne(platform.random(), kPlayers);
             if (battingAverage(league, 1, player) > 0.5) {
-                sendAway(league, platform, player);
+                sendAway(league, platform, player, observer);
                 return;
             }
         }
         return;
     }
     if (!(platform.random().next() < kReturnChance)) return;
-    if (const int slot = returnSlot(league); slot != 0) bringBack(league, platform, slot);
+    if (const int slot = returnSlot(league); slot != 0) bringBack(league, platform, slot, observer);
 }
 
 std::string majorLeagueInformation(const League& league) {

@@ -10,6 +10,7 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/season_observer.h"
 
 namespace zelvano {
 
@@ -22,7 +23,18 @@ bool loanRunning(const League& league);
 // No loan: up to ten draws look for an own player above .500, who then leaves. A loan: with a
 // chance of 4 in 10 he comes back, into the placeholder's slot or else the first own slot
 // without hits; with no such slot he stays away another year.
-void processMajorLeagueLoan(League& league, Platform& platform);
+// The player leaving and the player coming back are told to the observer, when there is one.
+void processMajorLeagueLoan(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+
+// The figures the player away comes back with: those kept for him, made playable whatever a
+// league file holds (at least one at-bat, no more hits than at-bats).
+struct LoanedFigures {
+    Counter hits = 0;
+    Counter atBats = 1;
+    Counter entryYear = 0;
+};
+LoanedFigures loanedPlayerFigures(const League& league);
+const std::string& loanedPlayerName(const League& league);
 
 // The text of the information window's major-league tab.
 std::string majorLeagueInformation(const League& league);

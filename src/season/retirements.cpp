@@ -33,7 +33,7 @@ void tellRecordFailed(Platform& platform, const std::string& name, const std::st
 
 }  // namespace
 
-void retirePlayers(League& league, Platform& platform) {
+void retirePlayers(League& league, Platform& platform, SeasonObserver* observer) {
     for (int turn = 0; turn < kTurns; ++turn) {
         if (!(platform.random().next() > kRetireAbove)) continue;
         const int player = drawWholePartPlusOne(platform.random(), kPlayers);
@@ -50,7 +50,13 @@ void retirePlayers(League& league, Platform& platform) {
                            std::to_string(atBats) + "打数" + std::to_string(hits) + "安打、打率 " +
                            text::generalDecimal(average) + "でした。\n";
         std::string recordProblem;
-        if (qualifiesForHallOfFame(hits, average)) {
+        Transaction retirement;
+        retirement.kind = TransactionKind::Retire;
+        retirement.team = 1;
+        retirement.slot = player;
+        retirement.player = snapshotOf(league, 1, player);
+        retirement.hallOfFame = qualifiesForHallOfFame(hits, average);
+        if (retirement.hallOfFame) {
             text += "＜＜名球会に登録されました。＞＞＞";
             recordProblem = recordInHallOfFame(league, hallOfFameRecord(name, entryYear, hits));
         }
@@ -58,6 +64,8 @@ void retirePlayers(League& league, Platform& platform) {
         league.PlayerName[1][player].clear();
         league.Hits[1][player] = 0;
         league.EntryYear[1][player] = 0;  // the at-bats stay: the slot's average reads 0
+        league.PlayerIds[1][player] = 0;
+        if (observer != nullptr) observer->transactionMade(league, retirement);
 
         platform.beep();
         platform.message({text, "Zelvano／選手引退"});

@@ -128,16 +128,22 @@ int chooseRookieSlot(League& league, Platform& platform) {
     return league.PickedPlayer;
 }
 
-void addRookies(League& league, Platform& platform) {
+void addRookies(League& league, Platform& platform, SeasonObserver* observer) {
     const int count = drawWholePartPlusOne(platform.random(), kMaxRookies);
     for (int rookie = 1; rookie <= count; ++rookie) {
         std::string name = takeScoutedName(league, platform, rookie, count);
         if (name.empty()) name = askRookieName(platform, rookie, count);
         const int slot = chooseRookieSlot(league, platform);
+        const PlayerSnapshot replaced = snapshotOf(league, 1, slot);
         league.PlayerName[1][slot] = name;
         league.Hits[1][slot] = rookieHits(platform.random().next());
         league.AtBats[1][slot] = kRookieAtBats;
         league.EntryYear[1][slot] = league.CurrentYear;
+        league.PlayerIds[1][slot] = newPlayerId(league);
+        if (observer != nullptr) {
+            observer->transactionMade(league, {TransactionKind::Rookie, 1, slot,
+                                               snapshotOf(league, 1, slot), 1, slot, replaced});
+        }
     }
 }
 

@@ -9,10 +9,12 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/season_observer.h"
 
 namespace zelvano {
 
-void addRookies(League& league, Platform& platform);
+// Each rookie, a new player, is told to the observer, when there is one.
+void addRookies(League& league, Platform& platform, SeasonObserver* observer = nullptr);
 
 // Takes the first name off the scouting list; empty when there is none. Rookie rookieNumber of
 // rookieCount is told about it when a line was taken. The list file keeps the name until the

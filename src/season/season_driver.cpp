@@ -28,11 +28,12 @@ void askForNextYear(League& league, Platform& platform) {
 
 }  // namespace
 
-SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer)
+SeasonPlayer::SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer,
+                           LeagueHistory* history)
     : league_(league),
       platform_(platform),
       observer_(observer),
-      information_(league, platform),
+      information_(league, platform, history),
       events_(league, platform, information_) {}
 
 void SeasonPlayer::playSeason() {
@@ -40,6 +41,7 @@ void SeasonPlayer::playSeason() {
     drawLoanNews(league_, platform_.random());
     startSchedule(league_);
     for (int team = 1; team <= kTeams; ++team) league_.SeasonMarks[team].clear();
+    if (observer_ != nullptr) observer_->seasonStarted(league_);
     int gameNumber = 0;
     while (!scheduleOver(league_)) {
         for (int game = 1; game <= kGamesPerPairing; ++game) {
@@ -67,14 +69,20 @@ void SeasonPlayer::playOneGame(int gameNumber) {
     window->closeByProgram();
 }
 
-int runLeague(League& league, Platform& platform, SeasonObserver* observer) {
+int runLeague(League& league, Platform& platform, SeasonObserver* observer,
+              LeagueHistory* history) {
     try {
         league.KeepPlaying = true;
         showOpeningDemo(platform);
         loadLeague(league, platform);
-        SeasonPlayer seasons(league, platform, observer);
+        if (history != nullptr) history->takeLeague(league, platform);
+        ObserverPair observers(history != nullptr ? &history->recorder() : nullptr, observer);
+        SeasonPlayer seasons(league, platform, &observers, history);
         while (league.KeepPlaying) {
             seasons.playSeason();
+            // The history first: should the league file's save then fail, the next start drops
+            // the season from the history again.
+            if (history != nullptr) history->commitSeason(league, platform);
             saveLeague(league, platform);
             askForNextYear(league, platform);
         }

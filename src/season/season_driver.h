@@ -8,6 +8,7 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/history/league_history.h"
 #include "season/information_presenter.h"
 #include "season/scoreboard_presenter.h"
 #include "season/season_observer.h"
@@ -18,7 +19,8 @@ namespace zelvano {
 // season end. runLeague saves it and asks about the next year; a benchmark plays it alone.
 class SeasonPlayer {
 public:
-    SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+    SeasonPlayer(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+                 LeagueHistory* history = nullptr);
     void playSeason();
 
 private:
@@ -32,7 +34,9 @@ private:
     ScoreboardPresenter events_;
 };
 
-// Returns the program's exit status: 0 after the goodbye or a confirmed forced quit.
-int runLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr);
+// Returns the program's exit status: 0 after the goodbye or a confirmed forced quit. With a
+// history, every season is recorded in it before the league file is saved.
+int runLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr,
+              LeagueHistory* history = nullptr);
 
 }  // namespace zelvano

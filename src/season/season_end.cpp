@@ -29,10 +29,10 @@ int processSeasonEnd(League& league, Platform& platform, SeasonObserver* observe
     if (observer != nullptr) observer->seasonPlayed(league, champion, report);
     showResultsReport(platform, report);
 
-    makeTrades(league, platform);
-    processMajorLeagueLoan(league, platform);
-    retirePlayers(league, platform);
-    if (champion == 1) addRookies(league, platform);
+    makeTrades(league, platform, observer);
+    processMajorLeagueLoan(league, platform, observer);
+    retirePlayers(league, platform, observer);
+    if (champion == 1) addRookies(league, platform, observer);
     return champion;
 }
 

@@ -21,11 +21,12 @@ void swapPlayers(League& league, int teamA, int a, int teamB, int b) {
     std::swap(league.AtBats[teamA][a], league.AtBats[teamB][b]);
     std::swap(league.Hits[teamA][a], league.Hits[teamB][b]);
     std::swap(league.EntryYear[teamA][a], league.EntryYear[teamB][b]);
+    std::swap(league.PlayerIds[teamA][a], league.PlayerIds[teamB][b]);
 }
 
 }  // namespace
 
-void makeTrades(League& league, Platform& platform) {
+void makeTrades(League& league, Platform& platform, SeasonObserver* observer) {
     for (const auto& [first, second] : kTradePairs) {
         const int a = drawWholePartPlusOne(platform.random(), kPlayers);
         const int b = drawWholePartPlusOne(platform.random(), kPlayers);
@@ -33,7 +34,11 @@ void makeTrades(League& league, Platform& platform) {
                                  playerInTrade(league, first, a) + "）と\n" +
                                  league.TeamName[second] + "\n" + playerInTrade(league, second, b) +
                                  "）です。";
+        const Transaction trade{TransactionKind::Trade,       first,  a,
+                                snapshotOf(league, first, a), second, b,
+                                snapshotOf(league, second, b)};
         swapPlayers(league, first, a, second, b);
+        if (observer != nullptr) observer->transactionMade(league, trade);
         platform.message({text, "Zelvano／トレード交渉"});
     }
 }

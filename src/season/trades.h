@@ -4,9 +4,11 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/season_observer.h"
 
 namespace zelvano {
 
-void makeTrades(League& league, Platform& platform);
+// Each trade is told to the observer, when there is one.
+void makeTrades(League& league, Platform& platform, SeasonObserver* observer = nullptr);
 
 }  // namespace zelvano

@@ -81,6 +81,7 @@ InformationWindow::InformationWindow(InformationEvents& events) : events_(&event
     buildMajorLeagueTab(*pages_[3]);
     buildOwnerTab(*pages_[4]);
     buildAboutTab(*pages_[5]);
+    buildHistoryButtons(*pages_[0], *pages_[1]);
     centreWindow(*this);
 }
 

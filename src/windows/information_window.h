@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "platform/views.h"
+#include "windows/history_window.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -58,6 +59,9 @@ public:
     void setTeamNamesEnabled(bool enabled) override;
     void setAboutText(const std::string& text) override;
     void showNormal() override;
+    // The history window, a window of its own that closes with this one
+    // (information_window_history.cpp).
+    void showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +77,7 @@ private:
     void buildMajorLeagueTab(QWidget& page);
     void buildOwnerTab(QWidget& page);
     void buildAboutTab(QWidget& page);
+    void buildHistoryButtons(QWidget& rosterPage, QWidget& rankingPage);
     void showPage(int tab);
 
     // Passes one user action to the logic, unless the window was released.
@@ -99,6 +104,11 @@ private:
     QLabel* rankingTitleLabel_ = nullptr;
     QListWidget* rankingList_ = nullptr;
     std::array<QPushButton*, 5> rankingButtons_{};
+
+    // "この選手の歩み" on the rosters (0) and the rankings (1); "リーグの歴史" on the rankings.
+    std::array<QPushButton*, 2> careerButtons_{};
+    QPushButton* historyButton_ = nullptr;
+    QPointer<HistoryWindow> history_;
 
     QListWidget* hallOfFameList_ = nullptr;
     QLabel* hallOfFameCountLabel_ = nullptr;

@@ -84,4 +84,9 @@ void InformationWindowHandle::showNormal() {
     if (window_) window_->showNormal();
 }
 
+void InformationWindowHandle::showHistory(std::shared_ptr<const HistorySource> source,
+                                          PlayerId career) {
+    if (window_) window_->showHistory(std::move(source), career);
+}
+
 }  // namespace zelvano

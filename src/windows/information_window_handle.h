@@ -40,6 +40,7 @@ public:
     void setTeamNamesEnabled(bool enabled) override;
     void setAboutText(const std::string& text) override;
     void showNormal() override;
+    void showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) override;
 
 private:
     QPointer<InformationWindow> window_;

@@ -2,7 +2,7 @@
 // and rookies take names off the scouting list: after the next start and one clean season, the
 // league, the hall of fame and the list are byte for byte what an uninterrupted run gives that
 // saved as many seasons first. So no season that was not saved leaves a trace, and no saved one
-// loses anything.
+// loses anything; the league's history, read through zelvano-sim's show, is the same too.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -17,11 +17,14 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "league/league_file.h"
+#include "season/history/history_file.h"
+#include "season/history/history_reader.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
@@ -57,6 +60,38 @@ int waitFor(pid_t child) {
 void runSim(const fs::path& folder, const std::vector<std::string>& arguments) {
     const int status = waitFor(startSim(folder, arguments));
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+}
+
+// The folder's history as the game would show it: the seasons, the transactions, the records
+// and the career of every player on the rosters, written out as text.
+std::string historyShown(const TempFolder& folder, Counter leagueYear) {
+    std::optional<SqliteDatabase> db =
+        openHistoryForReading((folder.folder() / "history.sqlite").string());
+    if (!db) return "no history";
+    HistoryReader history(*db, leagueYear);
+    std::ostringstream out;
+    for (const StoredSeason& season : history.seasons()) {
+        out << season.year << ' ' << season.champion << ' ' << season.championLine << ' '
+            << season.titleCount << season.titleRun << '\n';
+    }
+    for (const StoredMove& stored : history.moves()) {
+        out << stored.year << ' ' << transactionWord(stored.move.kind) << ' '
+            << stored.move.player.id << ' ' << stored.move.other.id << '\n';
+    }
+    for (const SeasonMark& mark : history.records().mostHits) out << mark.id << ' ' << mark.hits;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int player = 1; player <= kPlayers; ++player) {
+            const std::optional<Career> career = history.career(history.playerAt(team, player));
+            if (!career) continue;
+            out << '\n'
+                << career->start.player.id << ':' << career->start.year << ' '
+                << career->start.player.hits;
+            for (const CareerSeason& season : career->seasons) {
+                out << ' ' << season.year << '/' << season.hits << '/' << season.atBats;
+            }
+        }
+    }
+    return out.str();
 }
 
 void copyFiles(const fs::path& from, const fs::path& to) {
@@ -132,8 +167,10 @@ TEST(KilledSeason, NoUnsavedSeasonLeavesATraceAndNoSavedOneLosesAnything) {
         for (const char* name : kFiles) {
             EXPECT_EQ(killed.contents(name), reference->contents(name)) << name;
         }
-        EXPECT_EQ(killed.entries(),
-                  (std::vector<std::string>{"Jbball.Jdt", "Jbball.Mei", "Z02MEM.TXT"}));
+        EXPECT_EQ(killed.entries(), (std::vector<std::string>{"Jbball.Jdt", "Jbball.Mei",
+                                                              "Z02MEM.TXT", "history.sqlite"}));
+        EXPECT_EQ(historyShown(killed, readLeague(killed).CurrentYear),
+                  historyShown(*reference, readLeague(*reference).CurrentYear));
 
         // What that means for the player, said plainly.
         const League league = readLeague(killed);

@@ -151,8 +151,10 @@ done
 kill -0 $game_pid 2> /dev/null && fail "the game did not end after the goodbye"
 wait $game_pid || fail "the game ended with status $?"
 
-# The files: the league of year 1 and nothing a save left behind.
+# The files: the league of year 1, its history, and nothing a save left behind (the history's
+# log goes when the game ends).
 head -c 3 Jbball.Jdt | grep -q '^ 1 ' || fail "the saved league is not in year 1"
-leftovers=$(ls -A | grep -v -x -e Jbball.Jdt -e JBBall.Mei || true)
+[ -s history.sqlite ] || fail "the season's history was not kept"
+leftovers=$(ls -A | grep -v -x -e Jbball.Jdt -e JBBall.Mei -e history.sqlite || true)
 [ -z "$leftovers" ] || fail "left in the league folder: $leftovers"
 echo "ok: $orders batting orders, the season end and the year question"

@@ -1,7 +1,8 @@
 // The soak: one league played season after season (a thousand; ZELVANO_SOAK_SEASONS sets another
 // number, the "soak" test label runs ten thousand) by a manager who takes the sorted best order
 // and by one who picks at random. After every season the league keeps its rules, exactly three
-// trades were made, and the saved file gives back the league in memory.
+// trades were made, the saved file gives back the league in memory, and the league's history ends
+// with this season and adds up to every player's career.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,7 +10,9 @@
 #include <random>
 
 #include "league/league_file.h"
+#include "season/history/league_history.h"
 #include "season/season_driver.h"
+#include "support/history_checks.h"
 #include "support/persistent_part.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
@@ -85,6 +88,7 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
         return p.scoreboardView() != nullptr && p.scoreboardView()->pressNext();
     };
 
+    LeagueHistory history(":memory:");
     int seasons = 0;
     int tradesThisSeason = 0;
     std::map<std::string, int> titles;
@@ -97,11 +101,12 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
         expectLeagueRules(run.league);
         expectSavedAsInMemory(run.files->files["Jbball.jdt"], run.league);
         ASSERT_EQ(tradesThisSeason, 3) << "season " << run.league.CurrentYear;
+        testing::expectHistoryAddsUp(*history.reader(), run.league);
         tradesThisSeason = 0;
         // The next question takes the answer queued now; until then the default is yes.
         if (++seasons == kSeasons - 1) run.user.answers.push_back(Answer::No);
     };
-    EXPECT_EQ(runLeague(run.league, *run.platform), 0);
+    EXPECT_EQ(runLeague(run.league, *run.platform, nullptr, &history), 0);
     EXPECT_EQ(seasons, kSeasons);
     EXPECT_EQ(titles["Zelvano／トレード交渉"], 3 * kSeasons);
     for (const char* title : {"Zelvano／選手引退", "Zelvano／大リーグ移籍", "Zelvano／大リーグ",

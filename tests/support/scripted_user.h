@@ -128,4 +128,18 @@ struct ScriptedRun {
     }
 };
 
+// Plays the own team like the soak's sorted manager: the best order, "次へ", the report's OK,
+// rookies named 新人 in the first slot offered.
+inline void playLikeAManager(ScriptedRun& run) {
+    run.user.inputAfterwards = "新人";
+    run.user.onAct = [](HeadlessPlatform& p) {
+        if (auto* report = p.resultsReportView(); report && report->visible) return report->pressOk();
+        if (HeadlessBattingOrderView* order = p.battingOrderView(); order != nullptr && !order->closed) {
+            if (!order->sortVisible) return order->pressPlayer(0);
+            return order->pressSort() && order->pressWholeOrder();
+        }
+        return p.scoreboardView() != nullptr && p.scoreboardView()->pressNext();
+    };
+}
+
 }  // namespace zelvano::testing

@@ -56,6 +56,10 @@ struct RecordingInformationEvents final : InformationEvents {
         add("teamNameEdited " + std::to_string(index) + " " + text);
     }
     void scoutPressed() override { add("scoutPressed"); }
+    void historyPressed() override { add("historyPressed"); }
+    void careerPressed(int tab, int line) override {
+        add("careerPressed " + std::to_string(tab) + " " + std::to_string(line));
+    }
     void closedByUser() override {
         add("closedByUser");
         if (onUnload) onUnload();
@@ -479,6 +483,24 @@ private slots:
             {4,
              [&] { QTest::mouseClick(control<QPushButton>(form, "scoutButton"), Qt::LeftButton); },
              {"scoutPressed"}},
+            {0,
+             [&] {
+                 form.setRosterLines({"a", "b", "c"});
+                 control<QListWidget>(form, "rosterList")->setCurrentRow(2);
+                 QTest::mouseClick(control<QPushButton>(form, "rosterCareerButton"),
+                                   Qt::LeftButton);
+             },
+             {"careerPressed 0 2"}},
+            {1,
+             [&] {
+                 form.clearRanking();
+                 QTest::mouseClick(control<QPushButton>(form, "rankingCareerButton"),
+                                   Qt::LeftButton);
+             },
+             {"careerPressed 1 -1"}},
+            {1,
+             [&] { QTest::mouseClick(control<QPushButton>(form, "historyButton"), Qt::LeftButton); },
+             {"historyPressed"}},
         };
         for (const Action& action : actions) {
             form.setCurrentTab(action.tab);

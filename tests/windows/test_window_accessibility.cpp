@@ -28,6 +28,8 @@ struct SilentInformationEvents final : InformationEvents {
     void renameUnlockClicked(bool) override {}
     void teamNameEdited(int, const std::string&) override {}
     void scoutPressed() override {}
+    void historyPressed() override {}
+    void careerPressed(int, int) override {}
     void closedByUser() override {}
 };
 

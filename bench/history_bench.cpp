@@ -1,0 +1,93 @@
+// What the league's history costs a season: its commit, against the league file's save, both on
+// the disk (each flushed to it) and in memory.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench_support.h"
+#include "league/league_file.h"
+#include "league/league_store.h"
+#include "folder_store/folder_file_store.h"
+#include "season/history/history_file.h"
+#include "season/history/history_writer.h"
+#include "season/history/league_history.h"
+#include "season/history/season_recorder.h"
+#include "season/season_driver.h"
+
+namespace zelvano {
+namespace {
+
+using namespace bench;
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zelvano-bench-XXXXXX");
+        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// One real season as the history records it: played through the season driver.
+SeasonRecord playedSeason() {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
+    League league = newLeague();
+    LeagueHistory history(":memory:");
+    history.takeLeague(league, platform);
+    SeasonRecorder recorder;
+    SeasonPlayer seasons(league, platform, &recorder);
+    seasons.playSeason();
+    return *recorder.finish(league);
+}
+
+void commitSeasons(benchmark::State& state, const std::string& path) {
+    SeasonRecord season = playedSeason();
+    SqliteDatabase db = openHistoryForWriting(path);
+    HistoryWriter writer(db);
+    for (auto _ : state) {
+        ++season.year;
+        writer.write(nullptr, {season});
+    }
+}
+
+void BM_HistoryCommitOnDisk(benchmark::State& state) {
+    const ScratchFolder folder;
+    commitSeasons(state, (folder.path() / "history.sqlite").string());
+}
+BENCHMARK(BM_HistoryCommitOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LeagueSaveOnDisk(benchmark::State& state) {
+    const ScratchFolder folder;
+    BenchUser user(1);
+    HeadlessPlatform platform(user, makeFolderFileStore(folder.path()), 1u);
+    League league = newLeague();
+    for (auto _ : state) saveLeague(league, platform);
+}
+BENCHMARK(BM_LeagueSaveOnDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_HistoryCommitInMemory(benchmark::State& state) { commitSeasons(state, ":memory:"); }
+BENCHMARK(BM_HistoryCommitInMemory)->Unit(benchmark::kMicrosecond);
+
+void BM_LeagueSaveInMemory(benchmark::State& state) {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
+    League league = newLeague();
+    for (auto _ : state) saveLeague(league, platform);
+}
+BENCHMARK(BM_LeagueSaveInMemory)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zelvano

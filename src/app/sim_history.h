@@ -1,0 +1,19 @@
+#pragma once
+// zelvano-sim's views of the league's history: show history, transactions, career and records.
+// They only read: the file is opened read-only, nothing is created, and a missing history
+// prints nothing.
+
+#include <ostream>
+#include <string>
+
+#include "app/sim_options.h"
+#include "league/league.h"
+
+namespace zelvano {
+
+// `leagueYear` is the league file's: nothing beyond it is shown. Throws SqliteError for a
+// history that cannot be read.
+void printHistoryView(const SimOptions& options, const std::string& path, Counter leagueYear,
+                      std::ostream& out);
+
+}  // namespace zelvano

@@ -1,0 +1,250 @@
+#include "season/history/history_browser.h"
+
+#include <charconv>
+
+#include "text/number_format.h"
+
+namespace zelvano {
+
+namespace {
+
+std::string yearText(Counter year) { return std::to_string(year) + "年目"; }
+
+std::string average(Counter hits, Counter atBats) {
+    if (atBats <= 0) return "―";
+    return text::formatNumber(static_cast<double>(hits) / atBats, ".000");
+}
+
+std::string slotText(int slot) { return std::to_string(slot) + "番"; }
+
+std::string named(const PlayerSnapshot& player) {
+    if (player.id == 0 && player.name.empty()) return "（空き）";
+    return player.name.empty() ? "（空き）" : player.name;
+}
+
+}  // namespace
+
+std::string HistoryBrowser::knownSinceText() const {
+    const std::optional<Counter> since = history_.knownSince();
+    if (!since) return "リーグの歴史は、まだ記録されていません。";
+    std::string text = "リーグの歴史は、" + yearText(*since + 1) + "のシーズンから記録しています。";
+    const std::vector<Counter> missing = history_.missingYears();
+    if (!missing.empty()) {
+        text += "記録のない年：";
+        for (std::size_t at = 0; at < missing.size() && at < 10; ++at) {
+            text += (at == 0 ? "" : "、") + yearText(missing[at]);
+        }
+        if (missing.size() > 10) text += "ほか";
+    }
+    return text;
+}
+
+HistoryTable HistoryBrowser::champions() const {
+    HistoryTable table;
+    table.header = {"年度",
+                    "優勝",
+                    teamName(1),
+                    teamName(2),
+                    teamName(3),
+                    "優勝回数",
+                    teamName(1) + "の連続優勝"};
+    for (const StoredSeason& season : history_.seasons()) {
+        std::vector<std::string> row = {
+            yearText(season.year), season.teamNames[static_cast<std::size_t>(season.champion - 1)]};
+        for (std::size_t team = 0; team < kTeams; ++team) {
+            row.push_back(std::to_string(season.wins[team]) + "勝" +
+                          std::to_string(season.losses[team]) + "敗");
+        }
+        row.push_back(std::to_string(season.titles) + "回目");
+        row.push_back(season.ownRun > 1 ? std::to_string(season.ownRun) + "年連続" : "");
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<Counter> HistoryBrowser::years() const {
+    std::vector<Counter> years;
+    for (const StoredSeason& season : history_.seasons()) years.push_back(season.year);
+    return years;
+}
+
+SeasonPage HistoryBrowser::season(Counter year) const {
+    SeasonPage page;
+    const std::optional<StoredSeason> season = history_.season(year);
+    if (!season) {
+        page.title = yearText(year) + "のシーズンは記録にありません。";
+        return page;
+    }
+    page.title = yearText(year) + "のシーズン";
+    page.standings.header = {"チーム", "勝", "敗", "勝敗", "平均打率"};
+    for (std::size_t team = 0; team < kTeams; ++team) {
+        page.standings.rows.push_back({season->teamNames[team], std::to_string(season->wins[team]),
+                                       std::to_string(season->losses[team]), season->marks[team],
+                                       season->teamAverages[team]});
+    }
+    page.games.header = {"試合", "先攻", "得点", "後攻", "得点", "回"};
+    for (const GameLine& game : history_.games(year)) {
+        const auto name = [&](int team) {
+            return season->teamNames[static_cast<std::size_t>(team - 1)];
+        };
+        page.games.rows.push_back({std::to_string(game.number), name(game.team1),
+                                   std::to_string(game.runs1), name(game.team2),
+                                   std::to_string(game.runs2), std::to_string(game.innings)});
+    }
+    page.report = {season->championLine + "  " + season->titleCount + " " + season->titleRun,
+                   "各チームの平均打率"};
+    for (std::size_t team = 0; team < kTeams; ++team) {
+        page.report.push_back("　" + season->teamNames[team] + "　" + season->teamAverages[team]);
+    }
+    page.report.push_back("今年度のＭＶＰ選手一覧");
+    for (const std::string& line : history_.mvpLines(year)) page.report.push_back(line);
+    page.moves.header = {"種類", "内容"};
+    for (const StoredMove& stored : history_.moves(year)) {
+        page.moves.rows.push_back(
+            {transactionWordJapanese(stored.move.kind), moveText(stored.move)});
+    }
+    return page;
+}
+
+std::string transactionWordJapanese(TransactionKind kind) {
+    switch (kind) {
+        case TransactionKind::Trade:
+            return "トレード";
+        case TransactionKind::Loan:
+            return "大リーグ移籍";
+        case TransactionKind::Return:
+            return "大リーグから復帰";
+        case TransactionKind::Retire:
+            return "引退";
+        case TransactionKind::Rookie:
+            return "新人入団";
+    }
+    return "";
+}
+
+std::string HistoryBrowser::moveText(const Transaction& move) const {
+    const std::string own = teamName(move.team);
+    switch (move.kind) {
+        case TransactionKind::Trade:
+            return own + " " + slotText(move.slot) + "の" + named(move.player) + " ⇔ " +
+                   teamName(move.otherTeam) + " " + slotText(move.otherSlot) + "の" +
+                   named(move.other);
+        case TransactionKind::Loan:
+            return own + " " + slotText(move.slot) + "の" + named(move.player) + "（打率" +
+                   average(move.player.hits, move.player.atBats) + "）がメジャーリーグへ";
+        case TransactionKind::Return:
+            return named(move.player) + "が" + own + " " + slotText(move.slot) + "に復帰";
+        case TransactionKind::Retire:
+            return own + " " + slotText(move.slot) + "の" + named(move.player) + "が引退（" +
+                   std::to_string(move.player.atBats) + "打数" + std::to_string(move.player.hits) +
+                   "安打、打率" + average(move.player.hits, move.player.atBats) + "）" +
+                   (move.hallOfFame ? "　名球会入り" : "");
+        case TransactionKind::Rookie:
+            return named(move.player) + "が" + own + " " + slotText(move.slot) + "に入団" +
+                   (move.other.id != 0 ? "（" + move.other.name + "に代わって）" : "");
+    }
+    return "";
+}
+
+HistoryTable HistoryBrowser::transactions(int team) const {
+    HistoryTable table;
+    table.header = {"年度", "種類", "内容"};
+    for (const StoredMove& stored : history_.moves(0, team)) {
+        table.rows.push_back({yearText(stored.year), transactionWordJapanese(stored.move.kind),
+                              moveText(stored.move)});
+    }
+    return table;
+}
+
+CareerPage HistoryBrowser::career(PlayerId id) const {
+    CareerPage page;
+    const std::optional<Career> career = history_.career(id);
+    if (!career) {
+        page.title = "この選手の記録は、リーグの歴史にありません。";
+        return page;
+    }
+    const PlayerStart& start = career->start;
+    page.title = start.player.name + "の歩み";
+    page.seasons.header = {"年度", "チーム",   "打数",     "安打",
+                           "打率", "通算打数", "通算安打", "通算打率"};
+    Counter hits = start.player.hits, atBats = start.player.atBats;
+    page.seasons.rows.push_back(
+        {yearText(start.year), start.team >= 1 ? teamName(start.team) : "メジャーリーグ", "", "",
+         start.year == 0 ? "リーグ創設時" : "記録の始まり", std::to_string(atBats),
+         std::to_string(hits), average(hits, atBats)});
+    for (const CareerSeason& season : career->seasons) {
+        hits += season.hits;
+        atBats += season.atBats;
+        page.seasons.rows.push_back({yearText(season.year), teamName(season.team),
+                                     std::to_string(season.atBats), std::to_string(season.hits),
+                                     average(season.hits, season.atBats), std::to_string(atBats),
+                                     std::to_string(hits), average(hits, atBats)});
+        page.averages.push_back(
+            {season.year, static_cast<double>(season.hits) / static_cast<double>(season.atBats)});
+    }
+    return page;
+}
+
+std::vector<RecordsSection> HistoryBrowser::records() const {
+    const HistoryRecords records = history_.records();
+    std::vector<RecordsSection> sections;
+    const auto marks = [&](const std::string& title, const std::vector<SeasonMark>& list) {
+        RecordsSection section{title,
+                               {{"順位", "年度", "チーム", "選手", "打数", "安打", "打率"}, {}}};
+        int rank = 0;
+        for (const SeasonMark& mark : list) {
+            section.table.rows.push_back({std::to_string(++rank), yearText(mark.year),
+                                          teamName(mark.team), mark.name,
+                                          std::to_string(mark.atBats), std::to_string(mark.hits),
+                                          average(mark.hits, mark.atBats)});
+        }
+        sections.push_back(std::move(section));
+    };
+    marks("シーズン最高打率（" + std::to_string(kQualifyingAtBats) + "打数以上）",
+          records.bestAverages);
+    marks("シーズン最多安打", records.mostHits);
+
+    RecordsSection titles{"優勝回数と最長連続優勝", {{"チーム", "優勝", "最長連続", "期間"}, {}}};
+    for (int team = 1; team <= kTeams; ++team) {
+        std::vector<std::string> row = {
+            teamName(team),
+            std::to_string(records.titles[static_cast<std::size_t>(team - 1)]) + "回", "", ""};
+        for (const TitleRun& run : records.longestRuns) {
+            if (run.team != team) continue;
+            row[2] = std::to_string(run.length) + "年";
+            row[3] = yearText(run.from) + "〜" + yearText(run.to);
+        }
+        titles.table.rows.push_back(std::move(row));
+    }
+    sections.push_back(std::move(titles));
+
+    RecordsSection members{"チーム別の名球会会員",
+                           {{"チーム", "選手", "引退", "打数", "安打"}, {}}};
+    for (int team = 1; team <= kTeams; ++team) {
+        for (const HallOfFameMember& member : records.hallOfFame) {
+            bool played = false;
+            for (const int each : member.teams) played = played || each == team;
+            if (!played) continue;
+            members.table.rows.push_back({teamName(team), member.name, yearText(member.year),
+                                          std::to_string(member.atBats),
+                                          std::to_string(member.hits)});
+        }
+    }
+    sections.push_back(std::move(members));
+    return sections;
+}
+
+std::array<std::vector<ChartPoint>, kTeams> HistoryBrowser::teamAverages() const {
+    std::array<std::vector<ChartPoint>, kTeams> series;
+    for (const StoredSeason& season : history_.seasons()) {
+        for (std::size_t team = 0; team < kTeams; ++team) {
+            const std::string& text = season.teamAverages[team];
+            double value = 0;
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            series[team].push_back({season.year, value});
+        }
+    }
+    return series;
+}
+
+}  // namespace zelvano

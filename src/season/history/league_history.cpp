@@ -1,0 +1,127 @@
+#include "season/history/league_history.h"
+
+#include "season/history/history_file.h"
+#include "season/history/history_schema.h"
+#include "season/major_league_loan.h"
+
+namespace zelvano {
+
+namespace {
+
+constexpr const char* kTitle = "Zelvano／リーグの歴史";
+
+}  // namespace
+
+bool takeIdsFromRoster(League& league, const std::optional<RosterIds>& roster) {
+    if (!roster || roster->league != rosterOf(league).league) return false;
+    std::size_t at = 0;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            league.PlayerIds[team][slot] = holdsPlayer(league, team, slot) ? roster->ids[at] : 0;
+            ++at;
+        }
+    }
+    league.LoanedPlayerId = loanRunning(league) ? roster->ids[at] : 0;
+    return true;
+}
+
+void LeagueHistory::tell(Platform& platform, const std::string& text, MessageIcon icon) {
+    platform.message({text, kTitle, icon});
+}
+
+void LeagueHistory::takeLeague(League& league, Platform& platform) {
+    shownPath_ = path_ ? *path_ : platform.files().resolve(kHistoryFileName).string();
+    savedYear_ = league.CurrentYear;
+    bool knewEarlierYears = false;
+    try {
+        db_ = openHistoryForWriting(shownPath_);
+        writable_ = true;
+        HistoryWriter& writer = writer_.emplace(*db_);
+        writer.dropAfter(league.CurrentYear);
+        league.NextPlayerId = writer.highestPlayerId() + 1;
+        if (takeIdsFromRoster(league, writer.rosterAt(league.CurrentYear))) return;
+        knewEarlierYears = HistoryReader(*db_, league.CurrentYear).knownSince().has_value();
+    } catch (const SqliteError& error) {
+        writable_ = false;
+        writer_.reset();
+        db_.reset();
+        tell(platform,
+             "リーグの歴史「" + shownPath_ + "」を開けませんでした。\n（" +
+                 historyProblemText(error) +
+                 "）\n\n今回は歴史を記録しません。シーズンはいつもどおり遊べて、リーグのデータも"
+                 "保存されます。記録しなかった年は、歴史の中で記録のない年になります。",
+             MessageIcon::Exclamation);
+    }
+    begin(league, platform, knewEarlierYears);
+}
+
+void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYears) {
+    HistoryBeginning beginning{league.CurrentYear, {}, {}};
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            PlayerId& id = league.PlayerIds[team][slot];
+            id = holdsPlayer(league, team, slot) ? newPlayerId(league) : 0;
+            if (id != 0) {
+                beginning.players.push_back(
+                    {league.CurrentYear, team, slot, snapshotOf(league, team, slot)});
+            }
+        }
+    }
+    league.LoanedPlayerId = 0;
+    if (loanRunning(league)) {
+        league.LoanedPlayerId = newPlayerId(league);
+        // The figures he will come back with, so that his start and seasons add up to them.
+        const LoanedFigures figures = loanedPlayerFigures(league);
+        beginning.players.push_back({league.CurrentYear,
+                                     0,
+                                     0,
+                                     {league.LoanedPlayerId, loanedPlayerName(league), figures.hits,
+                                      figures.atBats, figures.entryYear}});
+    }
+    beginning.roster = rosterOf(league);
+    beginning_ = std::move(beginning);
+    // A new league's history simply starts with it; an old one says where it starts.
+    if (!writable_ || league.CurrentYear == 0) return;
+    const std::string next = std::to_string(league.CurrentYear + 1);
+    tell(platform,
+         knewEarlierYears
+             ? "リーグの歴史「" + shownPath_ + "」には、" + std::to_string(league.CurrentYear) +
+                   "年目を終えたときの選手の記録がありません（歴史を記録しないZelvanoで遊んだ年"
+                   "があるようです）。\n" +
+                   next + "年目のシーズンから、選手を改めて記録していきます。"
+             : "このリーグの歴史は、まだ記録されていません。\n" + next +
+                   "年目のシーズンから、優勝チーム、試合、トレード、選手の成績などを「" +
+                   shownPath_ + "」に記録していきます。",
+         MessageIcon::Information);
+}
+
+void LeagueHistory::commitSeason(const League& league, Platform& platform) {
+    std::optional<SeasonRecord> season = recorder_.finish(league);
+    // The league file is saved next; until it is, nothing else is shown.
+    savedYear_ = league.CurrentYear;
+    if (!writable_ || !writer_) return;
+    if (season) pending_.push_back(std::move(*season));
+    if (pending_.empty() && !beginning_) return;
+    try {
+        writer_->write(beginning_ ? &*beginning_ : nullptr, pending_);
+        pending_.clear();
+        beginning_.reset();
+    } catch (const SqliteError& error) {
+        if (toldWriteFailure_) return;
+        toldWriteFailure_ = true;
+        tell(platform,
+             "リーグの歴史「" + shownPath_ + "」に、" + std::to_string(league.CurrentYear) +
+                 "年目のシーズンを書き込めませんでした。\n（" + historyProblemText(error) +
+                 "）\n\nシーズンはこのまま続き、リーグのデータはいつもどおり保存されます。書き込め"
+                 "なかったシーズンは、次のシーズンを保存するときに、もう一度書き込みます。それまで"
+                 "にゲームを終えると、その年は歴史の中で記録のない年になります。",
+             MessageIcon::Exclamation);
+    }
+}
+
+std::optional<HistoryReader> LeagueHistory::reader() {
+    if (!db_) return std::nullopt;
+    return HistoryReader(*db_, savedYear_);
+}
+
+}  // namespace zelvano

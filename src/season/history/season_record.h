@@ -1,0 +1,84 @@
+#pragma once
+// One season of the league as its history keeps it, collected in memory while the season is
+// played and written at its end in one transaction; and what the history notes when it begins to
+// know a league's players.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "league/league.h"
+#include "league/season_files.h"
+#include "season/results_report.h"
+#include "season/transaction.h"
+
+namespace zelvano {
+
+// Who stood in every slot at the end of a year, and the league file as it was saved then, so that
+// the next start can tell that the league file is still the one the history knows.
+struct RosterIds {
+    // Team 1's thirty slots, then team 2's and team 3's, then the player away; 0 for nobody.
+    std::array<PlayerId, kTeams * kPlayers + 1> ids{};
+    FileFingerprint league;
+};
+
+// The figures a player brought when the history first saw him, at the end of `year`.
+struct PlayerStart {
+    Counter year = 0;
+    int team = 0;
+    int slot = 0;
+    PlayerSnapshot player;
+};
+
+// A player's hits and at-bats within one season, for the team he played it for.
+struct SeasonLine {
+    PlayerId id = 0;
+    int team = 0;
+    int slot = 0;
+    Counter hits = 0;
+    Counter atBats = 0;
+};
+
+struct GameLine {
+    int number = 0;  // 1..12 within the season
+    int team1 = 0;   // side 1, batting first
+    int team2 = 0;
+    int runs1 = 0;
+    int runs2 = 0;
+    int innings = 0;
+    int plateAppearances = 0;
+};
+
+struct SeasonRecord {
+    Counter year = 0;
+    int champion = 0;
+    std::array<std::string, kTeams> marks;  // the season marks of teams 1..3
+    std::array<int, kTeams> wins{};
+    std::array<int, kTeams> losses{};
+    ResultsReport report;
+    Counter titles = 0;    // the champion's title count, this one included
+    Counter titleRun = 0;  // the own team's run of titles after the season
+    std::vector<GameLine> games;
+    std::vector<SeasonLine> lines;
+    std::vector<Transaction> moves;
+    std::vector<PlayerStart> newPlayers;  // the rookies
+    RosterIds roster;                     // at the end of the season, as the league is saved
+};
+
+// The history knows the league's players from the season after `year`: their figures then and
+// the rosters they stood in.
+struct HistoryBeginning {
+    Counter year = 0;
+    std::vector<PlayerStart> players;
+    RosterIds roster;
+};
+
+// The league's rosters as they stand, with the league file they make.
+RosterIds rosterOf(const League& league);
+
+// The ids as the history keeps them: decimal numbers separated by spaces.
+std::string rosterIdsText(const std::array<PlayerId, kTeams * kPlayers + 1>& ids);
+bool parseRosterIds(std::string_view text, std::array<PlayerId, kTeams * kPlayers + 1>& ids);
+
+}  // namespace zelvano

@@ -1,0 +1,273 @@
+// The history beside a league that is played, saved, interrupted and opened again: it never runs
+// ahead of the league file, a forced quit records nothing, an old league's history begins with
+// the next season, a history that cannot be written is told and the league plays and saves on,
+// and after two hundred seasons every career adds up.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "league/league_file.h"
+#include "platform/folder_file_store.h"
+#include "season/history/history_file.h"
+#include "season/history/league_history.h"
+#include "season/season_driver.h"
+#include "support/history_checks.h"
+#include "support/scripted_user.h"
+#include "support/temp_folder.h"
+#include "support/test_league.h"
+
+namespace zelvano {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+constexpr const char* kTitle = "Zelvano／リーグの歴史";
+
+// The seasons the history holds, read as it is on disk, beyond any league year.
+std::vector<Counter> yearsOnDisk(const fs::path& path) {
+    std::optional<SqliteDatabase> db = openHistoryForReading(path.string());
+    std::vector<Counter> years;
+    if (!db) return years;
+    for (const StoredSeason& season : HistoryReader(*db, kCounterLimit).seasons()) {
+        years.push_back(season.year);
+    }
+    return years;
+}
+
+std::vector<std::string> historyMessages(const testing::ScriptedUser& user) {
+    std::vector<std::string> texts;
+    for (const MessageRequest& request : user.asked) {
+        if (request.title == kTitle) texts.push_back(request.text);
+    }
+    return texts;
+}
+
+// One run of the game on a league in memory, its history in `folder`: plays `seasons` seasons.
+struct GameRun {
+    testing::ScriptedRun run;
+    LeagueHistory history;
+    int status = -1;
+
+    GameRun(const TempFolder& folder, const League& league, int seasons)
+        : history((folder.folder() / "history.sqlite").string()) {
+        run.files->files["Jbball.jdt"] = leagueFileBytes(league);
+        testing::playLikeAManager(run);
+        for (int season = 1; season < seasons; ++season) run.user.answers.push_back(Answer::Yes);
+        run.user.answers.push_back(Answer::No);
+    }
+    int play() { return status = RunLeague(run.league, *run.platform, nullptr, &history); }
+};
+
+TEST(HistoryRun, ASeasonWhoseSaveFailedIsNeverShownAndGoneAtTheNextStart) {
+    const TempFolder folder;
+    const fs::path path = folder.folder() / "history.sqlite";
+    {
+        GameRun first(folder, testing::testLeague(), 1);
+        first.run.files->failReplaceWith = "ディスクがいっぱいです。";
+        first.run.files->failOnly = "Jbball.jdt";
+        first.run.files->replaceFailures = 1000;
+        first.run.user.answers = {Answer::No};  // no retry: the program ends unsaved
+        EXPECT_EQ(first.play(), 1);
+        EXPECT_EQ(yearsOnDisk(path), (std::vector<Counter>{1}));  // committed before the save
+    }
+    // The league file's year is 0: nothing is shown, and the next start removes the season.
+    {
+        std::optional<SqliteDatabase> db = openHistoryForReading(path.string());
+        ASSERT_TRUE(db.has_value());
+        EXPECT_TRUE(HistoryReader(*db, 0).seasons().empty());
+    }
+    GameRun second(folder, testing::testLeague(), 1);
+    EXPECT_EQ(second.play(), 0);
+    // Year 1 again, once, as this run played it.
+    EXPECT_EQ(yearsOnDisk(path), (std::vector<Counter>{1}));
+    // The first run's moves went with its season: three trades, not six.
+    int trades = 0;
+    for (const StoredMove& stored : second.history.reader()->moves(1)) {
+        trades += stored.move.kind == TransactionKind::Trade ? 1 : 0;
+    }
+    EXPECT_EQ(trades, 3);
+    testing::expectHistoryAddsUp(*second.history.reader(), second.run.league);
+}
+
+TEST(HistoryRun, AForcedQuitInTheSeasonEndRecordsNothing) {
+    const TempFolder folder;
+    League league = testing::testLeague();
+    // Team 1 hits almost always and the rivals never: it wins the title and gets rookies.
+    for (int player = 1; player <= kPlayers; ++player) {
+        league.Hits[1][player] = 999;
+        league.AtBats[1][player] = 1000;
+        league.Hits[2][player] = league.Hits[3][player] = 0;
+    }
+    GameRun run(folder, league, 1);
+    const auto manage = run.run.user.onAct;
+    bool quitAsked = false;
+    run.run.user.onAct = [&](HeadlessPlatform& p) {
+        HeadlessBattingOrderView* order = p.battingOrderView();
+        if (order != nullptr && !order->closed && order->caption == "Zelvano／新人登録") {
+            quitAsked = true;
+            run.run.user.answers = {Answer::Yes};  // yes, quit without saving
+            return order->closeByUser() || true;
+        }
+        return manage(p);
+    };
+    EXPECT_EQ(run.play(), 0);
+    EXPECT_TRUE(quitAsked);
+    EXPECT_TRUE(yearsOnDisk(folder.folder() / "history.sqlite").empty());
+}
+
+TEST(HistoryRun, AnOldLeagueBeginsItsHistoryWithTheNextSeasonAndSaysSo) {
+    const TempFolder folder;
+    League league = testing::testLeague();
+    league.CurrentYear = 12;
+    league.Hits[1][4] = 77;
+    league.AtBats[1][4] = 200;
+    GameRun run(folder, league, 2);
+    EXPECT_EQ(run.play(), 0);
+    const std::vector<std::string> told = historyMessages(run.run.user);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("13年目のシーズンから"), std::string::npos) << told[0];
+    EXPECT_NE(told[0].find((folder.folder() / "history.sqlite").string()), std::string::npos);
+    HistoryReader history = *run.history.reader();
+    EXPECT_EQ(history.knownSince(), 12);
+    EXPECT_TRUE(history.missingYears().empty());
+    // The player who had 77 hits in 200 at-bats brought them as his start in year 12.
+    int found = 0;
+    for (PlayerId id = 1; id < run.run.league.NextPlayerId; ++id) {
+        const std::optional<Career> career = history.career(id);
+        if (career && career->start.player.hits == 77 && career->start.player.atBats == 200) {
+            EXPECT_EQ(career->start.year, 12);
+            ++found;
+        }
+    }
+    EXPECT_EQ(found, 1);
+    testing::expectHistoryAddsUp(history, run.run.league);
+
+    // The next start knows everybody again, and says nothing more.
+    GameRun again(folder, run.run.league, 1);
+    EXPECT_EQ(again.play(), 0);
+    EXPECT_TRUE(historyMessages(again.run.user).empty());
+    testing::expectHistoryAddsUp(*again.history.reader(), again.run.league);
+}
+
+struct UnusableHistory {
+    const char* name;
+    std::string bytes;  // what lies in history.sqlite
+};
+
+std::string foreignDatabase() {
+    const TempFolder scratch;
+    const fs::path path = scratch.folder() / "other.sqlite";
+    {
+        SqliteDatabase db =
+            SqliteDatabase::open(path.string(), SqliteDatabase::Mode::ReadWriteCreate);
+        db.execute("CREATE TABLE recipes (name TEXT); INSERT INTO recipes VALUES ('curry')");
+    }
+    return scratch.contents("other.sqlite");
+}
+
+class HistoryThatCannotBeUsed : public ::testing::TestWithParam<UnusableHistory> {};
+
+TEST_P(HistoryThatCannotBeUsed, IsToldWithItsPathLeftAloneAndTheLeagueIsSaved) {
+    const TempFolder folder;
+    folder.put("history.sqlite", GetParam().bytes);
+    GameRun run(folder, testing::testLeague(), 2);
+    EXPECT_EQ(run.play(), 0);
+    const std::vector<std::string> told = historyMessages(run.run.user);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find((folder.folder() / "history.sqlite").string()), std::string::npos);
+    EXPECT_NE(told[0].find("Zelvanoのリーグの歴史ではない"), std::string::npos) << told[0];
+    EXPECT_TRUE(folder.contents("history.sqlite") == GetParam().bytes) << "the file was changed";
+    League saved;
+    ASSERT_TRUE(parseLeagueFile(run.run.files->files["Jbball.jdt"], saved).ok);
+    EXPECT_EQ(saved.CurrentYear, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, HistoryThatCannotBeUsed,
+                         ::testing::Values(UnusableHistory{"Damaged", std::string(5000, 'x')},
+                                           UnusableHistory{"Foreign", foreignDatabase()}),
+                         [](const auto& each) { return std::string(each.param.name); });
+
+// Plays one season on the folder's own files and tells what the player was told of the history.
+// As root, whom permissions do not stop, it plays as the unprivileged user "nobody".
+int playOneSeasonReadOnly(const TempFolder& folder) {
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        constexpr id_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+        testing::ScriptedUser user;
+        auto platform =
+            std::make_unique<HeadlessPlatform>(user, makeFolderFileStore(folder.folder()), 3u);
+        testing::ScriptedRun manager;  // only for its manner of play
+        testing::playLikeAManager(manager);
+        user.onAct = manager.user.onAct;
+        user.inputAfterwards = "新人";
+        user.answers = {Answer::No};
+        League league;
+        LeagueHistory history;
+        if (RunLeague(league, *platform, nullptr, &history) != 0) ::_exit(3);
+        for (const MessageRequest& request : user.asked) {
+            if (request.title == kTitle &&
+                request.text.find((folder.folder() / "history.sqlite").string()) !=
+                    std::string::npos &&
+                request.text.find("書き込みが許されていない") != std::string::npos) {
+                ::_exit(0);
+            }
+        }
+        ::_exit(4);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+TEST(HistoryRun, AReadOnlyHistoryIsToldAndTheSeasonIsMissingFromIt) {
+    const TempFolder folder;
+    folder.put("Jbball.Jdt", leagueFileBytes(testing::testLeague()));
+    {
+        GameRun first(folder, testing::testLeague(), 1);
+        // Its own league file is in memory; the history is the folder's.
+        EXPECT_EQ(first.play(), 0);
+        folder.put("Jbball.Jdt", first.run.files->files["Jbball.jdt"]);
+    }
+    fs::permissions(folder.folder(), fs::perms::all);
+    fs::permissions(folder.folder() / "Jbball.Jdt", fs::perms::all);
+    fs::permissions(folder.folder() / "history.sqlite",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(playOneSeasonReadOnly(folder), 0);
+    League saved;
+    ASSERT_TRUE(parseLeagueFile(folder.contents("Jbball.Jdt"), saved).ok);
+    EXPECT_EQ(saved.CurrentYear, 2);  // the league played and saved on
+    std::optional<SqliteDatabase> db =
+        openHistoryForReading((folder.folder() / "history.sqlite").string());
+    ASSERT_TRUE(db.has_value());
+    HistoryReader history(*db, saved.CurrentYear);
+    EXPECT_EQ(history.seasons().size(), 1u);
+    EXPECT_EQ(history.missingYears(), (std::vector<Counter>{2}));
+}
+
+TEST(HistoryRun, AfterTwoHundredSeasonsEveryCareerAddsUp) {
+    testing::ScriptedRun run(21);
+    run.files->files["Jbball.jdt"] = leagueFileBytes(testing::testLeague());
+    testing::playLikeAManager(run);
+    for (int season = 1; season < 200; ++season) run.user.answers.push_back(Answer::Yes);
+    run.user.answers.push_back(Answer::No);
+    LeagueHistory history(":memory:");
+    ASSERT_EQ(RunLeague(run.league, *run.platform, nullptr, &history), 0);
+    ASSERT_EQ(run.league.CurrentYear, 200);
+    HistoryReader reader = *history.reader();
+    EXPECT_EQ(reader.seasons().size(), 200u);
+    testing::expectHistoryAddsUp(reader, run.league, 1);
+    // Every kind of move happened, so every kind was followed.
+    std::set<TransactionKind> kinds;
+    for (const StoredMove& stored : reader.moves()) kinds.insert(stored.move.kind);
+    EXPECT_EQ(kinds.size(), 5u);
+}
+
+}  // namespace
+}  // namespace zelvano

@@ -1,0 +1,54 @@
+#pragma once
+// What a league's history must agree with: every player's start and season lines add up to his
+// career in the league, and the history's last season is the league's year.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "season/history/history_reader.h"
+#include "season/major_league_loan.h"
+#include "support/scripted_user.h"
+
+namespace zelvano::testing {
+
+inline void expectCareerAddsUp(const HistoryReader& history, PlayerId id, Counter hits,
+                               Counter atBats, const std::string& who) {
+    const std::optional<Career> career = history.career(id);
+    ASSERT_TRUE(career.has_value()) << who << " (id " << id << ") is not in the history";
+    Counter hitsSum = career->start.player.hits, atBatsSum = career->start.player.atBats;
+    for (const CareerSeason& season : career->seasons) {
+        hitsSum += season.hits;
+        atBatsSum += season.atBats;
+    }
+    EXPECT_EQ(hitsSum, hits) << who;
+    EXPECT_EQ(atBatsSum, atBats) << who;
+}
+
+// For every player on the rosters and the one away, and for the players who retired in the
+// league's last season (or in every season since `retiredSince`). The history's last season is
+// the league's.
+inline void expectHistoryAddsUp(const HistoryReader& history, const League& league,
+                                Counter retiredSince = 0) {
+    ASSERT_TRUE(history.season(league.CurrentYear).has_value()) << "year " << league.CurrentYear;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            const PlayerId id = league.PlayerIds[team][slot];
+            EXPECT_EQ(history.playerAt(team, slot), id);
+            if (id == 0) continue;
+            expectCareerAddsUp(history, id, league.Hits[team][slot], league.AtBats[team][slot],
+                               league.PlayerName[team][slot]);
+        }
+    }
+    if (league.LoanedPlayerId != 0) {
+        const LoanedFigures away = loanedPlayerFigures(league);
+        expectCareerAddsUp(history, league.LoanedPlayerId, away.hits, away.atBats, "away");
+    }
+    for (const StoredMove& stored : history.moves(retiredSince > 0 ? 0 : league.CurrentYear, 1)) {
+        if (stored.year < retiredSince || stored.move.kind != TransactionKind::Retire) continue;
+        expectCareerAddsUp(history, stored.move.player.id, stored.move.player.hits,
+                           stored.move.player.atBats, stored.move.player.name + " (retired)");
+    }
+}
+
+}  // namespace zelvano::testing
