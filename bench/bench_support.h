@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "league/registration.h"
 #include "headless/headless_platform.h"
+#include "league/registration.h"
 
 namespace zelvano::bench {
 

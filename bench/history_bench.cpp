@@ -8,9 +8,9 @@
 #include <string>
 
 #include "bench_support.h"
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_store.h"
-#include "folder_store/folder_file_store.h"
 #include "season/history/history_file.h"
 #include "season/history/history_writer.h"
 #include "season/history/league_history.h"

@@ -117,7 +117,7 @@ public:
     virtual void autoAdvanceClicked(bool checked) = 0;
     virtual void renameUnlockClicked(bool checked) = 0;  // team names may be changed
     virtual void teamNameEdited(int index, const std::string& text) = 0;  // keystroke by keystroke
-    virtual void scoutPressed() = 0;  // "来年度以降の新人選手をスカウト"
+    virtual void scoutPressed() = 0;    // "来年度以降の新人選手をスカウト"
     virtual void historyPressed() = 0;  // "リーグの歴史": the history window
     // "この選手の歩み": the career of the player on the selected line of the rosters (tab 0) or
     // of the ranking (tab 1); line -1 when none is selected.

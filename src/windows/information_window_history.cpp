@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "windows/look.h"
 #include "windows/information_window.h"
 #include "windows/information_window_layout.h"
+#include "windows/look.h"
 
 namespace zelvano {
 
@@ -35,18 +35,22 @@ void InformationWindow::buildHistoryButtons(QWidget& rosterPage, QWidget& rankin
     }
     historyButton_->setAccessibleDescription(
         QStringLiteral("歴代優勝チーム、各シーズン、トレード記録、歴代記録を表示します"));
+    // Each button acts on the line chosen in the list above it, so Tab reaches it right after
+    // that list.
+    setTabOrder(rosterList_, careerButtons_[0]);
+    setTabOrder(careerButtons_[0], teamButtons_[0]);
+    setTabOrder(rankingList_, careerButtons_[1]);
+    setTabOrder(careerButtons_[1], historyButton_);
+    setTabOrder(historyButton_, rankingButtons_[0]);
     const std::array<QListWidget*, 2> lists{rosterList_, rankingList_};
     for (int tab = 0; tab < 2; ++tab) {
         connect(careerButtons_[tab], &QPushButton::clicked, this, [this, tab, lists] {
             const int line = selectedLine(*lists[tab]);
-            report([tab, line](InformationEvents& events) {
-                events.careerPressed(tab, line);
-            });
+            report([tab, line](InformationEvents& events) { events.careerPressed(tab, line); });
         });
     }
-    connect(historyButton_, &QPushButton::clicked, this, [this] {
-        report([](InformationEvents& events) { events.historyPressed(); });
-    });
+    connect(historyButton_, &QPushButton::clicked, this,
+            [this] { report([](InformationEvents& events) { events.historyPressed(); }); });
 }
 
 void InformationWindow::showHistory(std::shared_ptr<const HistorySource> source, PlayerId career) {

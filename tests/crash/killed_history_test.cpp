@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
 #include "season/history/history_file.h"
@@ -41,9 +42,7 @@ public:
     bool exists(std::string_view name) override { return files_->exists(name); }
     std::string removeFile(std::string_view name) override { return files_->removeFile(name); }
     std::filesystem::path resolve(std::string_view name) override { return files_->resolve(name); }
-    FolderLock lockFolder(const Leftovers& leftovers) override {
-        return files_->lockFolder(leftovers);
-    }
+    FolderLock lockFolder(const FolderClaim& claim) override { return files_->lockFolder(claim); }
 
 private:
     std::unique_ptr<FileStore> files_;
@@ -57,7 +56,7 @@ int playOneSeason(testing::ScriptedUser& user, std::unique_ptr<FileStore> files,
     user.answers = {Answer::No};
     HeadlessPlatform platform(user, std::move(files), 7u);
     LeagueHistory history;
-    return RunLeague(league, platform, nullptr, &history);
+    return runLeague(league, platform, nullptr, &history);
 }
 
 std::vector<Counter> yearsOnDisk(const TempFolder& folder, Counter upTo) {

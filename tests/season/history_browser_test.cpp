@@ -6,7 +6,7 @@
 
 #include "league/league_file.h"
 #include "season/history/league_history.h"
-#include "season/information_window.h"
+#include "season/information_presenter.h"
 #include "season/season_driver.h"
 #include "support/history_checks.h"
 #include "support/scripted_user.h"
@@ -26,15 +26,15 @@ struct PlayedLeague {
         testing::playLikeAManager(run);
         for (int season = 1; season < kSeasons; ++season) run.user.answers.push_back(Answer::Yes);
         run.user.answers.push_back(Answer::No);
-        RunLeague(run.league, *run.platform, nullptr, &history);
+        runLeague(run.league, *run.platform, nullptr, &history);
     }
 };
 
 TEST(HistoryBrowser, TheWindowLeadsFromARosterOrARankingLineToThatPlayersCareer) {
     PlayedLeague played;
     League& league = played.run.league;
-    InformationWindow window(league, *played.run.platform, &played.history);
-    window.OpenPlayersList();
+    InformationPresenter window(league, *played.run.platform, &played.history);
+    window.openPlayersList();
     HeadlessInformationView& view = *played.run.platform->informationView();
 
     ASSERT_TRUE(view.pressCareer(4));  // team 1's fifth line

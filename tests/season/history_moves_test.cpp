@@ -60,7 +60,7 @@ struct Seasons {
             }
         }
         league.SeasonMarks = {"", "☆", "★", "★"};
-        history.recorder().seasonPlayed(league, 1, RecordChampionship(league, 1));
+        history.recorder().seasonPlayed(league, 1, recordChampionship(league, 1));
         offSeason();
         history.commitSeason(league, *platform);
     }
@@ -86,11 +86,11 @@ const MoveCase kMoveCases[] = {
      [](League&) {},
      {[](Seasons& s) {
           s.random->values = {slot(5), slot(7), slot(30), slot(29), slot(28), slot(27)};
-          MakeTrades(s.league, *s.platform, s.observer());
+          makeTrades(s.league, *s.platform, s.observer());
       },
       [](Seasons& s) {
           s.random->values = {slot(5), slot(7), slot(30), slot(29), slot(28), slot(27)};
-          MakeTrades(s.league, *s.platform, s.observer());
+          makeTrades(s.league, *s.platform, s.observer());
       }},
      [](Seasons& s, PlayerId a, PlayerId b) {
          EXPECT_EQ(s.league.PlayerIds[1][5], a);
@@ -116,12 +116,12 @@ const MoveCase kMoveCases[] = {
      },
      {[](Seasons& s) {
           s.random->values = {slot(5)};
-          ProcessMajorLeagueLoan(s.league, *s.platform, s.observer());
+          processMajorLeagueLoan(s.league, *s.platform, s.observer());
       },
       [](Seasons& s) {
           EXPECT_EQ(s.league.PlayerIds[1][5], 0);  // the placeholder
           s.random->values = {0.1f};
-          ProcessMajorLeagueLoan(s.league, *s.platform, s.observer());
+          processMajorLeagueLoan(s.league, *s.platform, s.observer());
       }},
      [](Seasons& s, PlayerId a, PlayerId) {
          EXPECT_EQ(s.league.PlayerIds[1][5], a);
@@ -142,14 +142,14 @@ const MoveCase kMoveCases[] = {
      [](League&) {},
      {[](Seasons& s) {
          s.random->values = {0.9f, slot(5), 0.1f, 0.1f};
-         RetirePlayers(s.league, *s.platform, s.observer());
+         retirePlayers(s.league, *s.platform, s.observer());
          s.random->values = {0.1f, 0.5f};  // one rookie, 12 hits
          s.user.inputs = {"新人"};
          s.user.onAct = [](HeadlessPlatform& p) {
              return p.battingOrderView() != nullptr && !p.battingOrderView()->closed &&
                     p.battingOrderView()->pressPlayer(4);
          };
-         AddRookies(s.league, *s.platform, s.observer());
+         addRookies(s.league, *s.platform, s.observer());
      }},
      [](Seasons& s, PlayerId a, PlayerId) {
          const PlayerId rookie = s.league.PlayerIds[1][5];
@@ -177,7 +177,7 @@ const MoveCase kMoveCases[] = {
      },
      {[](Seasons& s) {
          s.random->values = {slot(5), slot(7), slot(30), slot(29), slot(28), slot(27)};
-         MakeTrades(s.league, *s.platform, s.observer());
+         makeTrades(s.league, *s.platform, s.observer());
      }},
      [](Seasons& s, PlayerId a, PlayerId b) {
          EXPECT_NE(a, b);

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <set>
 
+#include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
-#include "platform/folder_file_store.h"
 #include "season/history/history_file.h"
 #include "season/history/league_history.h"
 #include "season/season_driver.h"
@@ -60,7 +60,7 @@ struct GameRun {
         for (int season = 1; season < seasons; ++season) run.user.answers.push_back(Answer::Yes);
         run.user.answers.push_back(Answer::No);
     }
-    int play() { return status = RunLeague(run.league, *run.platform, nullptr, &history); }
+    int play() { return status = runLeague(run.league, *run.platform, nullptr, &history); }
 };
 
 TEST(HistoryRun, ASeasonWhoseSaveFailedIsNeverShownAndGoneAtTheNextStart) {
@@ -210,7 +210,7 @@ int playOneSeasonReadOnly(const TempFolder& folder) {
         user.answers = {Answer::No};
         League league;
         LeagueHistory history;
-        if (RunLeague(league, *platform, nullptr, &history) != 0) ::_exit(3);
+        if (runLeague(league, *platform, nullptr, &history) != 0) ::_exit(3);
         for (const MessageRequest& request : user.asked) {
             if (request.title == kTitle &&
                 request.text.find((folder.folder() / "history.sqlite").string()) !=
@@ -258,7 +258,7 @@ TEST(HistoryRun, AfterTwoHundredSeasonsEveryCareerAddsUp) {
     for (int season = 1; season < 200; ++season) run.user.answers.push_back(Answer::Yes);
     run.user.answers.push_back(Answer::No);
     LeagueHistory history(":memory:");
-    ASSERT_EQ(RunLeague(run.league, *run.platform, nullptr, &history), 0);
+    ASSERT_EQ(runLeague(run.league, *run.platform, nullptr, &history), 0);
     ASSERT_EQ(run.league.CurrentYear, 200);
     HistoryReader reader = *history.reader();
     EXPECT_EQ(reader.seasons().size(), 200u);

@@ -133,8 +133,10 @@ struct ScriptedRun {
 inline void playLikeAManager(ScriptedRun& run) {
     run.user.inputAfterwards = "新人";
     run.user.onAct = [](HeadlessPlatform& p) {
-        if (auto* report = p.resultsReportView(); report && report->visible) return report->pressOk();
-        if (HeadlessBattingOrderView* order = p.battingOrderView(); order != nullptr && !order->closed) {
+        if (auto* report = p.resultsReportView(); report && report->visible)
+            return report->pressOk();
+        if (HeadlessBattingOrderView* order = p.battingOrderView();
+            order != nullptr && !order->closed) {
             if (!order->sortVisible) return order->pressPlayer(0);
             return order->pressSort() && order->pressWholeOrder();
         }

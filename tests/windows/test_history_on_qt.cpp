@@ -30,8 +30,10 @@ namespace {
 
 constexpr int kSeasons = 12;
 
+// The history window opened from that information window, or null.
 HistoryWindow* historyWindowOf(const InformationWindow& window) {
-    return window.findChild<HistoryWindow*>();
+    return dynamic_cast<HistoryWindow*>(
+        window.findChild<QWidget*>(QStringLiteral("historyWindow")));
 }
 
 }  // namespace

@@ -499,7 +499,9 @@ private slots:
              },
              {"careerPressed 1 -1"}},
             {1,
-             [&] { QTest::mouseClick(control<QPushButton>(form, "historyButton"), Qt::LeftButton); },
+             [&] {
+                 QTest::mouseClick(control<QPushButton>(form, "historyButton"), Qt::LeftButton);
+             },
              {"historyPressed"}},
         };
         for (const Action& action : actions) {

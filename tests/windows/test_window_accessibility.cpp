@@ -172,8 +172,10 @@ private slots:
         QTest::newRow("results report") << "results report" << QStringList{"mvpList", "okButton"};
         QTest::newRow("information")
             << "information"
-            << QStringList{"tabBar", "rosterList"} + numbered(QStringLiteral("teamButton"), 3) +
-                   QStringList{"rankingList"} + numbered(QStringLiteral("rankingButton"), 5) +
+            << QStringList{"tabBar", "rosterList", "rosterCareerButton"} +
+                   numbered(QStringLiteral("teamButton"), 3) +
+                   QStringList{"rankingList", "rankingCareerButton", "historyButton"} +
+                   numbered(QStringLiteral("rankingButton"), 5) +
                    QStringList{"hallOfFameList", "autoAdvanceCheck", "speedSlider", "scoutButton",
                                "renameCheck"} +
                    numbered(QStringLiteral("teamNameEdit"), 3) + QStringList{"aboutText"};

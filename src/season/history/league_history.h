@@ -8,7 +8,7 @@
 //   LeagueHistory history;                          // history.sqlite in the league folder
 //   history.takeLeague(league, platform);          // once the league is loaded
 //   ... the season, told to history.recorder() ...
-//   history.commitSeason(league, platform);        // right before SaveLeague
+//   history.commitSeason(league, platform);        // right before saveLeague
 //
 // A history that cannot be opened or written is told to the player; the league plays and saves
 // as ever, and the seasons it could not keep are missing from it.

@@ -4,7 +4,7 @@
 // here; the history takes the finished season right before the league file is saved.
 //
 //   SeasonRecorder recorder;
-//   RunLeague(league, platform, &recorder);     // through the history, in the game
+//   runLeague(league, platform, &recorder);     // through the history, in the game
 //   SeasonRecord season = recorder.finish(league);
 
 #include <optional>
