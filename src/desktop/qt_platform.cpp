@@ -22,7 +22,8 @@ namespace zelvano {
 
 QtPlatform::QtPlatform() : QtPlatform(Parts{}) {}
 
-QtPlatform::QtPlatform(Parts parts) : parts_(std::move(parts)) {
+QtPlatform::QtPlatform(Parts parts)
+    : parts_(std::move(parts)), editor_(std::make_unique<EditorLauncher>()) {
     if (!parts_.settings) {
         auto settings = std::make_unique<QtSettingsStore>();
         settings->onUnusableFile = [](const std::string& path, const std::string& problem) {
@@ -90,9 +91,9 @@ void QtPlatform::playSound(const std::string& fileName) {
     sound_.play(QString::fromStdString(path.string()));
 }
 
-bool QtPlatform::startEditor(const std::string& fileName) {
+void QtPlatform::startEditor(const std::string& fileName, std::function<void()> nothingOpened) {
     const std::filesystem::path path = parts_.files->resolve(fileName);
-    return startEditorOn(QString::fromStdString(path.string()));
+    editor_->open(QString::fromStdString(path.string()), std::move(nothingOpened));
 }
 
 void QtPlatform::requestEnd(int status) {

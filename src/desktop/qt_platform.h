@@ -14,6 +14,8 @@
 
 namespace zelvano {
 
+class EditorLauncher;
+
 class QtPlatform final : public Platform {
 public:
     // The pieces a test wants to control; whatever is left null is the real thing: the user's
@@ -45,7 +47,7 @@ public:
     RandomSource& random() override;
 
     void playSound(const std::string& fileName) override;
-    bool startEditor(const std::string& fileName) override;
+    void startEditor(const std::string& fileName, std::function<void()> nothingOpened) override;
 
     void requestEnd(int status) override;
     const SoundPlayer& sound() const { return sound_; }
@@ -63,6 +65,7 @@ private:
 
     Parts parts_;
     SoundPlayer sound_;
+    std::unique_ptr<EditorLauncher> editor_;
     bool endRequested_ = false;
     int endStatus_ = 0;
 };

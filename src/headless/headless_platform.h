@@ -60,9 +60,10 @@ public:
         lastSound = fileName;
         sounds.push_back(fileName);
     }
-    bool startEditor(const std::string& fileName) override {
+    // Without an editor the player is told at once.
+    void startEditor(const std::string& fileName, std::function<void()> nothingOpened) override {
         lastEditorFile = fileName;
-        return editorAvailable;
+        if (!editorAvailable && nothingOpened) nothingOpened();
     }
     void requestEnd(int status) override;
 

@@ -50,8 +50,9 @@ public:
     // Starts the wave file in the background and returns at once; it replaces the sound still
     // playing. A file that cannot be found only stops that sound.
     virtual void playSound(const std::string& fileName) = 0;
-    // Opens the file in the user's text editor without waiting; false when none could start.
-    virtual bool startEditor(const std::string& fileName) = 0;
+    // Opens the file in the user's text editor and returns at once. Whether an editor opened it
+    // is learnt later: nothingOpened is called, from a window event, when none did.
+    virtual void startEditor(const std::string& fileName, std::function<void()> nothingOpened) = 0;
 
     // Asked from inside a window event: the program ends at the next yield, wait or sleep.
     virtual void requestEnd(int status) = 0;

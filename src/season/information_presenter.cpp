@@ -212,12 +212,13 @@ void InformationPresenter::scoutPressed() {
             return;
         }
     }
-    if (!platform_.startEditor(kScoutingListName)) {
-        platform_.message({"テキストエディターを起動できませんでした。\n新人の名簿は「" + path +
-                               "」です。お使いのテキストエディターで開いて、一行に一名ずつ"
-                               "書いて保存してください。",
-                           kScoutTitle, MessageIcon::Exclamation});
-    }
+    // The answer may come after this window has closed: it needs nothing of the window.
+    platform_.startEditor(kScoutingListName, [&platform = platform_, path] {
+        platform.message({"テキストエディターを起動できませんでした。\n新人の名簿は「" + path +
+                              "」です。お使いのテキストエディターで開いて、一行に一名ずつ"
+                              "書いて保存してください。",
+                          kScoutTitle, MessageIcon::Exclamation});
+    });
 }
 
 }  // namespace zelvano

@@ -138,7 +138,9 @@ TEST(InformationPresenter, ScoutingListInTheEditor) {
         EXPECT_TRUE(asked[0].text.ends_with("自動的に上から入団していきます。"));
         EXPECT_EQ(opened.run.files->files.at("Z02MEM.TXT"), "");  // made empty for the editor
         EXPECT_EQ(opened.run.platform->lastEditorFile, "Z02MEM.TXT");
-        if (!editor) {
+        if (!editor) {  // told when no editor opened the list, with where it is
+            EXPECT_EQ(asked[1].title, "Zelvano / 新人スカウト");
+            EXPECT_TRUE(asked[1].text.starts_with("テキストエディターを起動できませんでした。"));
             EXPECT_NE(asked[1].text.find("「Z02MEM.TXT」"), std::string::npos);
         }
     }

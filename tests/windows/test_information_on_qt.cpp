@@ -1,17 +1,22 @@
 // The information window driven by the logic on the real windows: the scoreboard's icon opens
 // it, a close in the middle of a ranking leaves nothing behind, and a close gives the keyboard
-// back to the scoreboard where the player left it.
+// back to the scoreboard where the player left it; with no editor that opens the scouting list,
+// the player is told where it is.
 
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
+#include "folder_store/folder_file_store.h"
 #include "season/scoreboard_presenter.h"
 #include "support/test_league.h"
 #include "window_fixture.h"
@@ -106,6 +111,59 @@ private slots:
             QVERIFY(!information.isOpen());
         }
         scoreboard.closeByProgram();
+    }
+
+    // Every editor of the machine fails on the list (here scripts put first on PATH in place of
+    // the real ones): once the last has failed, and the window went on meanwhile, the player is
+    // told the list's full path.
+    void scoutingListWithoutAnEditor() {
+        QTemporaryDir bin, leagueFolder;
+        QVERIFY(bin.isValid() && leagueFolder.isValid());
+        const QString tried = bin.filePath(QStringLiteral("tried"));
+        for (const char* editor : {"xdg-open", "mousepad", "gedit"}) {
+            QFile script(bin.filePath(QString::fromLatin1(editor)));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(
+                QStringLiteral("#!/bin/sh\necho \"$@\" >>'%1'\nexit 4\n").arg(tried).toUtf8());
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8() + ':' + path);
+        qunsetenv("VISUAL");
+        qunsetenv("EDITOR");
+
+        QtPlatform::Parts parts = test::memoryParts().parts;
+        parts.files = makeFolderFileStore(leagueFolder.path().toStdString());
+        const std::string list = parts.files->resolve("Z02MEM.TXT").string();
+        QtPlatform platform(std::move(parts));
+        League league = testing::testLeague(1, 3);
+        InformationPresenter information(league, platform);
+        information.openPlayersList();
+        InformationWindow* window = heldInformationWindow();
+        QVERIFY(window != nullptr);
+        window->setCurrentTab(4);
+
+        test::GuiScript script;
+        script.answerMessage(QMessageBox::Ok);  // what the list is for
+        std::string told;
+        script.handleDialog<QMessageBox>([&told](QMessageBox& box) {
+            told = box.text().toStdString();
+            box.button(QMessageBox::Ok)->click();
+        });
+        script.start(platform);
+        test::clickLater(control<QPushButton>(*window, "scoutButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(script.finished() || script.stuck, 20000);
+        qputenv("PATH", path);
+
+        QVERIFY(!script.stuck);
+        QVERIFY(told.starts_with("テキストエディターを起動できませんでした。"));
+        QVERIFY(told.find("「" + list + "」") != std::string::npos);
+        QFile log(tried);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString file = QString::fromStdString(list);
+        QCOMPARE(QString::fromUtf8(log.readAll()), file + '\n' + file + '\n' + file + '\n');
+        information.close();
     }
 };
 

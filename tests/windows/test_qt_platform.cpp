@@ -20,7 +20,6 @@
 #include <string>
 #include <vector>
 
-#include "desktop/editor_launcher.h"
 #include "desktop/qt_platform.h"
 #include "desktop/qt_settings_store.h"
 #include "desktop/qt_translations.h"
@@ -383,18 +382,6 @@ private slots:
         write(folder.filePath(QStringLiteral("ordemo.wav")));
         platform.playSound("ORDEMO.WAV");
         QCOMPARE(QFileInfo(platform.sound().source()).fileName(), QStringLiteral("ordemo.wav"));
-    }
-
-    // The desktop's opener first, then the user's editors with their arguments, then fallbacks.
-    void editorCommands() {
-        const auto commands =
-            zelvano::editorCommands(QStringLiteral("kate -n"), QStringLiteral("vi"));
-        QCOMPARE(commands.size(), std::size_t{5});
-        QCOMPARE(commands[0], QStringList{QStringLiteral("xdg-open")});
-        QCOMPARE(commands[1], (QStringList{QStringLiteral("kate"), QStringLiteral("-n")}));
-        QCOMPARE(commands[2], QStringList{QStringLiteral("vi")});
-        QCOMPARE(commands[3], QStringList{QStringLiteral("mousepad")});
-        QCOMPARE(zelvano::editorCommands(QString(), QString()).size(), std::size_t{3});
     }
 
 private:
