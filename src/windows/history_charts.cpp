@@ -5,6 +5,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "windows/fonts.h"
 
@@ -88,8 +89,17 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
     years->setTickType(QValueAxis::TicksDynamic);
     years->setTickAnchor(first);
     years->setTickInterval(std::max<Counter>(1, (last - first + 7) / 8));
+    // Averages on round steps (.020, .050, .100 or .200 apart), so every label reads as a
+    // figure a player would say.
     const double margin = std::max(0.01, (high - low) * 0.1);
-    averages->setRange(std::max(0.0, low - margin), std::min(1.0, high + margin));
+    const double span = (high - low) + 2 * margin;
+    const double step = span > 0.5 ? 0.2 : span > 0.25 ? 0.1 : span > 0.1 ? 0.05 : 0.02;
+    const double bottom = std::max(0.0, std::floor((low - margin) / step) * step);
+    const double top = std::min(1.0, std::ceil((high + margin) / step) * step);
+    averages->setRange(bottom, top);
+    averages->setTickType(QValueAxis::TicksDynamic);
+    averages->setTickAnchor(0.0);
+    averages->setTickInterval(step);
 }
 
 }  // namespace zelvano
