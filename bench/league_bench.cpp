@@ -2,8 +2,10 @@
 // and the league file both ways. zelvano-sim's fast-forward lives on these.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/lineups.h"
 #include "game/play_game.h"
@@ -13,6 +15,7 @@
 #include "league/rankings.h"
 #include "league/registration.h"
 #include "season/season_driver.h"
+#include "season/season_observer.h"
 
 namespace zelvano {
 namespace {
@@ -81,20 +84,76 @@ League newLeague() {
     return league;
 }
 
+// The games of ten seasons as BM_Season plays them, with their pairings, lineups (the rival's
+// drawn, team 1's the manager's) and the career figures each season starts from, taken from a
+// league a hundred seasons old. They are recorded before the clock starts; the benchmark then
+// replays them game by game, the figures set back to a season's start every twelfth game, so
+// that it measures the game alone and its plate appearances are a season's.
+struct RecordedSeason {
+    PerPlayer<Counter> hits{};
+    PerPlayer<Counter> atBats{};
+    struct Game {
+        int team1 = 0;
+        int team2 = 0;
+        std::array<std::array<int, kBattingSlots + 1>, kLineupSides + 1> order{};
+    };
+    std::vector<Game> games;
+};
+
+class GameRecorder final : public SeasonObserver {
+public:
+    std::vector<RecordedSeason>* seasons = nullptr;
+    void gamePlayed(const League& league, int) override {
+        if (seasons != nullptr) {
+            seasons->back().games.push_back(
+                {league.PairingTeam1, league.PairingTeam2, league.BattingOrder});
+        }
+    }
+    void seasonPlayed(const League&, int, const ResultsReport&) override {}
+};
+
+std::vector<RecordedSeason> recordedSeasons() {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 2u);
+    platform.gamesWatched = false;
+    League league = newLeague();
+    GameRecorder recorder;
+    SeasonPlayer seasons(league, platform, &recorder);
+    for (int season = 0; season < 100; ++season) seasons.playSeason();
+    std::vector<RecordedSeason> recorded;
+    recorder.seasons = &recorded;
+    for (int season = 0; season < 10; ++season) {
+        recorded.push_back({league.Hits, league.AtBats, {}});
+        seasons.playSeason();
+    }
+    return recorded;
+}
+
 void BM_PlayGame(benchmark::State& state) {
+    const std::vector<RecordedSeason> seasons = recordedSeasons();
     BenchUser user(1);
     HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
     platform.gamesWatched = false;
     UnattendedScoreboardEvents events;
     League league = newLeague();
-    league.PairingTeam1 = 1;
-    league.PairingTeam2 = 3;
-    // The lineups are drawn once: the benchmark is the game, plate appearance by plate appearance.
-    drawLineups(league, platform.random());
+    std::size_t season = 0;
+    std::size_t game = 0;
+    league.Hits = seasons[season].hits;
+    league.AtBats = seasons[season].atBats;
     long appearances = 0;
     for (auto _ : state) {
+        const RecordedSeason::Game& played = seasons[season].games[game];
+        league.PairingTeam1 = played.team1;
+        league.PairingTeam2 = played.team2;
+        league.BattingOrder = played.order;
         auto view = playGame(league, platform, events);
         appearances += league.CurrentGame.PlateAppearances;
+        if (++game == seasons[season].games.size()) {
+            game = 0;
+            season = (season + 1) % seasons.size();
+            league.Hits = seasons[season].hits;
+            league.AtBats = seasons[season].atBats;
+        }
     }
     state.SetItemsProcessed(appearances);
     state.counters["appearances"] = benchmark::Counter(static_cast<double>(appearances) /
