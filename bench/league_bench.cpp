@@ -84,11 +84,25 @@ League newLeague() {
     return league;
 }
 
-// The games of ten seasons as BM_Season plays them, with their pairings, lineups (the rival's
-// drawn, team 1's the manager's) and the career figures each season starts from, taken from a
-// league a hundred seasons old. They are recorded before the clock starts; the benchmark then
-// replays them game by game, the figures set back to a season's start every twelfth game, so
-// that it measures the game alone and its plate appearances are a season's.
+// The league BM_Season and BM_PlayGame play: a new one after a hundred seasons under the
+// benchmark's manager, with their trades, retirements and rookies. A league played for ever drifts
+// far from any a player keeps (after tens of thousands of seasons its games have half the plate
+// appearances), so both benchmarks go back to this one every ten seasons.
+constexpr int kAgedSeasons = 100;
+constexpr int kSeasonsPlayedOn = 10;
+
+League agedLeague() {
+    BenchUser user(1);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 2u);
+    platform.gamesWatched = false;
+    League league = newLeague();
+    SeasonPlayer seasons(league, platform);
+    for (int season = 0; season < kAgedSeasons; ++season) seasons.playSeason();
+    return league;
+}
+
+// A season's games as played: the career figures it started from, and each game's pairing and
+// lineups.
 struct RecordedSeason {
     PerPlayer<Counter> hits{};
     PerPlayer<Counter> atBats{};
@@ -100,29 +114,40 @@ struct RecordedSeason {
     std::vector<Game> games;
 };
 
-class GameRecorder final : public SeasonObserver {
+// Follows the games of seasons: counts their plate appearances and, when given somewhere to
+// keep them, records the games.
+class GameFollower final : public SeasonObserver {
 public:
-    std::vector<RecordedSeason>* seasons = nullptr;
+    long games = 0;
+    long appearances = 0;
+    std::vector<RecordedSeason>* recorded = nullptr;
+
     void gamePlayed(const League& league, int) override {
-        if (seasons != nullptr) {
-            seasons->back().games.push_back(
+        ++games;
+        appearances += league.CurrentGame.PlateAppearances;
+        if (recorded != nullptr) {
+            recorded->back().games.push_back(
                 {league.PairingTeam1, league.PairingTeam2, league.BattingOrder});
         }
     }
     void seasonPlayed(const League&, int, const ResultsReport&) override {}
 };
 
+// The games of ten seasons of the aged league as BM_Season plays them, with their pairings,
+// lineups (the rival's drawn, team 1's the manager's) and the career figures each season starts
+// from. They are recorded before the clock starts; BM_PlayGame then replays them game by game,
+// the figures set back to a season's start every twelfth game, so that it measures the game
+// alone and its plate appearances are a season's.
 std::vector<RecordedSeason> recordedSeasons() {
     BenchUser user(1);
-    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 2u);
+    HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 3u);
     platform.gamesWatched = false;
-    League league = newLeague();
-    GameRecorder recorder;
-    SeasonPlayer seasons(league, platform, &recorder);
-    for (int season = 0; season < 100; ++season) seasons.playSeason();
+    League league = agedLeague();
+    GameFollower follower;
     std::vector<RecordedSeason> recorded;
-    recorder.seasons = &recorded;
-    for (int season = 0; season < 10; ++season) {
+    follower.recorded = &recorded;
+    SeasonPlayer seasons(league, platform, &follower);
+    for (int season = 0; season < kSeasonsPlayedOn; ++season) {
         recorded.push_back({league.Hits, league.AtBats, {}});
         seasons.playSeason();
     }
@@ -135,7 +160,7 @@ void BM_PlayGame(benchmark::State& state) {
     HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
     platform.gamesWatched = false;
     UnattendedScoreboardEvents events;
-    League league = newLeague();
+    League league = agedLeague();
     std::size_t season = 0;
     std::size_t game = 0;
     league.Hits = seasons[season].hits;
@@ -176,16 +201,30 @@ void BM_Seasons(benchmark::State& state) {
 }
 BENCHMARK(BM_Seasons)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// One season after another of the same league: twelve games with their lineups, the automatic
-// manager's orders, and the season end; no file is written.
+// One season after another of the aged league: twelve games with their lineups, the automatic
+// manager's orders, and the season end; no file is written. Every ten seasons the league goes
+// back to its aged self, with the clock stopped.
 void BM_Season(benchmark::State& state) {
+    const League aged = agedLeague();
     BenchUser user(1);
     HeadlessPlatform platform(user, std::make_unique<MemoryFiles>(), 1u);
     platform.gamesWatched = false;
-    League league = newLeague();
-    SeasonPlayer seasons(league, platform);
-    for (auto _ : state) seasons.playSeason();
+    League league = aged;
+    GameFollower follower;
+    SeasonPlayer seasons(league, platform, &follower);
+    int played = 0;
+    for (auto _ : state) {
+        seasons.playSeason();
+        if (++played == kSeasonsPlayedOn) {
+            state.PauseTiming();
+            league = aged;
+            played = 0;
+            state.ResumeTiming();
+        }
+    }
     state.SetItemsProcessed(state.iterations());
+    state.counters["appearances"] = benchmark::Counter(static_cast<double>(follower.appearances) /
+                                                       static_cast<double>(follower.games));
 }
 BENCHMARK(BM_Season)->Unit(benchmark::kMicrosecond);
 
