@@ -36,9 +36,9 @@ struct CountedLineup {
 // counting then needs neither the limit nor the guard on hits, and every chance lies in [0, 1).
 bool ordinaryFigures(const CountedLineup& lineup) {
     for (int index = 0; index < lineup.players; ++index) {
-        const auto l = static_cast<std::size_t>(index);
-        if (lineup.atBats[l] < 1 || lineup.hits[l] < 0 || lineup.hits[l] > lineup.atBats[l] ||
-            lineup.atBats[l] > kCounterLimit - kPlateAppearanceLimit) {
+        const auto i = static_cast<std::size_t>(index);
+        if (lineup.atBats[i] < 1 || lineup.hits[i] < 0 || lineup.hits[i] > lineup.atBats[i] ||
+            lineup.atBats[i] > kCounterLimit - kPlateAppearanceLimit) {
             return false;
         }
     }
