@@ -2,8 +2,10 @@
 
 #include <array>
 #include <string>
+#include <typeinfo>
 
 #include "game/scoreboard_text.h"
+#include "game/unwatched_game.h"
 
 namespace zelvano {
 
@@ -213,8 +215,15 @@ std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
     // Without pauses and without anybody at the board, nothing outside the game can happen
     // during it: it runs on its own.
     if (!view->watched() && league.GameWait == 0) {
-        UnwatchedBoard board;
-        playOn(league, platform.random(), board, *view);
+        RandomSource& random = platform.random();
+        const bool played = typeid(random) == typeid(SeededRandom) &&
+                            playUnwatchedGame(league, static_cast<SeededRandom&>(random));
+        if (played) {
+            view->show();
+        } else {
+            UnwatchedBoard board;
+            playOn(league, random, board, *view);
+        }
     } else {
         WatchedBoard board(league, platform, *view);
         playOn(league, platform.random(), board, *view);

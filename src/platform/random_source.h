@@ -25,7 +25,9 @@ public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     // 24 random bits over 2^24: every value is exact in a float and the largest is 1 - 2^-24.
     // (std::generate_canonical<float> may round up to 1.0.) The top bits are PCG's best.
-    float next() override { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
+    float next() override { return static_cast<float>(nextBits()) * (1.0f / 16777216.0f); }
+    // The same draw as its 24 bits, for a loop that compares them against whole-number bounds.
+    std::uint32_t nextBits() { return engine_() >> 8; }
 
 private:
     pcg32 engine_;
