@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "batting_order_controls.h"
 #include "game/own_lineup.h"
 #include "support/test_league.h"
 #include "window_fixture.h"
@@ -14,25 +15,13 @@
 using namespace zelvano;
 using test::control;
 using test::GuiScript;
+using test::label;
 using test::openWindow;
+using test::playerButton;
+using test::sortButton;
+using test::wholeOrderButtonOf;
 
 namespace {
-
-QLabel* label(const BattingOrderWindow& window, const char* name) {
-    return control<QLabel>(window, name);
-}
-QLabel* label(const BattingOrderWindow& window, const char* name, int index) {
-    return control<QLabel>(window, name, index);
-}
-QPushButton* playerButton(const BattingOrderWindow& window, int index) {
-    return control<QPushButton>(window, "playerButton", index);
-}
-QPushButton* sortButton(const BattingOrderWindow& window) {
-    return control<QPushButton>(window, "sortButton");
-}
-QPushButton* wholeOrderButton(const BattingOrderWindow& window) {
-    return control<QPushButton>(window, "wholeOrderButton");
-}
 
 QString prompt(int slot) {
     return QString::number(slot) + QStringLiteral("番打者を決定してください。");
@@ -79,7 +68,7 @@ private slots:
                            QStringLiteral("ABC対GHIの試合です。"));
             SCRIPT_COMPARE(label(*form, "rosterTitleLabel")->text(),
                            QStringLiteral("ABCのメンバー表"));
-            SCRIPT_VERIFY(wholeOrderButton(*form)->isHidden());
+            SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isHidden());
             SCRIPT_COMPARE(playerButton(*form, 0)->text(), QStringLiteral("1"));
             SCRIPT_COMPARE(label(*form, "playerNameLabel", 0)->text(),
                            QStringLiteral("  ") + QString::fromStdString(league.PlayerName[1][1]));
@@ -138,11 +127,11 @@ private slots:
         script.step([&] {
             BattingOrderWindow* form = askingFor(1);
             if (form == nullptr) return false;
-            SCRIPT_VERIFY(wholeOrderButton(*form)->isVisible());
-            SCRIPT_VERIFY(wholeOrderButton(*form)->isEnabled());
-            SCRIPT_COMPARE(wholeOrderButton(*form)->text(), QStringLiteral("前回と同順"));
+            SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isVisible());
+            SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isEnabled());
+            SCRIPT_COMPARE(wholeOrderButtonOf(*form)->text(), QStringLiteral("前回と同順"));
             SCRIPT_COMPARE(form->focusWidget(), static_cast<QWidget*>(playerButton(*form, 4)));
-            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
+            QTest::mouseClick(wholeOrderButtonOf(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);
@@ -165,7 +154,7 @@ private slots:
             script.step([&, slot] {
                 BattingOrderWindow* form = askingFor(slot);
                 if (form == nullptr) return false;
-                if (slot == 1) SCRIPT_VERIFY(wholeOrderButton(*form)->isHidden());
+                if (slot == 1) SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isHidden());
                 if (slot == 3) {  // player 23 is away: pick player 30 instead
                     QTest::mouseClick(playerButton(*form, 29), Qt::LeftButton);
                     return true;
@@ -223,10 +212,10 @@ private slots:
             QTest::mouseClick(sortButton(*form), Qt::LeftButton);
             SCRIPT_COMPARE(form->focusWidget(),
                            static_cast<QWidget*>(playerButton(*form, expected[0] - 1)));
-            SCRIPT_VERIFY(wholeOrderButton(*form)->isVisible());
-            SCRIPT_VERIFY(wholeOrderButton(*form)->isEnabled());
-            SCRIPT_COMPARE(wholeOrderButton(*form)->text(), QStringLiteral("ベスト打順"));
-            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
+            SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isVisible());
+            SCRIPT_VERIFY(wholeOrderButtonOf(*form)->isEnabled());
+            SCRIPT_COMPARE(wholeOrderButtonOf(*form)->text(), QStringLiteral("ベスト打順"));
+            QTest::mouseClick(wholeOrderButtonOf(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);
@@ -253,7 +242,7 @@ private slots:
             if (form == nullptr) return false;
             SCRIPT_VERIFY(sortButton(*form)->isEnabled());
             QTest::mouseClick(sortButton(*form), Qt::LeftButton);
-            QTest::mouseClick(wholeOrderButton(*form), Qt::LeftButton);
+            QTest::mouseClick(wholeOrderButtonOf(*form), Qt::LeftButton);
             return true;
         });
         choose(league, platform, script);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "batting_order_controls.h"
 #include "recording_events.h"
 #include "window_fixture.h"
 #include "windows/batting_order_window.h"
@@ -12,26 +13,14 @@
 
 using zelvano::BattingOrderWindow;
 using zelvano::test::control;
+using zelvano::test::label;
+using zelvano::test::playerButton;
 using zelvano::test::RecordingBattingOrderEvents;
+using zelvano::test::sortButton;
 using zelvano::test::verifyCloseRule;
+using zelvano::test::wholeOrderButtonOf;
 
 namespace {
-
-QLabel* label(const BattingOrderWindow& window, const char* name) {
-    return control<QLabel>(window, name);
-}
-QLabel* label(const BattingOrderWindow& window, const char* name, int index) {
-    return control<QLabel>(window, name, index);
-}
-QPushButton* playerButton(const BattingOrderWindow& window, int index) {
-    return control<QPushButton>(window, "playerButton", index);
-}
-QPushButton* sortButton(const BattingOrderWindow& window) {
-    return control<QPushButton>(window, "sortButton");
-}
-QPushButton* wholeOrderButtonOf(const BattingOrderWindow& window) {
-    return control<QPushButton>(window, "wholeOrderButton");
-}
 
 void fillRows(BattingOrderWindow& form) {
     for (int index = 0; index < 30; ++index) {

@@ -27,16 +27,26 @@ using namespace zelvano;
 using test::control;
 using test::heldInformationWindow;
 
+namespace {
+
+// The scoreboard after a game, whose picture button opens the information window.
+struct ScoreboardBeside {
+    QtPlatform platform{test::memoryParts().parts};
+    League league = testing::testLeague(1, 3);
+    InformationPresenter information{league, platform};
+    ScoreboardPresenter events{league, platform, information};
+    ScoreboardWindow scoreboard{events};
+};
+
+}  // namespace
+
 class InformationOnQtTest : public QObject {
     Q_OBJECT
 
 private slots:
     void iconOpensTheWindowAndARankingSurvivesItsClose() {
-        QtPlatform platform(test::memoryParts().parts);
-        League league = testing::testLeague(1, 3);
-        InformationPresenter information(league, platform);
-        ScoreboardPresenter events(league, platform, information);
-        ScoreboardWindow scoreboard(events);
+        ScoreboardBeside beside;
+        auto& [platform, league, information, events, scoreboard] = beside;
         scoreboard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&scoreboard));
 
@@ -75,11 +85,8 @@ private slots:
     }
     void closingGivesTheKeyboardBack() {
         QFETCH(bool, byKeyboard);
-        QtPlatform platform(test::memoryParts().parts);
-        League league = testing::testLeague(1, 3);
-        InformationPresenter information(league, platform);
-        ScoreboardPresenter events(league, platform, information);
-        ScoreboardWindow scoreboard(events);
+        ScoreboardBeside beside;
+        auto& [platform, league, information, events, scoreboard] = beside;
         scoreboard.show();
         QVERIFY(QTest::qWaitForWindowActive(&scoreboard));
         scoreboard.showNextButton();
