@@ -1,10 +1,12 @@
 #include "app/sim_history.h"
 
 #include <algorithm>
+#include <iostream>
+#include <sstream>
 
 #include "app/sim_records.h"
-#include "season/history/history_file.h"
 #include "season/history/history_reader.h"
+#include "season/history/history_snapshot.h"
 #include "text/number_format.h"
 
 namespace zelvano {
@@ -110,25 +112,38 @@ void printRecords(HistoryReader& history, std::ostream& out) {
 
 void printHistoryView(const SimOptions& options, const std::string& path, Counter leagueYear,
                       std::ostream& out) {
-    std::optional<SqliteDatabase> db = openHistoryForReading(path);
-    if (!db) return;
-    HistoryReader history(*db, leagueYear);
-    switch (options.view) {
-        case SimOptions::View::History:
-            printHistory(history, out);
-            break;
-        case SimOptions::View::Transactions:
-            printTransactions(history, options.number, out);
-            break;
-        case SimOptions::View::Career:
-            printCareer(history, options.team, options.number, out);
-            break;
-        case SimOptions::View::Records:
-            printRecords(history, out);
-            break;
-        default:
-            break;
+    // Printed only once the whole reading holds: it may be taken again when a game writes the
+    // history meanwhile, and the output never shows half of a season.
+    std::ostringstream printed;
+    std::vector<std::string> passedOver;
+    const bool found = readHistorySnapshot(
+        path,
+        [&](SqliteDatabase& db) {
+            printed.str({});
+            HistoryReader history(db, leagueYear);
+            switch (options.view) {
+                case SimOptions::View::History:
+                    printHistory(history, printed);
+                    break;
+                case SimOptions::View::Transactions:
+                    printTransactions(history, options.number, printed);
+                    break;
+                case SimOptions::View::Career:
+                    printCareer(history, options.team, options.number, printed);
+                    break;
+                case SimOptions::View::Records:
+                    printRecords(history, printed);
+                    break;
+                default:
+                    break;
+            }
+        },
+        &passedOver);
+    for (const std::string& name : passedOver) {
+        std::cerr << "zelvano-sim: " << name
+                  << " is not a regular file; the history is read without it\n";
     }
+    if (found) out << printed.str();
 }
 
 }  // namespace zelvano

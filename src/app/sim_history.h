@@ -1,7 +1,7 @@
 #pragma once
 // zelvano-sim's views of the league's history: show history, transactions, career and records.
-// They only read: the file is opened read-only, nothing is created, and a missing history
-// prints nothing.
+// They only read: nothing beside the history is created or changed, a reading that a game's
+// writing overlapped is taken again, and a missing history prints nothing.
 
 #include <ostream>
 #include <string>

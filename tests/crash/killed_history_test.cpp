@@ -9,7 +9,7 @@
 #include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_folder.h"
-#include "season/history/history_file.h"
+#include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
 #include "season/season_driver.h"
 #include "support/history_checks.h"
@@ -60,13 +60,13 @@ int playOneSeason(testing::ScriptedUser& user, std::unique_ptr<FileStore> files,
 }
 
 std::vector<Counter> yearsOnDisk(const TempFolder& folder, Counter upTo) {
-    std::optional<SqliteDatabase> db =
-        openHistoryForReading((folder.folder() / "history.sqlite").string());
     std::vector<Counter> years;
-    if (!db) return years;
-    for (const StoredSeason& season : HistoryReader(*db, upTo).seasons()) {
-        years.push_back(season.year);
-    }
+    readHistorySnapshot((folder.folder() / "history.sqlite").string(), [&](SqliteDatabase& db) {
+        years.clear();
+        for (const StoredSeason& season : HistoryReader(db, upTo).seasons()) {
+            years.push_back(season.year);
+        }
+    });
     return years;
 }
 
@@ -100,16 +100,17 @@ TEST(KilledHistory, ASeasonCommittedButNeverSavedIsDroppedAndPlayedAgain) {
     ASSERT_EQ(playOneSeason(user, makeFolderFileStore(folder.folder()), league), 0);
     EXPECT_EQ(league.CurrentYear, 2);
     EXPECT_EQ(yearsOnDisk(folder, kCounterLimit), (std::vector<Counter>{1, 2}));
-    std::optional<SqliteDatabase> db =
-        openHistoryForReading((folder.folder() / "history.sqlite").string());
-    ASSERT_TRUE(db.has_value());
-    const HistoryReader history(*db, league.CurrentYear);
-    int trades = 0;
-    for (const StoredMove& stored : history.moves(2)) {
-        trades += stored.move.kind == TransactionKind::Trade ? 1 : 0;
-    }
-    EXPECT_EQ(trades, 3);  // the killed run's trades went with its season
-    testing::expectHistoryAddsUp(history, league);
+    const bool found =
+        readHistorySnapshot((folder.folder() / "history.sqlite").string(), [&](SqliteDatabase& db) {
+            const HistoryReader history(db, league.CurrentYear);
+            int trades = 0;
+            for (const StoredMove& stored : history.moves(2)) {
+                trades += stored.move.kind == TransactionKind::Trade ? 1 : 0;
+            }
+            EXPECT_EQ(trades, 3);  // the killed run's trades went with its season
+            testing::expectHistoryAddsUp(history, league);
+        });
+    EXPECT_TRUE(found);
     // Nobody keeps the history open: no log is left beside it.
     EXPECT_FALSE(std::filesystem::exists(folder.folder() / "history.sqlite-wal"));
 }

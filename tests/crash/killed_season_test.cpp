@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "league/league_file.h"
-#include "season/history/history_file.h"
 #include "season/history/history_reader.h"
+#include "season/history/history_snapshot.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
@@ -65,33 +65,36 @@ void runSim(const fs::path& folder, const std::vector<std::string>& arguments) {
 // The folder's history as the game would show it: the seasons, the transactions, the records
 // and the career of every player on the rosters, written out as text.
 std::string historyShown(const TempFolder& folder, Counter leagueYear) {
-    std::optional<SqliteDatabase> db =
-        openHistoryForReading((folder.folder() / "history.sqlite").string());
-    if (!db) return "no history";
-    HistoryReader history(*db, leagueYear);
     std::ostringstream out;
-    for (const StoredSeason& season : history.seasons()) {
-        out << season.year << ' ' << season.champion << ' ' << season.championLine << ' '
-            << season.titleCount << season.titleRun << '\n';
-    }
-    for (const StoredMove& stored : history.moves()) {
-        out << stored.year << ' ' << transactionWord(stored.move.kind) << ' '
-            << stored.move.player.id << ' ' << stored.move.other.id << '\n';
-    }
-    for (const SeasonMark& mark : history.records().mostHits) out << mark.id << ' ' << mark.hits;
-    for (int team = 1; team <= kTeams; ++team) {
-        for (int player = 1; player <= kPlayers; ++player) {
-            const std::optional<Career> career = history.career(history.playerAt(team, player));
-            if (!career) continue;
-            out << '\n'
-                << career->start.player.id << ':' << career->start.year << ' '
-                << career->start.player.hits;
-            for (const CareerSeason& season : career->seasons) {
-                out << ' ' << season.year << '/' << season.hits << '/' << season.atBats;
+    const bool found =
+        readHistorySnapshot((folder.folder() / "history.sqlite").string(), [&](SqliteDatabase& db) {
+            out.str({});
+            HistoryReader history(db, leagueYear);
+            for (const StoredSeason& season : history.seasons()) {
+                out << season.year << ' ' << season.champion << ' ' << season.championLine << ' '
+                    << season.titleCount << season.titleRun << '\n';
             }
-        }
-    }
-    return out.str();
+            for (const StoredMove& stored : history.moves()) {
+                out << stored.year << ' ' << transactionWord(stored.move.kind) << ' '
+                    << stored.move.player.id << ' ' << stored.move.other.id << '\n';
+            }
+            for (const SeasonMark& mark : history.records().mostHits)
+                out << mark.id << ' ' << mark.hits;
+            for (int team = 1; team <= kTeams; ++team) {
+                for (int player = 1; player <= kPlayers; ++player) {
+                    const std::optional<Career> career =
+                        history.career(history.playerAt(team, player));
+                    if (!career) continue;
+                    out << '\n'
+                        << career->start.player.id << ':' << career->start.year << ' '
+                        << career->start.player.hits;
+                    for (const CareerSeason& season : career->seasons) {
+                        out << ' ' << season.year << '/' << season.hits << '/' << season.atBats;
+                    }
+                }
+            }
+        });
+    return found ? out.str() : "no history";
 }
 
 void copyFiles(const fs::path& from, const fs::path& to) {

@@ -13,6 +13,7 @@
 #include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "season/history/history_file.h"
+#include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
 #include "season/season_driver.h"
 #include "support/history_checks.h"
@@ -30,12 +31,13 @@ constexpr const char* kTitle = "Zelvano／リーグの歴史";
 
 // The seasons the history holds, read as it is on disk, beyond any league year.
 std::vector<Counter> yearsOnDisk(const fs::path& path) {
-    std::optional<SqliteDatabase> db = openHistoryForReading(path.string());
     std::vector<Counter> years;
-    if (!db) return years;
-    for (const StoredSeason& season : HistoryReader(*db, kCounterLimit).seasons()) {
-        years.push_back(season.year);
-    }
+    readHistorySnapshot(path.string(), [&](SqliteDatabase& db) {
+        years.clear();
+        for (const StoredSeason& season : HistoryReader(db, kCounterLimit).seasons()) {
+            years.push_back(season.year);
+        }
+    });
     return years;
 }
 
@@ -76,11 +78,9 @@ TEST(HistoryRun, ASeasonWhoseSaveFailedIsNeverShownAndGoneAtTheNextStart) {
         EXPECT_EQ(yearsOnDisk(path), (std::vector<Counter>{1}));  // committed before the save
     }
     // The league file's year is 0: nothing is shown, and the next start removes the season.
-    {
-        std::optional<SqliteDatabase> db = openHistoryForReading(path.string());
-        ASSERT_TRUE(db.has_value());
-        EXPECT_TRUE(HistoryReader(*db, 0).seasons().empty());
-    }
+    EXPECT_TRUE(readHistorySnapshot(path.string(), [](SqliteDatabase& db) {
+        EXPECT_TRUE(HistoryReader(db, 0).seasons().empty());
+    }));
     GameRun second(folder, testing::testLeague(), 1);
     EXPECT_EQ(second.play(), 0);
     // Year 1 again, once, as this run played it.
@@ -243,12 +243,12 @@ TEST(HistoryRun, AReadOnlyHistoryIsToldAndTheSeasonIsMissingFromIt) {
     League saved;
     ASSERT_TRUE(parseLeagueFile(folder.contents("Jbball.Jdt"), saved).ok);
     EXPECT_EQ(saved.CurrentYear, 2);  // the league played and saved on
-    std::optional<SqliteDatabase> db =
-        openHistoryForReading((folder.folder() / "history.sqlite").string());
-    ASSERT_TRUE(db.has_value());
-    HistoryReader history(*db, saved.CurrentYear);
-    EXPECT_EQ(history.seasons().size(), 1u);
-    EXPECT_EQ(history.missingYears(), (std::vector<Counter>{2}));
+    EXPECT_TRUE(
+        readHistorySnapshot((folder.folder() / "history.sqlite").string(), [&](SqliteDatabase& db) {
+            HistoryReader history(db, saved.CurrentYear);
+            EXPECT_EQ(history.seasons().size(), 1u);
+            EXPECT_EQ(history.missingYears(), (std::vector<Counter>{2}));
+        }));
 }
 
 TEST(HistoryRun, AfterTwoHundredSeasonsEveryCareerAddsUp) {

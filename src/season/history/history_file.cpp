@@ -1,12 +1,40 @@
 #include "season/history/history_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "folder_store/unique_fd.h"
 #include "season/history/history_schema.h"
 
 namespace zelvano {
 
+std::array<std::string, 4> historyFileNames(const std::string& path) {
+    return {path, path + "-journal", path + "-wal", path + "-shm"};
+}
+
+HistoryFileKind historyFileKind(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        return errno == ENOENT ? HistoryFileKind::Missing : HistoryFileKind::Other;
+    }
+    return S_ISREG(status.st_mode) ? HistoryFileKind::Regular : HistoryFileKind::Other;
+}
+
+void checkHistoryFiles(const std::string& path) {
+    for (const std::string& name : historyFileNames(path)) {
+        if (historyFileKind(name) != HistoryFileKind::Other) continue;
+        throw HistoryProblem(SQLITE_CANTOPEN,
+                             "「" + name +
+                                 "」が通常のファイルではありません（リンク、フォルダー、FIFOなどの"
+                                 "特殊なファイルです）。取り除くか、名前を変えてください。");
+    }
+}
+
 SqliteDatabase openHistoryForWriting(const std::string& path) {
+    if (path != ":memory:") checkHistoryFiles(path);
     SqliteDatabase db = SqliteDatabase::open(path, SqliteDatabase::Mode::ReadWriteCreate);
     // SQLite opens a file it may not write for reading only, without a word.
     if (db.readOnly()) throw SqliteError(SQLITE_READONLY, "the history file is read-only");
@@ -26,22 +54,8 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     return db;
 }
 
-std::optional<SqliteDatabase> openHistoryForReading(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    // While a game has the history open, its write-ahead log holds the newest seasons, and the
-    // game's locks keep the reading whole. With no log, nobody is writing: the file is read
-    // as it is, so that no lock or log file is made beside it, even in a read-only folder.
-    const bool beingWritten = std::filesystem::exists(path + "-wal", error);
-    SqliteDatabase db =
-        SqliteDatabase::open(path, beingWritten ? SqliteDatabase::Mode::ReadOnly
-                                                : SqliteDatabase::Mode::ReadOnlyImmutable);
-    db.execute("PRAGMA busy_timeout = 5000");
-    if (!checkHistorySchema(db)) return std::nullopt;
-    return db;
-}
-
 std::string historyProblemText(const SqliteError& error) {
+    if (dynamic_cast<const HistoryProblem*>(&error) != nullptr) return error.what();
     switch (error.code) {
         case SQLITE_FULL:
             return "ディスクがいっぱいです。";
@@ -62,6 +76,13 @@ std::string historyProblemText(const SqliteError& error) {
         default:
             return std::string("SQLite: ") + error.what();
     }
+}
+
+void syncFolderOf(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    const UniqueFd fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid()) ::fsync(fd.get());
 }
 
 }  // namespace zelvano

@@ -14,6 +14,35 @@ void HistoryWriter::dropAfter(Counter year) {
     transaction.commit();
 }
 
+std::optional<std::int64_t> HistoryWriter::latestYear() {
+    SqliteStatement query = db_.prepare(
+        "SELECT max(year) FROM (SELECT max(year) AS year FROM season UNION ALL SELECT max(year) "
+        "FROM roster UNION ALL SELECT max(year) FROM beginning)");
+    if (!query.step() || query.text(0).empty()) return std::nullopt;
+    return query.integer(0);
+}
+
+std::optional<std::pair<std::int64_t, std::int64_t>> HistoryWriter::seasonYears() {
+    SqliteStatement query = db_.prepare("SELECT min(year), max(year) FROM season");
+    if (!query.step() || query.text(0).empty()) return std::nullopt;
+    return std::pair{query.integer(0), query.integer(1)};
+}
+
+void HistoryWriter::copyInto(const std::string& path) {
+    // A plain name, not a URI: SQLite creates it new, and refuses one that holds anything.
+    db_.prepare("VACUUM INTO ?").bind(1, path).run();
+}
+
+void HistoryWriter::clear() {
+    SqliteTransaction transaction(db_);
+    for (const char* sql : {"DELETE FROM season", "DELETE FROM mvp", "DELETE FROM game",
+                            "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM roster",
+                            "DELETE FROM player", "DELETE FROM beginning"}) {
+        db_.execute(sql);
+    }
+    transaction.commit();
+}
+
 std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
     SqliteStatement query =
         db_.prepare("SELECT league_length, league_hash, ids FROM roster WHERE year = ?");

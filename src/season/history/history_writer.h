@@ -7,6 +7,8 @@
 //   truth writer.write(beginning, {season});               // right before the league file is saved
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "season/history/season_record.h"
@@ -22,6 +24,15 @@ public:
     void dropAfter(Counter year);
     // The rosters kept for the end of `year`, when there are any.
     std::optional<RosterIds> rosterAt(Counter year);
+    // The latest year the history holds anything of: a season, a roster or a beginning;
+    // nothing for an empty history.
+    std::optional<std::int64_t> latestYear();
+    // The first and the last season it holds; nothing when it holds none.
+    std::optional<std::pair<std::int64_t, std::int64_t>> seasonYears();
+    // A whole copy of the history, as it stands, in a new file at `path`.
+    void copyInto(const std::string& path);
+    // Removes everything, in one transaction: the history of a league begins again.
+    void clear();
     // The highest player id ever given, 0 for none.
     PlayerId highestPlayerId();
     // One transaction: the beginning, when there is one, then the seasons in order. Throws

@@ -1,5 +1,8 @@
 #include "season/history/league_history.h"
 
+#include <ctime>
+#include <filesystem>
+
 #include "season/history/history_file.h"
 #include "season/history/history_schema.h"
 #include "season/major_league_loan.h"
@@ -37,9 +40,19 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
         db_ = openHistoryForWriting(shownPath_);
         writable_ = true;
         HistoryWriter& writer = writer_.emplace(*db_);
+        const std::optional<RosterIds> roster = writer.rosterAt(league.CurrentYear);
+        const bool ours = roster && roster->league == rosterOf(league).league;
+        // A history that goes beyond the league file's year, yet did not see the league file
+        // as it stands, is another league's (or one from before a new league was made): it is
+        // kept aside whole, never cut down to this league's year.
+        const std::optional<std::int64_t> latest = writer.latestYear();
+        if (!ours && latest && *latest > league.CurrentYear) {
+            setAside(writer, platform);
+        }
+        // Beyond the year of a league file the history saw: seasons whose save never happened.
         writer.dropAfter(league.CurrentYear);
         league.NextPlayerId = writer.highestPlayerId() + 1;
-        if (takeIdsFromRoster(league, writer.rosterAt(league.CurrentYear))) return;
+        if (takeIdsFromRoster(league, roster)) return;
         knewEarlierYears = HistoryReader(*db_, league.CurrentYear).knownSince().has_value();
     } catch (const SqliteError& error) {
         writable_ = false;
@@ -53,6 +66,54 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
              MessageIcon::Exclamation);
     }
     begin(league, platform, knewEarlierYears);
+}
+
+std::string LeagueHistory::asideName() {
+    const std::filesystem::path shown(shownPath_);
+    std::string stem = "history";
+    if (const auto years = writer_->seasonYears()) {
+        stem += "-years-" + std::to_string(years->first) + "-" + std::to_string(years->second);
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d-%H%M%S", &local);
+    stem += std::string("-set-aside-") + date;
+    for (int copy = 1;; ++copy) {
+        const std::string name = stem + (copy > 1 ? "-" + std::to_string(copy) : "") + ".sqlite";
+        const std::string path = (shown.parent_path() / name).string();
+        if (historyFileKind(path) == HistoryFileKind::Missing) return path;
+    }
+}
+
+void LeagueHistory::setAside(HistoryWriter& writer, Platform& platform) {
+    const std::optional<std::pair<std::int64_t, std::int64_t>> years = writer.seasonYears();
+    const std::string aside = asideName();
+    try {
+        writer.copyInto(aside);
+        syncFolderOf(aside);
+    } catch (const SqliteError& error) {
+        throw HistoryProblem(error.code,
+                             "このリーグのものではない記録があり、それを別のファイル「" + aside +
+                                 "」に移せませんでした。" + historyProblemText(error) +
+                                 "記録は元のファイルに残してあります。");
+    }
+    writer.clear();
+    const std::string which = years ? std::to_string(years->first) + "年目から" +
+                                          std::to_string(years->second) + "年目までの記録"
+                                    : "記録";
+    tell(platform,
+         "リーグの歴史「" + shownPath_ + "」には、いまのリーグのデータファイルと合わない、" +
+             which +
+             "がありました（別のリーグか、前に遊んでいたリーグの歴史のようです）。\nその記録は消さ"
+             "ずに「" +
+             aside +
+             "」として残し、このリーグの歴史は新しく記録していきます。\n\n元のリーグに戻すとき"
+             "は、そのリーグのデータファイルを戻し、このファイルの名前を「" +
+             std::string(kHistoryFileName) + "」に戻してください。",
+         MessageIcon::Information);
+    setAsideTold_ = true;
 }
 
 void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYears) {
@@ -81,7 +142,7 @@ void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYe
     beginning.roster = rosterOf(league);
     beginning_ = std::move(beginning);
     // A new league's history simply starts with it; an old one says where it starts.
-    if (!writable_ || league.CurrentYear == 0) return;
+    if (!writable_ || league.CurrentYear == 0 || setAsideTold_) return;
     const std::string next = std::to_string(league.CurrentYear + 1);
     tell(platform,
          knewEarlierYears

@@ -49,6 +49,11 @@ public:
 private:
     void begin(League& league, Platform& platform, bool knewEarlierYears);
     void tell(Platform& platform, const std::string& text, MessageIcon icon);
+    // Copies another league's history into a new file beside it, tells the player where, and
+    // empties this one. Throws HistoryProblem, having changed nothing, when it cannot.
+    void setAside(HistoryWriter& writer, Platform& platform);
+    // A new name in the folder that says what the file holds and when it was set aside.
+    std::string asideName();
 
     std::optional<std::string> path_;
     std::string shownPath_;
@@ -56,6 +61,7 @@ private:
     std::optional<HistoryWriter> writer_;
     bool writable_ = false;
     bool toldWriteFailure_ = false;
+    bool setAsideTold_ = false;
     Counter savedYear_ = 0;
     SeasonRecorder recorder_;
     std::optional<HistoryBeginning> beginning_;

@@ -58,7 +58,9 @@ std::string SqliteStatement::text(int column) const {
 }
 
 SqliteDatabase SqliteDatabase::open(const std::string& path, Mode mode) {
-    int flags = SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
+    // Never through a link: SQLite would put its journal and log beside the link's target,
+    // outside the league folder, and create or delete files there.
+    int flags = SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW;
     std::string name = path;
     if (mode == Mode::ReadWriteCreate) {
         flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -79,6 +81,9 @@ SqliteDatabase SqliteDatabase::open(const std::string& path, Mode mode) {
             }
         }
         if (mode == Mode::ReadOnlyImmutable) uri += "?immutable=1";
+        // Reads the log beside it under SQLite's locks without writing its index file, and
+        // never makes one.
+        if (mode == Mode::ReadOnlyShared) uri += "?readonly_shm=1";
         name = uri;
     }
     sqlite3* raw = nullptr;

@@ -60,8 +60,9 @@ class SqliteDatabase {
 public:
     enum class Mode {
         ReadWriteCreate,
-        // Reads without writing or creating any file: no journal, no lock file.
-        ReadOnly,
+        // Reads a file and the write-ahead log beside it, under SQLite's locks, as another
+        // program writes them; writes to neither, nor to the log's index.
+        ReadOnlyShared,
         // Reads a file that nobody is writing, without looking for its journal or locking it.
         ReadOnlyImmutable,
     };
