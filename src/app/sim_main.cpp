@@ -130,6 +130,12 @@ int main(int argc, char** argv) {
         if (options.command == SimOptions::Command::New) {
             try {
                 registerNewLeague(league, platform);
+                // The new league's history begins with its first season: an earlier league's
+                // is set aside now, as the game does when it registers a league.
+                if (platform.files().exists(kHistoryFileName)) {
+                    LeagueHistory history;
+                    history.takeLeague(league, platform);
+                }
             } catch (const ProgramEnded& ended) {
                 status = ended.status;
             }

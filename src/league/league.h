@@ -84,6 +84,9 @@ struct League {
     PerPlayer<PlayerId> PlayerIds{};
     PlayerId LoanedPlayerId = 0;  // the player away in the major leagues
     PlayerId NextPlayerId = 1;    // the id the next new player gets
+    // Made by the registration in this run: whatever history the folder holds is another
+    // league's, however much this one's first file looks like it.
+    bool RegisteredThisRun = false;
 
     // Flags and settings shared with the windows.
     bool KeepPlaying = false;

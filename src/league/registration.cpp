@@ -138,6 +138,7 @@ void registerNewLeague(League& league, Platform& platform) {
     platform.waitUntil([&] { return league.WizardFinished; });
     view.reset();
     saveLeague(league, platform);
+    league.RegisteredThisRun = true;
     platform.message({"登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。",
                       kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
 }

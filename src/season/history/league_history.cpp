@@ -42,15 +42,22 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
         HistoryWriter& writer = writer_.emplace(*db_);
         const std::optional<RosterIds> roster = writer.rosterAt(league.CurrentYear);
         const bool ours = roster && roster->league == rosterOf(league).league;
-        // A history that goes beyond the league file's year, yet did not see the league file
-        // as it stands, is another league's (or one from before a new league was made): it is
-        // kept aside whole, never cut down to this league's year.
+        const Counter year = league.CurrentYear;
         const std::optional<std::int64_t> latest = writer.latestYear();
-        if (!ours && latest && *latest > league.CurrentYear) {
-            setAside(writer, platform);
+        if (latest && league.RegisteredThisRun) {
+            // A league just made has no past: the history is an earlier league's, even when
+            // that one began with the very same file.
+            setAside(writer, platform, AsideReason::AnotherLeague);
+        } else if (latest && !ours && *latest > year) {
+            // It goes beyond the league file's year, yet never saw the file as it stands.
+            setAside(writer, platform, AsideReason::AnotherLeague);
+        } else if (latest && ours && *latest > year + 1) {
+            // A save that failed leaves one season beyond the file, never more: this league
+            // file is an older copy of the league, and the later years are kept aside whole.
+            setAside(writer, platform, AsideReason::OlderLeagueFile);
         }
-        // Beyond the year of a league file the history saw: seasons whose save never happened.
-        writer.dropAfter(league.CurrentYear);
+        // The one season whose league file was never saved goes; it is played again.
+        writer.dropAfter(year);
         league.NextPlayerId = writer.highestPlayerId() + 1;
         if (takeIdsFromRoster(league, roster)) return;
         knewEarlierYears = HistoryReader(*db_, league.CurrentYear).knownSince().has_value();
@@ -87,31 +94,43 @@ std::string LeagueHistory::asideName() {
     }
 }
 
-void LeagueHistory::setAside(HistoryWriter& writer, Platform& platform) {
+void LeagueHistory::setAside(HistoryWriter& writer, Platform& platform, AsideReason reason) {
     const std::optional<std::pair<std::int64_t, std::int64_t>> years = writer.seasonYears();
     const std::string aside = asideName();
     try {
         writer.copyInto(aside);
         syncFolderOf(aside);
     } catch (const SqliteError& error) {
-        throw HistoryProblem(error.code,
-                             "このリーグのものではない記録があり、それを別のファイル「" + aside +
-                                 "」に移せませんでした。" + historyProblemText(error) +
-                                 "記録は元のファイルに残してあります。");
+        throw HistoryProblem(error.code, "リーグのデータファイルと合わない記録を、別のファイル「" +
+                                             aside + "」に移せませんでした。" +
+                                             historyProblemText(error) +
+                                             "記録は元のファイルに残してあります。");
     }
-    writer.clear();
     const std::string which = years ? std::to_string(years->first) + "年目から" +
                                           std::to_string(years->second) + "年目までの記録"
                                     : "記録";
+    const std::string bringBack =
+        std::string("\n\n元に戻すときは、ゲームを終えてから、いまの「") + kHistoryFileName +
+        "」を別の名前に変え、このファイルの名前を「" + kHistoryFileName +
+        "」にして、リーグのデータファイルもそのときのものに戻してください。";
+    if (reason == AsideReason::OlderLeagueFile) {
+        tell(platform,
+             "リーグの歴史「" + shownPath_ + "」には、リーグのデータファイル（" +
+                 std::to_string(savedYear_) +
+                 "年目）より先の年の記録がありました（データファイルを前のものに戻したようで"
+                 "す）。\n" +
+                 which + "をすべて「" + aside + "」に写して残し、この歴史は" +
+                 std::to_string(savedYear_) + "年目の続きから記録していきます。" + bringBack,
+             MessageIcon::Information);
+        return;
+    }
+    writer.clear();
     tell(platform,
          "リーグの歴史「" + shownPath_ + "」には、いまのリーグのデータファイルと合わない、" +
              which +
-             "がありました（別のリーグか、前に遊んでいたリーグの歴史のようです）。\nその記録は消さ"
-             "ずに「" +
-             aside +
-             "」として残し、このリーグの歴史は新しく記録していきます。\n\n元のリーグに戻すとき"
-             "は、そのリーグのデータファイルを戻し、このファイルの名前を「" +
-             std::string(kHistoryFileName) + "」に戻してください。",
+             "がありました（別のリーグか、前に遊んでいたリーグの歴史のようです）。\nその記録は消"
+             "さずに「" +
+             aside + "」として残し、このリーグの歴史は新しく記録していきます。" + bringBack,
          MessageIcon::Information);
     setAsideTold_ = true;
 }

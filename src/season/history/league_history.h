@@ -49,9 +49,11 @@ public:
 private:
     void begin(League& league, Platform& platform, bool knewEarlierYears);
     void tell(Platform& platform, const std::string& text, MessageIcon icon);
-    // Copies another league's history into a new file beside it, tells the player where, and
-    // empties this one. Throws HistoryProblem, having changed nothing, when it cannot.
-    void setAside(HistoryWriter& writer, Platform& platform);
+    enum class AsideReason { AnotherLeague, OlderLeagueFile };
+    // Copies the history into a new file beside it and tells the player where; another
+    // league's is then emptied here. Throws HistoryProblem, having changed nothing, when it
+    // cannot.
+    void setAside(HistoryWriter& writer, Platform& platform, AsideReason reason);
     // A new name in the folder that says what the file holds and when it was set aside.
     std::string asideName();
 
