@@ -1,6 +1,6 @@
 // What a league folder may hold in place of the league's files, made by mistake or on purpose:
-// the file store never hangs, never runs out of memory, never writes outside the folder and never
-// writes through a link.
+// the file store and the league's history never hang, never run out of memory, never write
+// outside the folder and never write through a link.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -14,7 +14,13 @@
 #include <string>
 
 #include "folder_store/folder_file_store.h"
+#include "season/history/history_file.h"
+#include "season/history/history_reader.h"
+#include "season/history/history_snapshot.h"
+#include "season/history/league_history.h"
+#include "support/scripted_user.h"
 #include "support/temp_folder.h"
+#include "support/test_league.h"
 
 namespace zelvano {
 namespace {
@@ -80,6 +86,91 @@ TEST(HostileFiles, NothingIsWrittenThroughALink) {
     EXPECT_EQ(elsewhere.contents("victim"), "the player's other file");
     EXPECT_EQ(elsewhere.permissions("victim"), fs::perms(0600));
     EXPECT_EQ(elsewhere.entries(), std::vector<std::string>{"victim"});  // no lock made there
+}
+
+// The history's names (the file, its journal, its log, the log's index) taken by anything but a
+// regular file of the folder: the game never hangs at it and never creates, changes or deletes a
+// file through it; it tells the player once, naming what is in the way, and plays on without a
+// history. A look from outside still reads a sound file beside an odd journal, log or index.
+TEST(HostileFiles, TheHistoryIsTakenOnlyAsRegularFilesOfTheFolder) {
+    ::alarm(120);  // a hang at a FIFO ends this test program instead of the whole run
+    using Make = std::function<void(const fs::path& at, const TempFolder& elsewhere)>;
+    const Make fifo = [](const fs::path& at, const TempFolder&) { ::mkfifo(at.c_str(), 0600); };
+    const Make linkToNotes = [](const fs::path& at, const TempFolder& elsewhere) {
+        fs::create_symlink(elsewhere.folder() / "notes", at);
+    };
+    struct Case {
+        const char* what;
+        const char* name;  // the name taken
+        Make make;
+        bool soundFile;  // the history file itself is sound
+    };
+    const Case cases[] = {
+        {"a FIFO as the journal", "history.sqlite-journal", fifo, true},
+        {"a FIFO as the log", "history.sqlite-wal", fifo, true},
+        {"a FIFO as the log's index", "history.sqlite-shm", fifo, true},
+        {"a FIFO as the history", "history.sqlite", fifo, false},
+        {"a link to a missing file elsewhere", "history.sqlite", linkToNotes, false},
+        {"a link to an empty file elsewhere", "history.sqlite",
+         [&](const fs::path& at, const TempFolder& elsewhere) {
+             elsewhere.put("notes", "");
+             linkToNotes(at, elsewhere);
+         },
+         false},
+        {"a link as the log", "history.sqlite-wal",
+         [](const fs::path& at, const TempFolder& elsewhere) {
+             fs::create_symlink(elsewhere.folder() / "notes-wal", at);
+         },
+         true},
+        {"a folder as the log's index", "history.sqlite-shm",
+         [](const fs::path& at, const TempFolder&) { fs::create_directory(at); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempFolder dir;
+        const TempFolder elsewhere;
+        elsewhere.put("notes-wal", "the player's notes");
+        elsewhere.put("notes-journal", "more notes");
+        const std::string path = (dir.folder() / "history.sqlite").string();
+        League league = testing::testLeague();
+        if (c.soundFile) {
+            // A history that has begun, closed as a game leaves it.
+            testing::ScriptedRun earlier;
+            LeagueHistory history(path);
+            history.takeLeague(league, *earlier.platform);
+            history.commitSeason(league, *earlier.platform);
+        }
+        c.make(dir.folder() / c.name, elsewhere);
+        const std::vector<std::string> before = elsewhere.entries();
+
+        testing::ScriptedRun run;
+        LeagueHistory history(path);
+        history.takeLeague(league, *run.platform);
+        ASSERT_EQ(run.user.asked.size(), 1u);
+        EXPECT_NE(run.user.asked[0].text.find("「" + (dir.folder() / c.name).string() + "」"),
+                  std::string::npos)
+            << run.user.asked[0].text;
+        EXPECT_FALSE(history.reader().has_value());
+        history.commitSeason(league, *run.platform);  // nothing to write to
+
+        std::vector<std::string> passedOver;
+        const auto readBeginning = [&] {
+            return readHistorySnapshot(
+                path, [](SqliteDatabase& db) { EXPECT_EQ(HistoryReader(db, 0).knownSince(), 0); },
+                &passedOver);
+        };
+        if (c.soundFile) {
+            EXPECT_TRUE(readBeginning());
+            EXPECT_EQ(passedOver, std::vector<std::string>{(dir.folder() / c.name).string()});
+        } else {
+            EXPECT_THROW(readBeginning(), HistoryProblem);
+        }
+        EXPECT_EQ(elsewhere.entries(), before);
+        EXPECT_EQ(elsewhere.contents("notes-wal"), "the player's notes");
+        EXPECT_EQ(elsewhere.contents("notes-journal"), "more notes");
+        EXPECT_EQ(elsewhere.contents("notes"), "");
+    }
+    ::alarm(0);
 }
 
 TEST(HostileFiles, AListThatCannotBeRewrittenNamesItsTemporary) {
