@@ -22,7 +22,8 @@ public:
     void dropAfter(Counter year);
     // The rosters kept for the end of `year`, when there are any.
     std::optional<RosterIds> rosterAt(Counter year);
-    // The highest player id ever given, 0 for none.
+    // The highest player id ever given, 0 for none. Throws HistoryDamage for an id the league
+    // never gives out.
     PlayerId highestPlayerId();
     // One transaction: the beginning, when there is one, then the seasons in order. Throws
     // SqliteError, having written nothing.
