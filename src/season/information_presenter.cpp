@@ -143,7 +143,17 @@ void InformationPresenter::showHistory(PlayerId career) {
                            MessageIcon::Information});
         return;
     }
-    view_->showHistory(std::make_shared<HistoryBrowser>(league_, *reader), career);
+    // The window shows what can be read of a damaged history; the player hears of the damage
+    // once, with the file's path, as of any other trouble with it.
+    HistoryProblemReport tellProblem = [&platform = platform_,
+                                        path = history_->shownPath()](const std::string& problem) {
+        platform.message({"リーグの歴史「" + path + "」を読めませんでした。\n" + problem +
+                              "\n\n読めたところだけを表示します。シーズンはいつもどおり遊べて、"
+                              "リーグのデータも保存されます。",
+                          "Zelvano／リーグの歴史", MessageIcon::Exclamation});
+    };
+    view_->showHistory(std::make_shared<HistoryBrowser>(league_, *reader, std::move(tellProblem)),
+                       career);
 }
 
 void InformationPresenter::rankingPressed(int index) {
