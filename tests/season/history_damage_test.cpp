@@ -247,6 +247,7 @@ TEST(HistoryDamage, TheWindowShowsWhatItCanAndThePlayerHearsOnceWithThePath) {
     ASSERT_TRUE(view.selectTab(1));
     ASSERT_TRUE(view.pressHistory());
     ASSERT_NE(view.history, nullptr);
+    EXPECT_EQ(run.user.asked.size(), 1u);  // as the window opens on the champions
     browseEverything(*view.history, {run.league.PlayerIds[1][1]});
     EXPECT_TRUE(view.history->champions().rows.empty());
     ASSERT_EQ(run.user.asked.size(), 1u);
