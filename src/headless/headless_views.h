@@ -176,6 +176,9 @@ public:
         history = std::move(source);
         historyCareer = career;
         ++historyShown;
+        // The window fills its first page as it opens.
+        history->knownSinceText();
+        history->champions();
     }
 
     // What the user can do; each is refused (false) where the window would not allow it.

@@ -102,6 +102,11 @@ inline constexpr int kWholeOrderPicked = 100;
 // A new player's identity (a rookie, or everyone when a league's history begins).
 inline PlayerId newPlayerId(League& league) { return league.NextPlayerId++; }
 
+// No player id the league gives out lies beyond this. A history begins with 91 ids and a season
+// adds a few rookies, so no lifetime of play comes near it; an id beyond it in the history was
+// put there from outside, and the next id after it stays far from the edge of 64 bits.
+inline constexpr PlayerId kPlayerIdLimit = 1'000'000'000'000'000;
+
 // Hits ÷ AtBats, unrounded. Every slot keeps at least one at-bat, so there is no guard.
 inline double battingAverage(const League& league, int team, int player) {
     return static_cast<double>(league.Hits[team][player]) /

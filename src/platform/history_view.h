@@ -45,6 +45,8 @@ struct RecordsSection {
     HistoryTable table;
 };
 
+// A source never throws: a history it cannot read wholly gives the pages what it could read, and
+// the source itself sees that the player hears of the rest.
 class HistorySource {
 public:
     virtual ~HistorySource() = default;

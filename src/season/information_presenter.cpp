@@ -1,6 +1,8 @@
 #include "season/information_presenter.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "league/name_rule.h"
 #include "league/players_list.h"
@@ -20,6 +22,34 @@ namespace {
 enum Tab { kRosterTab = 0, kRankingTab, kHallOfFameTab, kMajorLeagueTab, kOwnerTab, kAboutTab };
 
 constexpr const char* kScoutTitle = "Zelvano / 新人スカウト";
+
+// Tells the player that the history could not be read, or holds it back while the window opens.
+class HistoryProblemTeller {
+public:
+    HistoryProblemTeller(Platform& platform, std::string path)
+        : platform_(platform), path_(std::move(path)) {}
+
+    void tell(const std::string& problem) {
+        if (holding_) {
+            held_ = problem;
+            return;
+        }
+        platform_.message({"リーグの歴史「" + path_ + "」を読めませんでした。\n" + problem +
+                               "\n\n読めたところだけを表示します。シーズンはいつもどおり遊べて、"
+                               "リーグのデータも保存されます。",
+                           "Zelvano／リーグの歴史", MessageIcon::Exclamation});
+    }
+    void release() {
+        holding_ = false;
+        if (held_) tell(*std::exchange(held_, std::nullopt));
+    }
+
+private:
+    Platform& platform_;
+    std::string path_;
+    bool holding_ = true;
+    std::optional<std::string> held_;
+};
 
 // A ranking shown in the window it was begun in, for as long as that window is open.
 class WindowRankingSink final : public RankingSink {
@@ -143,7 +173,15 @@ void InformationPresenter::showHistory(PlayerId career) {
                            MessageIcon::Information});
         return;
     }
-    view_->showHistory(std::make_shared<HistoryBrowser>(league_, *reader), career);
+    // The window shows what can be read of a damaged history, and the player hears of the damage
+    // once, with the file's path. What the window meets while it opens waits until it is open:
+    // a message box in the middle of building it would run the event loop under a half-built
+    // window.
+    auto teller = std::make_shared<HistoryProblemTeller>(platform_, history_->shownPath());
+    auto browser = std::make_shared<HistoryBrowser>(
+        league_, *reader, [teller](const std::string& problem) { teller->tell(problem); });
+    view_->showHistory(std::move(browser), career);
+    teller->release();
 }
 
 void InformationPresenter::rankingPressed(int index) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "season/history/history_damage.h"
+#include "season/history/history_file.h"
 #include "text/number_format.h"
 
 namespace zelvano {
@@ -24,11 +26,36 @@ std::string named(const PlayerSnapshot& player) {
 
 }  // namespace
 
+bool HistoryBrowser::readSafely(const std::function<void()>& reading) const {
+    try {
+        reading();
+        return true;
+    } catch (const HistoryDamage& damage) {
+        if (!reported_ && report_) report_(damage.what());
+        reported_ = true;
+    } catch (const SqliteError& error) {
+        if (!reported_ && report_) report_(historyProblemText(error));
+        reported_ = true;
+    }
+    return false;
+}
+
+std::string HistoryBrowser::teamName(int team) const {
+    // Every team number the history gives is checked as it is read; this guards the window's.
+    if (team < 1 || team > kTeams) return "";
+    return league_.TeamName[static_cast<std::size_t>(team)];
+}
+
 std::string HistoryBrowser::knownSinceText() const {
-    const std::optional<Counter> since = history_.knownSince();
+    std::optional<Counter> since;
+    std::vector<Counter> missing;
+    const bool read = readSafely([&] {
+        since = history_.knownSince();
+        if (since) missing = history_.missingYears();
+    });
+    if (!read) return "リーグの歴史の記録に壊れているところがあり、一部を読めませんでした。";
     if (!since) return "リーグの歴史は、まだ記録されていません。";
     std::string text = "リーグの歴史は、" + yearText(*since + 1) + "のシーズンから記録しています。";
-    const std::vector<Counter> missing = history_.missingYears();
     if (!missing.empty()) {
         text += "記録のない年：";
         for (std::size_t at = 0; at < missing.size() && at < 10; ++at) {
@@ -48,7 +75,10 @@ HistoryTable HistoryBrowser::champions() const {
                     teamName(3),
                     "優勝回数",
                     teamName(1) + "の連続優勝"};
-    for (const StoredSeason& season : history_.seasons()) {
+    std::vector<StoredSeason> seasons;
+    readSafely([&] { seasons = history_.seasons(); });
+    for (const StoredSeason& season : seasons) {
+        // The champion is one of the three teams: the reader lets no other number through.
         std::vector<std::string> row = {
             yearText(season.year), season.teamNames[static_cast<std::size_t>(season.champion - 1)]};
         for (std::size_t team = 0; team < kTeams; ++team) {
@@ -64,13 +94,19 @@ HistoryTable HistoryBrowser::champions() const {
 
 std::vector<Counter> HistoryBrowser::years() const {
     std::vector<Counter> years;
-    for (const StoredSeason& season : history_.seasons()) years.push_back(season.year);
+    readSafely([&] {
+        for (const StoredSeason& season : history_.seasons()) years.push_back(season.year);
+    });
     return years;
 }
 
 SeasonPage HistoryBrowser::season(Counter year) const {
     SeasonPage page;
-    const std::optional<StoredSeason> season = history_.season(year);
+    std::optional<StoredSeason> season;
+    if (!readSafely([&] { season = history_.season(year); })) {
+        page.title = yearText(year) + "のシーズンの記録は壊れていて、読めませんでした。";
+        return page;
+    }
     if (!season) {
         page.title = yearText(year) + "のシーズンは記録にありません。";
         return page;
@@ -83,7 +119,10 @@ SeasonPage HistoryBrowser::season(Counter year) const {
                                        season->teamAverages[team]});
     }
     page.games.header = {"試合", "先攻", "得点", "後攻", "得点", "回"};
-    for (const GameLine& game : history_.games(year)) {
+    std::vector<GameLine> games;
+    readSafely([&] { games = history_.games(year); });
+    for (const GameLine& game : games) {
+        // Both sides are teams 1..3: the reader lets no other number through.
         const auto name = [&](int team) {
             return season->teamNames[static_cast<std::size_t>(team - 1)];
         };
@@ -97,9 +136,13 @@ SeasonPage HistoryBrowser::season(Counter year) const {
         page.report.push_back("　" + season->teamNames[team] + "　" + season->teamAverages[team]);
     }
     page.report.push_back("今年度のＭＶＰ選手一覧");
-    for (const std::string& line : history_.mvpLines(year)) page.report.push_back(line);
+    std::vector<std::string> mvpLines;
+    readSafely([&] { mvpLines = history_.mvpLines(year); });
+    for (const std::string& line : mvpLines) page.report.push_back(line);
     page.moves.header = {"種類", "内容"};
-    for (const StoredMove& stored : history_.moves(year)) {
+    std::vector<StoredMove> moves;
+    readSafely([&] { moves = history_.moves(year); });
+    for (const StoredMove& stored : moves) {
         page.moves.rows.push_back(
             {transactionWordJapanese(stored.move.kind), moveText(stored.move)});
     }
@@ -149,7 +192,9 @@ std::string HistoryBrowser::moveText(const Transaction& move) const {
 HistoryTable HistoryBrowser::transactions(int team) const {
     HistoryTable table;
     table.header = {"年度", "種類", "内容"};
-    for (const StoredMove& stored : history_.moves(0, team)) {
+    std::vector<StoredMove> moves;
+    readSafely([&] { moves = history_.moves(0, team); });
+    for (const StoredMove& stored : moves) {
         table.rows.push_back({yearText(stored.year), transactionWordJapanese(stored.move.kind),
                               moveText(stored.move)});
     }
@@ -158,7 +203,11 @@ HistoryTable HistoryBrowser::transactions(int team) const {
 
 CareerPage HistoryBrowser::career(PlayerId id) const {
     CareerPage page;
-    const std::optional<Career> career = history_.career(id);
+    std::optional<Career> career;
+    if (!readSafely([&] { career = history_.career(id); })) {
+        page.title = "この選手の記録は壊れていて、読めませんでした。";
+        return page;
+    }
     if (!career) {
         page.title = "この選手の記録は、リーグの歴史にありません。";
         return page;
@@ -186,7 +235,8 @@ CareerPage HistoryBrowser::career(PlayerId id) const {
 }
 
 std::vector<RecordsSection> HistoryBrowser::records() const {
-    const HistoryRecords records = history_.records();
+    HistoryRecords records;
+    readSafely([&] { records = history_.records(); });
     std::vector<RecordsSection> sections;
     const auto marks = [&](const std::string& title, const std::vector<SeasonMark>& list) {
         RecordsSection section{title,
@@ -236,7 +286,9 @@ std::vector<RecordsSection> HistoryBrowser::records() const {
 
 std::array<std::vector<ChartPoint>, kTeams> HistoryBrowser::teamAverages() const {
     std::array<std::vector<ChartPoint>, kTeams> series;
-    for (const StoredSeason& season : history_.seasons()) {
+    std::vector<StoredSeason> seasons;
+    readSafely([&] { seasons = history_.seasons(); });
+    for (const StoredSeason& season : seasons) {
         for (std::size_t team = 0; team < kTeams; ++team) {
             const std::string& text = season.teamAverages[team];
             double value = 0;

@@ -3,11 +3,16 @@
 // champions year by year, one season's page, the transaction log, a player's career, the
 // all-time records and the series of the charts. The window only lays them out.
 //
-//   HistoryBrowser browser(league, *history.reader());
+//   HistoryBrowser browser(league, *history.reader(), [&](const std::string& problem) { ... });
 //   HistoryTable champions = browser.champions();
 //   CareerPage page = browser.career(league.PlayerIds[1][7]);
+//
+// A history that turns out damaged while a page is read never reaches the window: the page
+// comes back with what could be read, and the problem (in Japanese, naming the year) goes to the
+// report once, however many pages meet it.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,10 +26,13 @@ namespace zelvano {
 // The kind of a transaction as the window names it: トレード, 大リーグ移籍, ...
 std::string transactionWordJapanese(TransactionKind kind);
 
+// Told what made the history unreadable: the damaged year, or what SQLite found.
+using HistoryProblemReport = std::function<void(const std::string& problem)>;
+
 class HistoryBrowser final : public HistorySource {
 public:
-    HistoryBrowser(const League& league, HistoryReader history)
-        : league_(league), history_(history) {}
+    HistoryBrowser(const League& league, HistoryReader history, HistoryProblemReport report = {})
+        : league_(league), history_(history), report_(std::move(report)) {}
 
     std::string knownSinceText() const override;
     HistoryTable champions() const override;
@@ -34,13 +42,18 @@ public:
     CareerPage career(PlayerId id) const override;
     std::vector<RecordsSection> records() const override;
     std::array<std::vector<ChartPoint>, kTeams> teamAverages() const override;
-    std::string teamName(int team) const override { return league_.TeamName[team]; }
+    std::string teamName(int team) const override;
 
 private:
     std::string moveText(const Transaction& move) const;
+    // Runs one reading of the history; false when the file turned out unreadable, which the
+    // report then hears of (the first time only).
+    bool readSafely(const std::function<void()>& reading) const;
 
     const League& league_;
     HistoryReader history_;
+    HistoryProblemReport report_;
+    mutable bool reported_ = false;
 };
 
 }  // namespace zelvano

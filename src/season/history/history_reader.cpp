@@ -2,22 +2,83 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
+
+#include "season/history/history_damage.h"
 
 namespace zelvano {
 
 namespace {
 
-Counter counter(const SqliteStatement& row, int column) {
-    return static_cast<Counter>(row.integer(column));
+// One row as the game wrote it. Each value is checked against what the game ever writes before
+// anything uses it, so that a damaged or crafted file is told as damage of the row's year and
+// never indexes a table, overflows a counter or sends a loop on for ever.
+class CheckedRow {
+public:
+    CheckedRow(const SqliteStatement& row, std::int64_t year) : row_(row), year_(year) {}
+
+    std::int64_t within(int column, std::int64_t low, std::int64_t high, const char* what) const {
+        const std::int64_t value = row_.integer(column);
+        if (value < low || value > high) {
+            throw HistoryDamage(year_, std::string(what) + "が" + std::to_string(value) + "です");
+        }
+        return value;
+    }
+    // Teams 1..3; 0 only where the game writes it for none (the major leagues, no other side).
+    int team(int column, const char* what, bool orNone = false) const {
+        return static_cast<int>(within(column, orNone ? 0 : 1, kTeams, what));
+    }
+    int slot(int column, const char* what, bool orNone = false) const {
+        return static_cast<int>(within(column, orNone ? 0 : 1, kPlayers, what));
+    }
+    PlayerId id(int column, const char* what, bool orNone = false) const {
+        return within(column, orNone ? 0 : 1, kPlayerIdLimit, what);
+    }
+    // Hits, at-bats, wins and the like: never below 0 nor beyond what a league file may hold.
+    Counter figure(int column, const char* what, Counter lowest = 0) const {
+        return static_cast<Counter>(within(column, lowest, kCounterLimit, what));
+    }
+    // A value copied from the league file (an entry year, a title count), which allows either
+    // side of zero.
+    Counter leagueValue(int column, const char* what) const {
+        return static_cast<Counter>(within(column, -kCounterLimit, kCounterLimit, what));
+    }
+    int number(int column, const char* what) const {
+        return static_cast<int>(within(column, 0, kCounterLimit, what));
+    }
+    std::string text(int column) const { return row_.text(column); }
+    Counter year() const { return static_cast<Counter>(year_); }
+
+private:
+    const SqliteStatement& row_;
+    std::int64_t year_;
+};
+
+// The row's year, read from `column`: within 0..lastYear, as every query asks no further.
+CheckedRow checkedRow(const SqliteStatement& row, int column, Counter lastYear,
+                      const char* what = "年") {
+    const std::int64_t year = row.integer(column);
+    if (year < 0 || year > lastYear) {
+        throw HistoryDamage(year, std::string(what) + "が" + std::to_string(year) + "です");
+    }
+    return {row, year};
 }
 
-TransactionKind kindOf(const std::string& word) {
+TransactionKind kindOf(const CheckedRow& row, int column) {
+    const std::string word = row.text(column);
     for (const TransactionKind kind :
          {TransactionKind::Trade, TransactionKind::Loan, TransactionKind::Return,
           TransactionKind::Retire, TransactionKind::Rookie}) {
         if (word == transactionWord(kind)) return kind;
     }
-    return TransactionKind::Trade;
+    throw HistoryDamage(row.year(), "移籍の種類が「" + word.substr(0, 40) + "」です");
+}
+
+// A season line of a player: written only for a season he came to bat in.
+CareerSeason readCareerSeason(const SqliteStatement& query, Counter lastYear) {
+    const CheckedRow row = checkedRow(query, 0, lastYear);
+    return {row.year(), row.team(1, "チームの番号"), row.slot(2, "選手の枠の番号"),
+            row.figure(3, "安打数"), row.figure(4, "打数", 1)};
 }
 
 constexpr const char* kSeasonColumns =
@@ -25,23 +86,24 @@ constexpr const char* kSeasonColumns =
     "losses3, champion_line, title_count, title_run, name1, name2, name3, average1, average2, "
     "average3, titles, own_run FROM season ";
 
-StoredSeason readSeason(const SqliteStatement& row) {
+StoredSeason readSeason(const SqliteStatement& query, Counter lastYear) {
+    const CheckedRow row = checkedRow(query, 0, lastYear);
     StoredSeason season;
-    season.year = counter(row, 0);
-    season.champion = row.number(1);
+    season.year = row.year();
+    season.champion = row.team(1, "優勝チームの番号");
     for (int team = 0; team < kTeams; ++team) {
         const auto at = static_cast<std::size_t>(team);
         season.marks[at] = row.text(2 + team);
-        season.wins[at] = row.number(5 + 2 * team);
-        season.losses[at] = row.number(6 + 2 * team);
+        season.wins[at] = row.figure(5 + 2 * team, "勝ち数");
+        season.losses[at] = row.figure(6 + 2 * team, "負け数");
         season.teamNames[at] = row.text(14 + team);
         season.teamAverages[at] = row.text(17 + team);
     }
     season.championLine = row.text(11);
     season.titleCount = row.text(12);
     season.titleRun = row.text(13);
-    season.titles = counter(row, 20);
-    season.ownRun = counter(row, 21);
+    season.titles = row.leagueValue(20, "優勝回数");
+    season.ownRun = row.leagueValue(21, "連続優勝の年数");
     return season;
 }
 
@@ -55,21 +117,22 @@ std::optional<Counter> HistoryReader::knownSince() const {
     SqliteStatement query = db_.prepare("SELECT max(year) FROM beginning WHERE year <= ?");
     query.bind(1, std::int64_t{lastYear_});
     if (!query.step() || query.text(0).empty()) return std::nullopt;
-    return counter(query, 0);
+    return checkedRow(query, 0, lastYear_, "記録の始まりの年").year();
 }
 
 std::vector<Counter> HistoryReader::missingYears() const {
     SqliteStatement first = db_.prepare("SELECT min(year) FROM beginning WHERE year <= ?");
     first.bind(1, std::int64_t{lastYear_});
     if (!first.step() || first.text(0).empty()) return {};
-    const Counter from = counter(first, 0) + 1;
-    std::set<Counter> recorded;
+    // Checked to lie within 0..lastYear, the years looked at are no more than the league's.
+    const std::int64_t from = checkedRow(first, 0, lastYear_, "記録の始まりの年").year() + 1;
+    std::set<std::int64_t> recorded;
     SqliteStatement years = db_.prepare("SELECT year FROM season WHERE year >= ? AND year <= ?");
-    years.bind(1, std::int64_t{from}).bind(2, std::int64_t{lastYear_});
-    while (years.step()) recorded.insert(counter(years, 0));
+    years.bind(1, from).bind(2, std::int64_t{lastYear_});
+    while (years.step()) recorded.insert(years.integer(0));
     std::vector<Counter> missing;
-    for (Counter year = from; year <= lastYear_; ++year) {
-        if (!recorded.contains(year)) missing.push_back(year);
+    for (std::int64_t year = from; year <= lastYear_; ++year) {
+        if (!recorded.contains(year)) missing.push_back(static_cast<Counter>(year));
     }
     return missing;
 }
@@ -79,7 +142,7 @@ std::vector<StoredSeason> HistoryReader::seasons() const {
         db_.prepare(std::string(kSeasonColumns) + "WHERE year <= ? ORDER BY year");
     query.bind(1, std::int64_t{lastYear_});
     std::vector<StoredSeason> seasons;
-    while (query.step()) seasons.push_back(readSeason(query));
+    while (query.step()) seasons.push_back(readSeason(query, lastYear_));
     return seasons;
 }
 
@@ -88,7 +151,7 @@ std::optional<StoredSeason> HistoryReader::season(Counter year) const {
     SqliteStatement query = db_.prepare(std::string(kSeasonColumns) + "WHERE year = ?");
     query.bind(1, std::int64_t{year});
     if (!query.step()) return std::nullopt;
-    return readSeason(query);
+    return readSeason(query, lastYear_);
 }
 
 std::vector<std::string> HistoryReader::mvpLines(Counter year) const {
@@ -108,8 +171,10 @@ std::vector<GameLine> HistoryReader::games(Counter year) const {
         "WHERE year = ? ORDER BY number");
     query.bind(1, std::int64_t{year});
     while (query.step()) {
-        games.push_back({query.number(0), query.number(1), query.number(2), query.number(3),
-                         query.number(4), query.number(5), query.number(6)});
+        const CheckedRow row(query, year);
+        games.push_back({row.number(0, "試合の番号"), row.team(1, "先攻チームの番号"),
+                         row.team(2, "後攻チームの番号"), row.number(3, "得点"),
+                         row.number(4, "得点"), row.number(5, "回"), row.number(6, "打席数")});
     }
     return games;
 }
@@ -117,18 +182,21 @@ std::vector<GameLine> HistoryReader::games(Counter year) const {
 std::vector<StoredMove> HistoryReader::readMoves(SqliteStatement& query) const {
     std::vector<StoredMove> moves;
     while (query.step()) {
+        const CheckedRow row = checkedRow(query, 0, lastYear_);
         StoredMove stored;
-        stored.year = counter(query, 0);
+        stored.year = row.year();
         Transaction& move = stored.move;
-        move.kind = kindOf(query.text(1));
-        move.team = query.number(2);
-        move.slot = query.number(3);
-        move.player = {query.integer(4), query.text(5), counter(query, 6), counter(query, 7),
-                       counter(query, 8)};
-        move.otherTeam = query.number(9);
-        move.otherSlot = query.number(10);
-        move.other = {query.integer(11), query.text(12), counter(query, 13), counter(query, 14), 0};
-        move.hallOfFame = query.integer(15) != 0;
+        move.kind = kindOf(row, 1);
+        move.team = row.team(2, "チームの番号");
+        move.slot = row.slot(3, "選手の枠の番号");
+        // An empty slot traded or replaced has no player: id 0. A loan has no other side.
+        move.player = {row.id(4, "選手のID", true), row.text(5), row.figure(6, "安打数"),
+                       row.figure(7, "打数"), row.leagueValue(8, "入団年")};
+        move.otherTeam = row.team(9, "相手チームの番号", true);
+        move.otherSlot = row.slot(10, "相手の枠の番号", true);
+        move.other = {row.id(11, "相手の選手のID", true), row.text(12), row.figure(13, "安打数"),
+                      row.figure(14, "打数"), 0};
+        move.hallOfFame = row.within(15, 0, 1, "名球会入りの印") != 0;
         moves.push_back(std::move(stored));
     }
     return moves;
@@ -160,7 +228,11 @@ PlayerId HistoryReader::playerAt(int team, int slot) const {
     query.bind(1, std::int64_t{lastYear_});
     std::array<PlayerId, kTeams * kPlayers + 1> ids{};
     if (!query.step() || !parseRosterIds(query.text(0), ids)) return 0;
-    return ids[static_cast<std::size_t>((team - 1) * kPlayers + slot - 1)];
+    const PlayerId id = ids[static_cast<std::size_t>((team - 1) * kPlayers + slot - 1)];
+    if (id < 0 || id > kPlayerIdLimit) {
+        throw HistoryDamage(lastYear_, "選手のIDが" + std::to_string(id) + "です");
+    }
+    return id;
 }
 
 std::optional<Career> HistoryReader::career(PlayerId id) const {
@@ -170,20 +242,19 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
         "FROM player WHERE id = ? AND start_year <= ?");
     player.bind(1, id).bind(2, std::int64_t{lastYear_});
     if (!player.step()) return std::nullopt;
+    const CheckedRow start = checkedRow(player, 1, lastYear_);
     Career career;
-    career.start = {
-        counter(player, 1),
-        player.number(2),
-        player.number(3),
-        {id, player.text(0), counter(player, 4), counter(player, 5), counter(player, 6)}};
+    // A player away in the major leagues when the history began stands in no team's slot.
+    career.start = {start.year(),
+                    start.team(2, "チームの番号", true),
+                    start.slot(3, "選手の枠の番号", true),
+                    {id, start.text(0), start.figure(4, "安打数"), start.figure(5, "打数"),
+                     start.leagueValue(6, "入団年")}};
     SqliteStatement seasons = db_.prepare(
         "SELECT year, team, slot, hits, at_bats FROM player_season "
         "WHERE player_id = ? AND year <= ? ORDER BY year");
     seasons.bind(1, id).bind(2, std::int64_t{lastYear_});
-    while (seasons.step()) {
-        career.seasons.push_back({counter(seasons, 0), seasons.number(1), seasons.number(2),
-                                  counter(seasons, 3), counter(seasons, 4)});
-    }
+    while (seasons.step()) career.seasons.push_back(readCareerSeason(seasons, lastYear_));
     return career;
 }
 
@@ -200,8 +271,9 @@ HistoryRecords HistoryReader::records() const {
             .bind(3, kRecordPlaces);
         std::vector<SeasonMark> marks;
         while (query.step()) {
-            marks.push_back({counter(query, 0), query.number(1), query.integer(2), query.text(3),
-                             counter(query, 4), counter(query, 5)});
+            const CheckedRow row = checkedRow(query, 0, lastYear_);
+            marks.push_back({row.year(), row.team(1, "チームの番号"), row.id(2, "選手のID"),
+                             row.text(3), row.figure(4, "安打数"), row.figure(5, "打数", 1)});
         }
         return marks;
     };
@@ -214,10 +286,9 @@ HistoryRecords HistoryReader::records() const {
     std::array<TitleRun, kTeams> longest{};
     TitleRun current;
     for (const StoredSeason& season : seasons()) {
-        const auto at = static_cast<std::size_t>(season.champion - 1);
-        if (season.champion < 1 || season.champion > kTeams) continue;
+        const auto at = static_cast<std::size_t>(season.champion - 1);  // checked as read
         ++records.titles[at];
-        if (current.team == season.champion && current.to + 1 == season.year) {
+        if (current.team == season.champion && std::int64_t{current.to} + 1 == season.year) {
             ++current.length;
             current.to = season.year;
         } else {
@@ -232,20 +303,25 @@ HistoryRecords HistoryReader::records() const {
                      [](const TitleRun& a, const TitleRun& b) { return a.length > b.length; });
 
     SqliteStatement members = db_.prepare(
-        "SELECT m.year, m.player_id, m.name, m.hits, m.at_bats, m.team, "
-        "(SELECT group_concat(team) FROM (SELECT DISTINCT team FROM player_season "
-        " WHERE player_id = m.player_id AND year <= ?1 ORDER BY team)) "
-        "FROM move m WHERE m.kind = 'retire' AND m.hall_of_fame = 1 AND m.year <= ?1 "
-        "ORDER BY m.year, m.sequence");
+        "SELECT year, player_id, name, hits, at_bats, team FROM move "
+        "WHERE kind = 'retire' AND hall_of_fame = 1 AND year <= ? ORDER BY year, sequence");
     members.bind(1, std::int64_t{lastYear_});
+    // The teams he played a recorded season for, each line read as his career reads it.
+    SqliteStatement played = db_.prepare(
+        "SELECT year, team, slot, hits, at_bats FROM player_season "
+        "WHERE player_id = ? AND year <= ?");
     while (members.step()) {
-        HallOfFameMember member{counter(members, 0), members.integer(1),  members.text(2),
-                                counter(members, 3), counter(members, 4), {}};
-        // The teams he played for, and the one he retired from.
-        std::set<int> teams = {members.number(5)};
-        for (const char digit : members.text(6)) {
-            if (digit >= '1' && digit <= '3') teams.insert(digit - '0');
-        }
+        const CheckedRow row = checkedRow(members, 0, lastYear_);
+        HallOfFameMember member{row.year(),
+                                row.id(1, "選手のID"),
+                                row.text(2),
+                                row.figure(3, "安打数"),
+                                row.figure(4, "打数"),
+                                {}};
+        std::set<int> teams = {row.team(5, "チームの番号")};
+        played.reset();
+        played.bind(1, member.id).bind(2, std::int64_t{lastYear_});
+        while (played.step()) teams.insert(readCareerSeason(played, lastYear_).team);
         member.teams.assign(teams.begin(), teams.end());
         records.hallOfFame.push_back(std::move(member));
     }

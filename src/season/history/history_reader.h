@@ -6,6 +6,11 @@
 //   HistoryReader history(db, league.CurrentYear);
 //   for (const StoredSeason& season : history.seasons()) ...
 //   std::optional<Career> career = history.career(history.playerAt(1, 7));
+//
+// Every value is checked as it is read: a row the game never writes (a champion outside the
+// three teams, a year before the league, an id beyond the ones given out) throws HistoryDamage
+// naming its year, and nothing read from the file decides how long a loop runs beyond the
+// league's years and the rows themselves.
 
 #include <array>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "season/history/history_writer.h"
 
+#include "season/history/history_damage.h"
+
 namespace zelvano {
 
 void HistoryWriter::dropAfter(Counter year) {
@@ -56,6 +58,15 @@ std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
 }
 
 PlayerId HistoryWriter::highestPlayerId() {
+    // The next id is this one plus one: an id the league never gives out would run it past the
+    // edge of 64 bits, or hand out ids that are already taken.
+    SqliteStatement outside =
+        db_.prepare("SELECT id, start_year FROM player WHERE id < 1 OR id > ? LIMIT 1");
+    outside.bind(1, kPlayerIdLimit);
+    if (outside.step()) {
+        throw HistoryDamage(outside.integer(1),
+                            "選手のIDが" + std::to_string(outside.integer(0)) + "です");
+    }
     return db_.single("SELECT coalesce(max(id), 0) FROM player");
 }
 

@@ -33,7 +33,8 @@ public:
     void copyInto(const std::string& path);
     // Removes everything, in one transaction: the history of a league begins again.
     void clear();
-    // The highest player id ever given, 0 for none.
+    // The highest player id ever given, 0 for none. Throws HistoryDamage for an id the league
+    // never gives out.
     PlayerId highestPlayerId();
     // One transaction: the beginning, when there is one, then the seasons in order. Throws
     // SqliteError, having written nothing.

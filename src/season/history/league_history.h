@@ -45,6 +45,8 @@ public:
 
     // For the windows: the history up to the league's saved year; nothing when there is none.
     std::optional<HistoryReader> reader();
+    // The history file's full path, as the player's messages name it.
+    const std::string& shownPath() const { return shownPath_; }
 
 private:
     void begin(League& league, Platform& platform, bool knewEarlierYears);
