@@ -60,6 +60,10 @@ public:
     // The hall of fame is not kept: a benchmark measures the league, not the disk.
     std::string appendFile(std::string_view, std::string_view) override { return {}; }
     bool exists(std::string_view name) override { return isLeague(name); }
+    EntryKind entryKind(std::string_view name) override {
+        return isLeague(name) ? EntryKind::RegularFile : EntryKind::Missing;
+    }
+    std::string moveAside(std::string_view, std::string_view) override { return {}; }
     std::string removeFile(std::string_view) override { return {}; }
     std::filesystem::path resolve(std::string_view name) override { return name; }
     FolderLock lockFolder(const FolderClaim&) override { return {FolderLock::Status::Taken, {}}; }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,6 +121,8 @@ public:
                                    std::string_view bytes) override;
     std::string appendFile(std::string_view name, std::string_view bytes) override;
     bool exists(std::string_view name) override { return findExisting(name).has_value(); }
+    EntryKind entryKind(std::string_view name) override;
+    std::string moveAside(std::string_view name, std::string_view newName) override;
     std::string removeFile(std::string_view name) override;
     fs::path resolve(std::string_view name) override {
         return findExisting(name).value_or(folder_ / fs::path(std::string(name)));
@@ -352,6 +355,32 @@ std::string FolderFileStore::removeFile(std::string_view name) {
     const std::optional<fs::path> path = findExisting(name);
     if (!path) return {};
     if (::unlink(path->c_str()) != 0 && errno != ENOENT) return writeProblem(errno);
+    syncFolder();
+    return {};
+}
+
+EntryKind FolderFileStore::entryKind(std::string_view name) {
+    const std::optional<fs::path> path = findExisting(name);
+    struct stat status {};
+    if (!path || ::lstat(path->c_str(), &status) != 0) return EntryKind::Missing;
+    if (S_ISLNK(status.st_mode)) return EntryKind::Link;
+    return S_ISREG(status.st_mode) ? EntryKind::RegularFile : EntryKind::Other;
+}
+
+std::string FolderFileStore::moveAside(std::string_view name, std::string_view newName) {
+    const std::optional<fs::path> from = findExisting(name);
+    if (!from) return systemErrorText(ENOENT, FileAccess::Write);
+    // Under any spelling: on a folder that ignores case, another spelling is the same file.
+    if (findExisting(newName)) return writeProblem(EEXIST);
+    const fs::path to = folder_ / fs::path(std::string(newName));
+    // rename never opens or follows what it moves; RENAME_NOREPLACE refuses to replace even
+    // what appeared since the look above.
+    if (::renameat2(AT_FDCWD, from->c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+        const int error = errno;
+        // File systems without RENAME_NOREPLACE: the look above is all the check there can be.
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return writeProblem(error);
+        if (rename(from->c_str(), to.c_str()) != 0) return writeProblem(errno);
+    }
     syncFolder();
     return {};
 }

@@ -11,6 +11,11 @@ std::string systemErrorText(int error, FileAccess access) {
             return "ディスクの空き容量が足りません。";
         case EDQUOT:
             return "ディスクの使用量の上限を超えています。";
+        case EFBIG:
+            // A file-size limit (ulimit -f) stops a save as a full disk does.
+            return "ファイルの大きさの上限を超えるため、これ以上書き込めません。";
+        case EEXIST:
+            return "同じ名前のファイルがすでにあります。";
         case EACCES:
         case EPERM:
             return access == FileAccess::Read ? "読み込みの権限がありません。"

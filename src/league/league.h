@@ -8,6 +8,7 @@
 //   double avg = battingAverage(league, 1, 7);
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "league/season_files.h"
@@ -78,6 +79,9 @@ struct League {
     // Written beside the league file only when the league is saved with them; until they are
     // written, even past that save, they stay here.
     SeasonFileChanges SeasonFiles;
+    // Left by the start that found an unusable journal, for the season layer to complete the
+    // saved season from the history and to tell the player; cleared once told.
+    std::optional<UnusableJournal> UnusableSeasonJournal;
 
     // Not in the league file, so a league still reads in a program without a history: who each
     // slot's player is. The season end's steps carry the ids along with the players.

@@ -1,5 +1,8 @@
 #include "league/season_commit.h"
 
+#include <time.h>
+
+#include <ctime>
 #include <string>
 
 #include "league/league_folder.h"
@@ -45,11 +48,54 @@ std::string rewriteScoutingList(FileStore& files, const SeasonFileChanges& chang
                                     *changes.scoutingListAfter);
 }
 
+// "YYYYMMDD-HHMMSS" of the local time, for the name a journal is moved aside under.
+std::string timeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[32] = {};
+    if (::localtime_r(&now, &local) == nullptr ||
+        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local) == 0) {
+        return "unknown-time";
+    }
+    return text;
+}
+
+// Moves the journal aside under a free name that says what it is; the new name's full path, or
+// nothing and why (in `problem`) when it stays.
+std::string moveJournalAside(FileStore& files, std::string_view label, std::string& problem) {
+    const std::string stem =
+        std::string(kSeasonJournalName) + "." + std::string(label) + "-" + timeStamp();
+    for (int number = 1; number <= 100; ++number) {
+        const std::string name = number == 1 ? stem : stem + "-" + std::to_string(number);
+        if (files.exists(name)) continue;
+        problem = files.moveAside(kSeasonJournalName, name);
+        return problem.empty() ? files.resolve(name).string() : std::string();
+    }
+    problem = "移し先の名前がすべて使われています。";
+    return {};
+}
+
+// A journal that cannot be used is never dropped: what it was to write may be the only trace of
+// the saved season's hall-of-fame members and of the names its rookies took. It is moved aside
+// for the player, and the season layer completes the season from the league's history.
+void setJournalAside(League& league, FileStore& files, std::string reason, std::string_view label) {
+    UnusableJournal note;
+    note.year = league.CurrentYear;
+    note.path = files.resolve(kSeasonJournalName).string();
+    note.reason = std::move(reason);
+    note.movedTo = moveJournalAside(files, label, note.whyItStays);
+    league.UnusableSeasonJournal = std::move(note);
+}
+
 }  // namespace
 
 std::string writeSeasonJournal(League& league, FileStore& files) {
     SeasonFileChanges& changes = league.SeasonFiles;
-    if (changes.empty()) return {};
+    // A journal already carried out whose removal failed, or an unusable one that could not be
+    // moved aside, goes now: nothing is left to write from it.
+    if (changes.empty())
+        return files.exists(kSeasonJournalName) ? files.removeFile(kSeasonJournalName)
+                                                : std::string();
     // What the hall of fame is now tells a later start whether the records made it in.
     if (!changes.hallOfFameRecords.empty()) {
         const FileRead hall = files.readFile(kHallOfFameFileName);
@@ -101,20 +147,33 @@ void carryOutSeasonJournal(League& league, Platform& platform) {
 
 void finishInterruptedSeason(League& league, Platform& platform) {
     FileStore& files = platform.files();
+    // Looked at before it is opened: a link is never followed and a FIFO never opened.
+    switch (files.entryKind(kSeasonJournalName)) {
+        case EntryKind::Missing:
+            return;
+        case EntryKind::Link:
+            return setJournalAside(league, files, "ファイルではなく、リンクが置かれています。",
+                                   "not-a-file");
+        case EntryKind::Other:
+            return setJournalAside(
+                league, files, "通常のファイルではありません（フォルダーや特殊なファイルです）。",
+                "not-a-file");
+        case EntryKind::RegularFile:
+            break;
+    }
     const FileRead read = files.readFile(kSeasonJournalName);
     if (read.status == FileRead::Status::Missing) return;
     if (read.status == FileRead::Status::Failed) {
-        platform.message({"前回のシーズンの保存の記録「" +
-                              files.resolve(kSeasonJournalName).string() +
-                              "」を読めませんでした。\n（" + read.problem +
-                              "）\n\nこのままではシーズンを保存できません。このファイルを取り除いて"
-                              "から遊んでください。",
-                          "Zelvano／データ読込エラー", MessageIcon::Exclamation});
-        return;
+        return setJournalAside(league, files, read.problem, "unreadable");
     }
     const std::optional<SeasonJournal> journal = parseSeasonJournal(read.bytes);
-    // A journal of a season that was never saved, or one that is not whole, is dropped.
-    if (!journal || journal->year != league.CurrentYear) {
+    if (!journal) {
+        return setJournalAside(
+            league, files, "ファイルが壊れています（途中で切れているか、中身が変わっています）。",
+            "damaged");
+    }
+    // A whole journal of a season that was never saved is dropped.
+    if (journal->year != league.CurrentYear) {
         files.removeFile(kSeasonJournalName);
         return;
     }

@@ -1,12 +1,37 @@
 #include "league/season_files.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace zelvano {
 
 namespace {
 
-constexpr std::string_view kHeading = "Zelvano season journal 1\n";
+// Version 1 (the previous program's) has no check line: it is still read, as it always was.
+constexpr std::string_view kHeadingVersion1 = "Zelvano season journal 1\n";
+constexpr std::string_view kHeading = "Zelvano season journal 2\n";
+// The last line of a version-2 journal: the FNV-1a hash of every byte before it, 16 lowercase
+// hexadecimal digits. A journal cut short, grown or changed anywhere no longer matches it, so a
+// damaged journal is never taken for a whole one.
+constexpr std::string_view kCheckWord = "check ";
+constexpr std::size_t kCheckDigits = 16;
+
+std::string checkLine(std::string_view content) {
+    char digits[kCheckDigits + 1] = {};
+    std::snprintf(digits, sizeof digits, "%016llx",
+                  static_cast<unsigned long long>(fingerprintOf(content).hash));
+    return std::string(kCheckWord) + digits + '\n';
+}
+
+// The content before a version-2 journal's check line, when the line is there and matches it.
+std::optional<std::string_view> checkedContent(std::string_view bytes) {
+    constexpr std::size_t lineLength = kCheckWord.size() + kCheckDigits + 1;
+    if (bytes.size() < lineLength) return std::nullopt;
+    const std::string_view content = bytes.substr(0, bytes.size() - lineLength);
+    if (!content.ends_with('\n')) return std::nullopt;
+    if (bytes.substr(content.size()) != checkLine(content)) return std::nullopt;
+    return content;
+}
 
 void appendFingerprint(std::string& out, const std::optional<FileFingerprint>& fingerprint) {
     if (!fingerprint) {
@@ -92,14 +117,22 @@ std::string seasonJournalBytes(std::int64_t year, const SeasonFileChanges& chang
         out += " -\n";
     }
     out += "end\n";
+    out += checkLine(out);
     return out;
 }
 
 std::optional<SeasonJournal> parseSeasonJournal(std::string_view bytes) {
+    std::string_view heading = kHeadingVersion1;
+    if (bytes.starts_with(kHeading)) {
+        const std::optional<std::string_view> content = checkedContent(bytes);
+        if (!content) return std::nullopt;
+        bytes = *content;
+        heading = kHeading;
+    }
     JournalReader reader(bytes);
     SeasonJournal journal;
     SeasonFileChanges& changes = journal.changes;
-    if (!reader.literal(kHeading) || !reader.literal("year ") || !reader.number(journal.year) ||
+    if (!reader.literal(heading) || !reader.literal("year ") || !reader.number(journal.year) ||
         !reader.literal("\nhalloffame") || !reader.fingerprint(changes.hallOfFameBefore) ||
         !reader.literal(" ") || !reader.block(changes.hallOfFameRecords) ||
         !reader.literal("scoutinglist") || !reader.fingerprint(changes.scoutingListBefore) ||

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/counter.h"
+
 namespace zelvano {
 
 // Enough to tell whether a file is still what it was, without keeping a copy of it.
@@ -37,14 +39,26 @@ struct SeasonFileChanges {
 };
 
 // The journal: the league year it belongs to and the changes, with lengths before every part,
-// so that texts of any bytes read back whole.
+// so that texts of any bytes read back whole, and a last line that checks every byte before it.
 std::string seasonJournalBytes(std::int64_t year, const SeasonFileChanges& changes);
 
 struct SeasonJournal {
     std::int64_t year = 0;
     SeasonFileChanges changes;
 };
-// Nothing for anything but a whole journal as seasonJournalBytes writes it.
+// Nothing for anything but a whole journal as seasonJournalBytes writes it, or as the previous
+// program wrote it (without the check line).
 std::optional<SeasonJournal> parseSeasonJournal(std::string_view bytes);
+
+// A journal found at start that could not be used: damaged, or something other than a readable
+// file in its place. It is moved aside, never dropped; the season layer then completes the saved
+// season's files from the league's history and tells the player (season_files_repair.h).
+struct UnusableJournal {
+    Counter year = 0;        // the league file's year: the saved season the journal may be of
+    std::string path;        // the journal's full path
+    std::string reason;      // why it could not be used, in Japanese
+    std::string movedTo;     // the full path it was moved to; empty when it stays
+    std::string whyItStays;  // why it could not be moved, in Japanese, when it stays
+};
 
 }  // namespace zelvano

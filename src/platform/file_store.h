@@ -45,6 +45,9 @@ struct FolderClaim {
     Leftovers leftovers;
 };
 
+// What stands under a name, seen without opening it and without following a link.
+enum class EntryKind { Missing, RegularFile, Link, Other };
+
 struct FolderLock {
     enum class Status { Taken, InUse, Failed };
     Status status = Status::Failed;
@@ -75,6 +78,11 @@ public:
     // the file as long as it was. Same result convention as replaceFile.
     virtual std::string appendFile(std::string_view name, std::string_view bytes) = 0;
     virtual bool exists(std::string_view name) = 0;
+    virtual EntryKind entryKind(std::string_view name) = 0;
+    // Renames whatever stands under `name` (a file, a link itself, a FIFO, a folder) to `newName`
+    // in the same folder, without opening or following it and without ever replacing something
+    // already under `newName`. Same result convention as replaceFile.
+    virtual std::string moveAside(std::string_view name, std::string_view newName) = 0;
     virtual std::string removeFile(std::string_view name) = 0;
     // The full path of the file under its existing spelling, or under the given one when missing.
     virtual std::filesystem::path resolve(std::string_view name) = 0;

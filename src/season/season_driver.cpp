@@ -1,5 +1,6 @@
 #include "season/season_driver.h"
 
+#include <optional>
 #include <string>
 
 #include "game/lineups.h"
@@ -8,6 +9,7 @@
 #include "game/scoreboard_text.h"
 #include "league/league_store.h"
 #include "season/hall_of_fame.h"
+#include "season/history/season_files_repair.h"
 #include "season/opening_demo.h"
 #include "season/schedule.h"
 #include "season/scoreboard_presenter.h"
@@ -76,6 +78,12 @@ int runLeague(League& league, Platform& platform, SeasonObserver* observer,
         showOpeningDemo(platform);
         loadLeague(league, platform);
         if (history != nullptr) history->takeLeague(league, platform);
+        {
+            // A journal found unusable at start: the saved season's other files from the history.
+            const std::optional<HistoryReader> reader =
+                history != nullptr ? history->reader() : std::nullopt;
+            completeSeasonFilesFromHistory(league, platform, reader ? &*reader : nullptr);
+        }
         ObserverPair observers(history != nullptr ? &history->recorder() : nullptr, observer);
         SeasonPlayer seasons(league, platform, &observers, history);
         while (league.KeepPlaying) {

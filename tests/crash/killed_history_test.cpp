@@ -40,6 +40,10 @@ public:
         return files_->appendFile(name, bytes);
     }
     bool exists(std::string_view name) override { return files_->exists(name); }
+    EntryKind entryKind(std::string_view name) override { return files_->entryKind(name); }
+    std::string moveAside(std::string_view name, std::string_view newName) override {
+        return files_->moveAside(name, newName);
+    }
     std::string removeFile(std::string_view name) override { return files_->removeFile(name); }
     std::filesystem::path resolve(std::string_view name) override { return files_->resolve(name); }
     FolderLock lockFolder(const FolderClaim& claim) override { return files_->lockFolder(claim); }

@@ -10,14 +10,18 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
 #include "folder_store/folder_file_store.h"
+#include "league/league_file.h"
+#include "league/league_store.h"
 #include "season/history/history_file.h"
 #include "season/history/history_reader.h"
 #include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
+#include "season/history/season_files_repair.h"
 #include "support/scripted_user.h"
 #include "support/temp_folder.h"
 #include "support/test_league.h"
@@ -219,13 +223,81 @@ TEST(HostileFiles, AFileSizeLimitIsAWriteErrorNotTheEnd) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const std::string problem =
             makeFolderFileStore(dir.folder())->replaceFile("Jbball.Jdt", std::string(5000, 'x'));
-        ::_exit(problem.empty() ? 3 : 0);
+        // Told in the words of a full disk, not the system's.
+        ::_exit(problem == "ファイルの大きさの上限を超えるため、これ以上書き込めません。" ? 0 : 3);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.contents("Jbball.jdt"), "old");
+}
+
+TEST(HostileFiles, SomethingElseInThePlaceOfTheJournalIsMovedAsideAndTheSeasonSaves) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;  // puts something at the journal's name
+        std::string reason;                         // the start of the reason told
+        bool (*stillThere)(const struct stat&);     // what the moved entry still is
+    };
+    const std::string notAFile = "通常のファイルではありません";
+    const std::string aLink = "ファイルではなく、リンクが置かれています。";
+    const auto isFifo = [](const struct stat& s) { return S_ISFIFO(s.st_mode); };
+    const auto isLink = [](const struct stat& s) { return S_ISLNK(s.st_mode); };
+    const auto isFile = [](const struct stat& s) { return S_ISREG(s.st_mode); };
+    const Case cases[] = {
+        {"a FIFO", [](const fs::path& at) { ::mkfifo(at.c_str(), 0600); }, notAFile, isFifo},
+        {"a link that leads nowhere",
+         [](const fs::path& at) { fs::create_symlink(at.parent_path() / "gone", at); }, aLink,
+         isLink},
+        {"a link to an endless device",
+         [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }, aLink, isLink},
+        {"a file far too large",
+         [](const fs::path& at) {
+             std::ofstream(at).put('x');
+             fs::resize_file(at, 9u << 20);
+         },
+         "ファイルが大きすぎます", isFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempFolder dir;
+        League saved = testing::testLeague();
+        saved.CurrentYear = 4;
+        dir.put("Jbball.jdt", leagueFileBytes(saved));
+        dir.put("Jbball.Mei", "");
+        c.make(dir.folder() / ".zelvano-season");
+        testing::ScriptedUser user;
+        HeadlessPlatform platform(user, makeFolderFileStore(dir.folder()), 1u);
+        League league;
+        loadLeague(league, platform);
+        completeSeasonFilesFromHistory(league, platform, nullptr);
+
+        const std::vector<std::string> entries = dir.entries();
+        ASSERT_EQ(entries.size(), 3u);
+        const std::string movedTo = entries[0];
+        EXPECT_TRUE(movedTo.starts_with(".zelvano-season.")) << movedTo;
+        struct stat moved {};
+        ASSERT_EQ(::lstat((dir.folder() / movedTo).c_str(), &moved), 0);
+        EXPECT_TRUE(c.stillThere(moved));
+        ASSERT_EQ(user.asked.size(), 1u);
+        const std::string& told = user.asked[0].text;
+        EXPECT_NE(told.find("「" + (dir.folder() / ".zelvano-season").string() + "」"),
+                  std::string::npos);
+        EXPECT_NE(told.find(c.reason), std::string::npos) << told;
+        EXPECT_NE(told.find("「" + (dir.folder() / movedTo).string() + "」に移しました"),
+                  std::string::npos)
+            << told;
+        EXPECT_NE(told.find("4年目"), std::string::npos) << told;
+
+        // The next season is saved as any other.
+        league.CurrentYear = 5;
+        league.SeasonFiles.hallOfFameRecords = "record\r\n";
+        saveLeague(league, platform);
+        EXPECT_EQ(dir.contents("Jbball.Mei"), "record\r\n");
+        EXPECT_EQ(dir.entries(), (std::vector<std::string>{movedTo, "Jbball.Mei", "Jbball.jdt"}));
+        EXPECT_EQ(user.asked.size(), 1u);
+    }
 }
 
 TEST(HostileFiles, DeletingTheLockFileLetsNobodyIn) {

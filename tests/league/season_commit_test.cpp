@@ -40,6 +40,7 @@ struct SeasonEnded : ScriptedRun {
     League restart() {
         ScriptedRun next;
         next.files->files = files->files;
+        next.files->failMoveWith = files->failMoveWith;
         loadLeague(next.league, *next.platform);
         files->files = next.files->files;
         restartMessages = next.user.asked;
@@ -155,21 +156,102 @@ TEST(SeasonJournal, ReadsBackWhatItWrote) {
         EXPECT_EQ(read->changes.scoutingListBefore, changes.scoutingListBefore);
         EXPECT_EQ(read->changes.scoutingListAfter, changes.scoutingListAfter);
     }
-    // Anything but a whole journal is no journal.
-    const std::string whole = seasonJournalBytes(8, full);
-    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
-        EXPECT_FALSE(parseSeasonJournal(whole.substr(0, cut))) << cut;
-    }
-    EXPECT_FALSE(parseSeasonJournal(whole + "x"));
 }
 
-TEST(SeasonJournal, ADamagedJournalIsDropped) {
-    SeasonEnded run;
-    run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
-    run.files->files[".zelvano-season"] = "Zelvano season journal 1\nyear 8\nhallo";
-    run.restart();
-    EXPECT_FALSE(run.journal());
-    EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore);
+TEST(SeasonJournal, AnyDamageIsDetected) {
+    SeasonFileChanges changes;
+    changes.hallOfFameRecords = kRecords;
+    changes.hallOfFameBefore = fingerprintOf(kHallBefore);
+    changes.scoutingListBefore = fingerprintOf(kListBefore);
+    changes.scoutingListAfter = kListAfter;
+    const std::string whole = seasonJournalBytes(8, changes);
+    ASSERT_TRUE(whole.starts_with("Zelvano season journal 2\n"));
+    ASSERT_TRUE(parseSeasonJournal(whole));
+    // Cut at any length, grown by a byte, or any byte changed (inside a name too, or a digit of
+    // the check turned upper case): never taken for a whole journal.
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        EXPECT_FALSE(parseSeasonJournal(whole.substr(0, cut))) << "cut at " << cut;
+    }
+    for (const char extra : {'x', '\n', '\0'}) EXPECT_FALSE(parseSeasonJournal(whole + extra));
+    for (std::size_t at = 0; at < whole.size(); ++at) {
+        for (const int flip : {0x01, 0x20, 0x80}) {
+            std::string damaged = whole;
+            damaged[at] = static_cast<char>(damaged[at] ^ flip);
+            EXPECT_FALSE(parseSeasonJournal(damaged)) << "byte " << at << " ^ " << flip;
+        }
+    }
+}
+
+TEST(SeasonJournal, AJournalOfThePreviousProgramStillReads) {
+    SeasonFileChanges changes;
+    changes.hallOfFameRecords = kRecords;
+    changes.scoutingListAfter = kListAfter;
+    // Version 1: the same lines under its own heading, without the check line.
+    std::string old = seasonJournalBytes(8, changes);
+    old.erase(old.rfind("check "));
+    old.replace(old.find(" 2\n"), 3, " 1\n");
+    const std::optional<SeasonJournal> read = parseSeasonJournal(old);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->year, 8);
+    EXPECT_EQ(read->changes.hallOfFameRecords, kRecords);
+    EXPECT_EQ(read->changes.scoutingListAfter, kListAfter);
+    EXPECT_FALSE(parseSeasonJournal(old.substr(0, old.size() - 1)));
+}
+
+TEST(SeasonJournal, AnUnusableJournalIsMovedAsideNeverDropped) {
+    struct Case {
+        const char* what;
+        std::string journal;
+        const char* failMove;  // the move fails with this
+    };
+    const std::string whole = [] {
+        SeasonEnded ended;
+        return seasonJournalBytes(8, ended.league.SeasonFiles);
+    }();
+    const Case cases[] = {
+        {"cut short", whole.substr(0, whole.size() / 2), ""},
+        {"a byte changed in a record",
+         [&] {
+             std::string changed = whole;
+             changed[whole.find("安打")] ^= 0x01;
+             return changed;
+         }(),
+         ""},
+        {"not movable", whole.substr(0, 30), "書き込みの権限がありません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeasonEnded run;
+        run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+        run.files->files[".zelvano-season"] = c.journal;
+        run.files->failMoveWith = c.failMove;
+        const League next = run.restart();
+        // Nothing carried out, nothing dropped; the season layer is left a note to act on.
+        EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore);
+        EXPECT_EQ(run.file("Z02MEM.TXT"), kListBefore);
+        ASSERT_TRUE(next.UnusableSeasonJournal);
+        const UnusableJournal& note = *next.UnusableSeasonJournal;
+        EXPECT_EQ(note.year, 8);
+        EXPECT_EQ(note.path, ".zelvano-season");
+        EXPECT_NE(note.reason.find("壊れています"), std::string::npos) << note.reason;
+        EXPECT_EQ(note.whyItStays, c.failMove);
+        if (*c.failMove != '\0') {
+            EXPECT_EQ(note.movedTo, "");
+            EXPECT_EQ(run.file(".zelvano-season"), c.journal);
+            // As the player is told: the next season's save replaces it.
+            League played = next;
+            played.CurrentYear = 9;
+            run.files->failMoveWith.clear();
+            ScriptedRun later;
+            later.files->files = run.files->files;
+            saveLeague(played, *later.platform);
+            EXPECT_FALSE(later.files->exists(".zelvano-season"));
+            continue;
+        }
+        EXPECT_TRUE(note.movedTo.starts_with(".zelvano-season.damaged-")) << note.movedTo;
+        EXPECT_EQ(run.file(note.movedTo.c_str()), c.journal);
+        EXPECT_FALSE(run.journal());
+    }
 }
 
 }  // namespace

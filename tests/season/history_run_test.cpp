@@ -8,18 +8,22 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
+#include "league/league_store.h"
 #include "season/history/history_file.h"
 #include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
+#include "season/history/season_files_repair.h"
 #include "season/season_driver.h"
 #include "support/history_checks.h"
 #include "support/scripted_user.h"
 #include "support/temp_folder.h"
 #include "support/test_league.h"
+#include "text/cp932.h"
 
 namespace zelvano {
 namespace {
@@ -94,16 +98,21 @@ TEST(HistoryRun, ASeasonWhoseSaveFailedIsNeverShownAndGoneAtTheNextStart) {
     testing::expectHistoryAddsUp(*second.history.reader(), second.run.league);
 }
 
-TEST(HistoryRun, AForcedQuitInTheSeasonEndRecordsNothing) {
-    const TempFolder folder;
+// Team 1 hits almost always and the rivals never: it wins the title and gets rookies, and its
+// players retire into the hall of fame.
+League winningLeague() {
     League league = testing::testLeague();
-    // Team 1 hits almost always and the rivals never: it wins the title and gets rookies.
     for (int player = 1; player <= kPlayers; ++player) {
         league.Hits[1][player] = 999;
         league.AtBats[1][player] = 1000;
         league.Hits[2][player] = league.Hits[3][player] = 0;
     }
-    GameRun run(folder, league, 1);
+    return league;
+}
+
+TEST(HistoryRun, AForcedQuitInTheSeasonEndRecordsNothing) {
+    const TempFolder folder;
+    GameRun run(folder, winningLeague(), 1);
     const auto manage = run.run.user.onAct;
     bool quitAsked = false;
     run.run.user.onAct = [&](HeadlessPlatform& p) {
@@ -118,6 +127,105 @@ TEST(HistoryRun, AForcedQuitInTheSeasonEndRecordsNothing) {
     EXPECT_EQ(run.play(), 0);
     EXPECT_TRUE(quitAsked);
     EXPECT_TRUE(yearsOnDisk(folder.folder() / "history.sqlite").empty());
+}
+
+Counter leagueYear(const std::map<std::string, std::string>& files) {
+    League league;
+    EXPECT_TRUE(parseLeagueFile(files.at("Jbball.jdt"), league).ok);
+    return league.CurrentYear;
+}
+
+// The start of a program on `files`, as runLeague makes it, up to the first season; the messages
+// of the journal it found unusable.
+std::vector<std::string> startOn(testing::MemoryFileStore& files, const fs::path* history) {
+    testing::ScriptedRun start;
+    start.files->files = files.files;
+    loadLeague(start.league, *start.platform);
+    std::optional<LeagueHistory> kept;
+    std::optional<HistoryReader> reader;
+    if (history != nullptr) {
+        kept.emplace(history->string());
+        kept->takeLeague(start.league, *start.platform);
+        if (const std::optional<HistoryReader> opened = kept->reader()) reader.emplace(*opened);
+    }
+    completeSeasonFilesFromHistory(start.league, *start.platform, reader ? &*reader : nullptr);
+    files.files = start.files->files;
+    std::vector<std::string> told;
+    for (const MessageRequest& request : start.user.asked) {
+        if (request.title == "Zelvano／データ読込エラー") told.push_back(request.text);
+    }
+    return told;
+}
+
+TEST(HistoryRun, ADamagedJournalOfASavedSeasonIsCompletedFromTheHistory) {
+    const TempFolder folder;
+    const fs::path history = folder.folder() / "history.sqlite";
+    std::string hallBefore = *text::encodeCp932("Ａ(1年度入団)【400安打】\r\n");
+    std::string listBefore;
+    for (int name = 1; name <= 20; ++name) {
+        listBefore += *text::encodeCp932("スカウト" + std::to_string(name)) + "\r\n";
+    }
+    // Seasons are played until one both makes members and takes names; its files before and
+    // after its save are what a stop in between would leave and what it should have left.
+    std::map<std::string, std::string> saved;
+    saved["Jbball.jdt"] = leagueFileBytes(winningLeague());
+    saved["Jbball.Mei"] = hallBefore;
+    saved["Z02MEM.TXT"] = listBefore;
+    for (int season = 0; season < 10; ++season) {
+        hallBefore = saved["Jbball.Mei"];
+        listBefore = saved["Z02MEM.TXT"];
+        GameRun played(folder, winningLeague(), 1);
+        played.run.files->files = saved;
+        ASSERT_EQ(played.play(), 0);
+        saved = played.run.files->files;
+        if (saved["Jbball.Mei"] != hallBefore && saved["Z02MEM.TXT"] != listBefore) break;
+    }
+    const std::string hallAfter = saved["Jbball.Mei"];
+    const std::string listAfter = saved["Z02MEM.TXT"];
+    ASSERT_NE(hallAfter, hallBefore);
+    ASSERT_NE(listAfter, listBefore);
+    const std::string year = std::to_string(leagueYear(saved)) + "年目";
+
+    struct Case {
+        const char* what;
+        bool hallWritten, listWritten;  // before the stop
+        bool withHistory;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"stopped before the hall of fame", false, false, true, "人を書き加えました"},
+        {"stopped before the list", true, false, true, "すでに載っていました"},
+        {"stopped before the journal's removal", true, true, true, "ありませんでした"},
+        {"without the history", false, false, false, "確かめられませんでした"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::MemoryFileStore files;
+        files.files = saved;
+        files.files["Jbball.Mei"] = c.hallWritten ? hallAfter : hallBefore;
+        files.files["Z02MEM.TXT"] = c.listWritten ? listAfter : listBefore;
+        files.files[".zelvano-season"] = "Zelvano season journal 2\nyear 3\nhalloffame - 4";
+        const std::vector<std::string> told = startOn(files, c.withHistory ? &history : nullptr);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_NE(told[0].find(c.told), std::string::npos) << told[0];
+        EXPECT_NE(told[0].find("「.zelvano-season.damaged-"), std::string::npos) << told[0];
+        EXPECT_FALSE(files.exists(".zelvano-season"));
+        if (c.withHistory) {
+            EXPECT_EQ(files.files["Jbball.Mei"], hallAfter);
+            EXPECT_EQ(files.files["Z02MEM.TXT"], listAfter);
+        } else {
+            // Nothing is guessed: the player learns which year and which files to look at.
+            EXPECT_NE(told[0].find(year), std::string::npos);
+            EXPECT_NE(told[0].find("「Jbball.Mei」"), std::string::npos);
+            EXPECT_NE(told[0].find("「Z02MEM.TXT」"), std::string::npos);
+            EXPECT_EQ(files.files["Jbball.Mei"], hallBefore);
+            EXPECT_EQ(files.files["Z02MEM.TXT"], listBefore);
+        }
+        // The next start finds nothing more to do.
+        const auto once = files.files;
+        EXPECT_TRUE(startOn(files, c.withHistory ? &history : nullptr).empty());
+        EXPECT_EQ(files.files, once);
+    }
 }
 
 TEST(HistoryRun, AnOldLeagueBeginsItsHistoryWithTheNextSeasonAndSaysSo) {

@@ -93,6 +93,18 @@ public:
         return {};
     }
     bool exists(std::string_view name) override { return files.count(canonical(name)) != 0; }
+    EntryKind entryKind(std::string_view name) override {
+        return exists(name) ? EntryKind::RegularFile : EntryKind::Missing;
+    }
+    std::string failMoveWith;  // non-empty: moveAside fails with this reason
+    std::string moveAside(std::string_view name, std::string_view newName) override {
+        if (!failMoveWith.empty()) return failMoveWith;
+        if (!exists(name)) return "ファイルが見つかりません。";
+        if (exists(newName)) return "同じ名前のファイルがすでにあります。";
+        files[canonical(newName)] = files[canonical(name)];
+        files.erase(canonical(name));
+        return {};
+    }
     std::string removeFile(std::string_view name) override {
         files.erase(canonical(name));
         return {};
