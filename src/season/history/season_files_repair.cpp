@@ -7,6 +7,7 @@
 #include "league/league_folder.h"
 #include "league/name_rule.h"
 #include "season/hall_of_fame.h"
+#include "season/history/history_file.h"
 #include "season/scouting_list.h"
 #include "text/cp932.h"
 
@@ -97,6 +98,28 @@ std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& re
            "人分、先頭から取り除きました。";
 }
 
+// What the history recorded of the year, carried into the two files; or why it could not be.
+std::string completeFromHistory(FileStore& files, const HistoryReader* history, Counter year) {
+    const std::string yearText = std::to_string(year) + "年目";
+    std::string unreadable;
+    try {
+        if (history != nullptr && history->season(year)) {
+            const RecordedSeasonFiles recorded = recordedSeasonFiles(*history, year);
+            return yearText +
+                   "のシーズンの名球会入りと新人の名前を、リーグの歴史から確かめました。\n" +
+                   completeHallOfFame(files, recorded) + "\n" +
+                   completeScoutingList(files, recorded);
+        }
+    } catch (const SqliteError& error) {
+        unreadable = "（" + historyProblemText(error) + "）";
+    }
+    return "リーグの歴史に" + yearText + "のシーズンがないため" + unreadable +
+           "、この年に名球会に入った選手と、新人が使った名前を確かめられませんでした。名球会の名簿"
+           "「" +
+           files.resolve(kHallOfFameAppendName).string() + "」と新人の名簿「" +
+           files.resolve(kScoutingListName).string() + "」を確かめて、必要なら手で直してください。";
+}
+
 }  // namespace
 
 void completeSeasonFilesFromHistory(League& league, Platform& platform,
@@ -114,20 +137,10 @@ void completeSeasonFilesFromHistory(League& league, Platform& platform,
         text += "このファイルを移せなかったので、そのまま残してあります。（" + note.whyItStays +
                 "）\n次にシーズンを保存するときに、このファイルは新しいものに置き換わります。\n\n";
     }
-    const std::string year = std::to_string(note.year) + "年目";
     if (note.year <= 0) {
         text += "保存済みのシーズンはまだないので、ほかのファイルはそのままです。";
-    } else if (history != nullptr && history->season(note.year)) {
-        const RecordedSeasonFiles recorded = recordedSeasonFiles(*history, note.year);
-        text += year + "のシーズンの名球会入りと新人の名前を、リーグの履歴から確かめました。\n" +
-                completeHallOfFame(files, recorded) + "\n" + completeScoutingList(files, recorded);
     } else {
-        text += "リーグの履歴に" + year +
-                "のシーズンがないため、この年に名球会に入った選手と、新人が使った名前を確かめ"
-                "られませんでした。名球会の名簿「" +
-                files.resolve(kHallOfFameAppendName).string() + "」と新人の名簿「" +
-                files.resolve(kScoutingListName).string() +
-                "」を確かめて、必要なら手で直してください。";
+        text += completeFromHistory(files, history, note.year);
     }
     platform.message({text, "Zelvano／データ読込エラー", MessageIcon::Exclamation});
 }
