@@ -377,5 +377,69 @@ TEST(HistoryRun, AfterTwoHundredSeasonsEveryCareerAddsUp) {
     EXPECT_EQ(kinds.size(), 5u);
 }
 
+// A history that does not belong to the league file is kept whole beside it, never cut down: a
+// league registered in this run (even one whose first file is the old league's first), a league
+// file the history never saw, an older copy of the league's file. Only the one season a failed
+// save leaves beyond the league file goes, as it is played again.
+TEST(HistoryRun, AnotherLeaguesHistoryIsSetAsideWholeNeverDeleted) {
+    struct Case {
+        const char* what;
+        std::function<League(const std::string& yearOne)> league;  // the next start's
+        std::vector<Counter> kept;  // the history's years after the next start's season
+    };
+    const auto parsed = [](const std::string& bytes) {
+        League league;
+        EXPECT_TRUE(parseLeagueFile(bytes, league).ok);
+        return league;
+    };
+    const Case cases[] = {
+        {"a league registered in this run",
+         [](const std::string&) {
+             League league = testing::testLeague();
+             league.RegisteredThisRun = true;
+             return league;
+         },
+         {1}},
+        {"a league file the history never saw",
+         [&](const std::string& yearOne) {
+             League league = parsed(yearOne);
+             league.TeamName[2] = "XYZ";
+             return league;
+         },
+         {2}},
+        {"an older copy of the league file",
+         [&](const std::string& yearOne) { return parsed(yearOne); },
+         {1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempFolder folder;
+        std::string yearOne;
+        {
+            GameRun first(folder, testing::testLeague(), 1);
+            ASSERT_EQ(first.play(), 0);
+            yearOne = first.run.files->files["Jbball.jdt"];
+            GameRun more(folder, parsed(yearOne), 2);
+            ASSERT_EQ(more.play(), 0);
+        }
+        const League league = c.league(yearOne);
+        GameRun next(folder, league, 1);
+        next.run.league.RegisteredThisRun = league.RegisteredThisRun;
+        ASSERT_EQ(next.play(), 0);
+        EXPECT_EQ(yearsOnDisk(folder.folder() / "history.sqlite"), c.kept);
+
+        std::vector<std::string> aside;
+        for (const std::string& name : folder.entries()) {
+            if (name.starts_with("history-years-1-3-set-aside-")) aside.push_back(name);
+        }
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_EQ(yearsOnDisk(folder.folder() / aside[0]), (std::vector<Counter>{1, 2, 3}));
+        const std::vector<std::string> told = historyMessages(next.run.user);
+        ASSERT_FALSE(told.empty());
+        EXPECT_NE(told[0].find((folder.folder() / aside[0]).string()), std::string::npos)
+            << told[0];
+    }
+}
+
 }  // namespace
 }  // namespace zelvano
