@@ -170,6 +170,50 @@ bool transient(const SqliteError& error) {
 
 }  // namespace
 
+class ReadOnlyHistory::PrivateCopy : public PrivateFolder {};
+
+ReadOnlyHistory::ReadOnlyHistory(UniqueFd lock, std::unique_ptr<PrivateCopy> copy,
+                                 SqliteDatabase db)
+    : lock_(std::move(lock)), copy_(std::move(copy)), db_(std::move(db)) {}
+ReadOnlyHistory::~ReadOnlyHistory() = default;
+ReadOnlyHistory::ReadOnlyHistory(ReadOnlyHistory&&) noexcept = default;
+ReadOnlyHistory& ReadOnlyHistory::operator=(ReadOnlyHistory&&) noexcept = default;
+
+std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
+    const std::array<std::string, 4> names = historyFileNames(path);
+    for (int attempt = 0;; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(kPause);
+        if (attempt == kAttempts) keptChanging(path);
+        UniqueFd lock = lockForReading(path);
+        if (!lock.valid()) return std::nullopt;
+        const Stamps before = stampsOf(names);
+        std::unique_ptr<PrivateCopy> copy;
+        std::string opened = path;
+        auto mode = SqliteDatabase::Mode::ReadOnlyImmutable;
+        if (before[1].kind == HistoryFileKind::Missing &&
+            before[2].kind == HistoryFileKind::Regular &&
+            before[3].kind == HistoryFileKind::Regular) {
+            mode = SqliteDatabase::Mode::ReadOnlyShared;
+        } else if (before[2].kind == HistoryFileKind::Regular) {
+            copy = std::make_unique<PrivateCopy>();
+            const fs::path copied = copy->path() / kHistoryFileName;
+            copyRegularFile(names[0], copied);
+            copyRegularFile(names[2], copied.string() + "-wal");
+            opened = copied.string();
+            mode = SqliteDatabase::Mode::ReadWriteCreate;
+        }
+        try {
+            SqliteDatabase db = SqliteDatabase::open(opened, mode);
+            db.execute("PRAGMA busy_timeout = 5000");
+            if (!checkHistorySchema(db)) return std::nullopt;
+            if (stampsOf(names) != before) continue;
+            return ReadOnlyHistory(std::move(lock), std::move(copy), std::move(db));
+        } catch (const SqliteError& error) {
+            if (!transient(error) || attempt + 1 == kAttempts) throw;
+        }
+    }
+}
+
 bool readHistorySnapshot(const std::string& path, const std::function<void(SqliteDatabase&)>& read,
                          std::vector<std::string>* passedOver) {
     const std::array<std::string, 4> names = historyFileNames(path);

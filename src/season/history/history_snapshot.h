@@ -14,9 +14,12 @@
 // alone. Either of these two readings is taken again when the files changed while it ran.
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "folder_store/unique_fd.h"
 #include "season/history/sqlite_database.h"
 
 namespace zelvano {
@@ -28,5 +31,28 @@ namespace zelvano {
 // no regular file (a link, a FIFO) is passed over and named in `passedOver`.
 bool readHistorySnapshot(const std::string& path, const std::function<void(SqliteDatabase&)>& read,
                          std::vector<std::string>* passedOver = nullptr);
+
+// The history opened for reading, for as long as a program that cannot write it keeps it open
+// (the game with a history it may only read): chosen as readHistorySnapshot chooses, and, like
+// it, making or changing nothing beside the file. Each read transaction sees one moment.
+class ReadOnlyHistory {
+public:
+    // Nothing when there is no history at `path`. Throws as readHistorySnapshot does.
+    static std::optional<ReadOnlyHistory> open(const std::string& path);
+    ~ReadOnlyHistory();
+    ReadOnlyHistory(ReadOnlyHistory&&) noexcept;
+    ReadOnlyHistory& operator=(ReadOnlyHistory&&) noexcept;
+
+    SqliteDatabase& db() { return db_; }
+
+private:
+    class PrivateCopy;
+    ReadOnlyHistory(UniqueFd lock, std::unique_ptr<PrivateCopy> copy, SqliteDatabase db);
+    // Held until the database is closed: closing any descriptor of the file would drop every
+    // lock this program holds on it, SQLite's too.
+    UniqueFd lock_;
+    std::unique_ptr<PrivateCopy> copy_;  // the folder of a private copy, when it reads one
+    SqliteDatabase db_;
+};
 
 }  // namespace zelvano

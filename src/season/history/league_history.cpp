@@ -5,6 +5,7 @@
 
 #include "season/history/history_file.h"
 #include "season/history/history_schema.h"
+#include "season/history/history_snapshot.h"
 #include "season/major_league_loan.h"
 
 namespace zelvano {
@@ -65,12 +66,16 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
         writable_ = false;
         writer_.reset();
         db_.reset();
-        tell(platform,
-             "リーグの歴史「" + shownPath_ + "」を開けませんでした。\n（" +
-                 historyProblemText(error) +
-                 "）\n\n今回は歴史を記録しません。シーズンはいつもどおり遊べて、リーグのデータも"
-                 "保存されます。記録しなかった年は、歴史の中で記録のない年になります。",
-             MessageIcon::Exclamation);
+        if (showWithoutWriting(platform, error)) {
+            if (takeIdsFromReadOnly(league)) return;
+        } else {
+            tell(platform,
+                 "リーグの歴史「" + shownPath_ + "」を開けませんでした。\n（" +
+                     historyProblemText(error) +
+                     "）\n\n今回は歴史を記録しません。シーズンはいつもどおり遊べて、リーグのデータ"
+                     "も保存されます。記録しなかった年は、歴史の中で記録のない年になります。",
+                 MessageIcon::Exclamation);
+        }
     }
     begin(league, platform, knewEarlierYears);
 }
@@ -199,9 +204,36 @@ void LeagueHistory::commitSeason(const League& league, Platform& platform) {
     }
 }
 
+bool LeagueHistory::showWithoutWriting(Platform& platform, const SqliteError& whyNot) {
+    try {
+        readOnly_ = ReadOnlyHistory::open(shownPath_);
+    } catch (const SqliteError&) {
+        readOnly_.reset();
+    }
+    if (!readOnly_) return false;
+    tell(platform,
+         "リーグの歴史「" + shownPath_ + "」に書き込めません。\n（" + historyProblemText(whyNot) +
+             "）\n\nこれまでの歴史は「リーグの歴史」で見られますが、今回遊ぶシーズンは記録しま"
+             "せん。シーズンはいつもどおり遊べて、リーグのデータも保存されます。記録しなかった年"
+             "は、歴史の中で記録のない年になります。",
+         MessageIcon::Exclamation);
+    return true;
+}
+
+bool LeagueHistory::takeIdsFromReadOnly(League& league) {
+    try {
+        return takeIdsFromRoster(league,
+                                 HistoryWriter(readOnly_->db()).rosterAt(league.CurrentYear));
+    } catch (const SqliteError&) {
+        // A roster that cannot be read gives nobody a past; the window tells the damage.
+        return false;
+    }
+}
+
 std::optional<HistoryReader> LeagueHistory::reader() {
-    if (!db_) return std::nullopt;
-    return HistoryReader(*db_, savedYear_);
+    if (db_) return HistoryReader(*db_, savedYear_);
+    if (readOnly_) return HistoryReader(readOnly_->db(), savedYear_);
+    return std::nullopt;
 }
 
 }  // namespace zelvano

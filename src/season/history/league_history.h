@@ -20,6 +20,7 @@
 #include "league/league.h"
 #include "platform/platform.h"
 #include "season/history/history_reader.h"
+#include "season/history/history_snapshot.h"
 #include "season/history/history_writer.h"
 #include "season/history/season_recorder.h"
 #include "season/history/sqlite_database.h"
@@ -51,6 +52,12 @@ public:
 private:
     void begin(League& league, Platform& platform, bool knewEarlierYears);
     void tell(Platform& platform, const std::string& text, MessageIcon icon);
+    // A history that cannot be written is still shown: opened for reading, and the player told
+    // once that new seasons will not be recorded, and why. False when it cannot be read either.
+    bool showWithoutWriting(Platform& platform, const SqliteError& whyNot);
+    // The players' ids from the read-only history's roster of the league's year, when it
+    // belongs to the league file.
+    bool takeIdsFromReadOnly(League& league);
     enum class AsideReason { AnotherLeague, OlderLeagueFile };
     // Copies the history into a new file beside it and tells the player where; another
     // league's is then emptied here. Throws HistoryProblem, having changed nothing, when it
@@ -63,6 +70,7 @@ private:
     std::string shownPath_;
     std::optional<SqliteDatabase> db_;
     std::optional<HistoryWriter> writer_;
+    std::optional<ReadOnlyHistory> readOnly_;  // a history shown without being written
     bool writable_ = false;
     bool toldWriteFailure_ = false;
     bool setAsideTold_ = false;
