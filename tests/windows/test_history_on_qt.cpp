@@ -15,11 +15,15 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <sstream>
 
 #include "league/league_file.h"
 #include "made_up_history.h"
+#include "season/history/history_browser.h"
+#include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
 #include "season/information_presenter.h"
 #include "season/season_driver.h"
@@ -155,6 +159,36 @@ private slots:
         QTest::keyClick(shown.data(), Qt::Key_Escape);
         QTRY_VERIFY(!shown);
         information.close();
+    }
+
+    // Not a check: the pictures of the history window for a person to look at, made only when
+    // ZELVANO_HISTORY_SHOTS names a league folder (`zelvano-sim --dir D new`, `play N`); one
+    // PNG a page beside it, at the window's default size.
+    void picturesOfALeaguesHistory() {
+        const QByteArray folder = qgetenv("ZELVANO_HISTORY_SHOTS");
+        if (folder.isEmpty()) QSKIP("ZELVANO_HISTORY_SHOTS names no league folder");
+        const std::string dir = folder.toStdString();
+        std::ifstream file(dir + "/Jbball.Jdt", std::ios::binary);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        League league;
+        QVERIFY(parseLeagueFile(bytes.str(), league).ok);
+        QVERIFY(readHistorySnapshot(dir + "/history.sqlite", [&](SqliteDatabase& db) {
+            auto browser =
+                std::make_shared<HistoryBrowser>(league, HistoryReader(db, league.CurrentYear));
+            HistoryWindow window(browser, nullptr);
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("historyTabs"));
+            window.showCareer(league.PlayerIds[1][1]);
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(50);
+                window.grab().save(QString::fromStdString(dir) +
+                                   QStringLiteral("/history-tab%1.png").arg(tab));
+            }
+        }));
     }
 
     // The keys of a tabbed dialog change the page from any control, the year and team boxes too.

@@ -134,11 +134,13 @@ SeasonPage HistoryBrowser::season(Counter year) const {
         return page;
     }
     page.title = yearText(year) + "のシーズン";
-    page.standings.header = {"チーム", "勝", "敗", "勝敗", "平均打率"};
+    // The marks last: they are the widest, and the average stays in sight when they are cut.
+    page.standings.header = {"チーム", "勝", "敗", "平均打率", "勝敗"};
     for (std::size_t team = 0; team < kTeams; ++team) {
         page.standings.rows.push_back({season->teamNames[team], std::to_string(season->wins[team]),
-                                       std::to_string(season->losses[team]), season->marks[team],
-                                       tableAverage(season->teamAverages[team])});
+                                       std::to_string(season->losses[team]),
+                                       tableAverage(season->teamAverages[team]),
+                                       season->marks[team]});
     }
     page.games.header = {"試合", "先攻", "得点", "後攻", "得点", "回"};
     std::vector<GameLine> games;
