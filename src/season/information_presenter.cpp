@@ -158,10 +158,26 @@ void InformationPresenter::careerPressed(int tab, int line) {
     } else if (tab == kRankingTab && line >= 0 && line < static_cast<int>(rankingPlayers_.size())) {
         std::tie(team, player) = rankingPlayers_[static_cast<std::size_t>(line)];
     }
-    // No line selected, or an empty slot: no player, nothing happens.
-    if (team < 1 || team > kTeams || player < 1 || player > kPlayers) return;
+    // A press that leads nowhere is told why, or the player is left wondering whether the
+    // button works.
+    if (team < 1 || team > kTeams || player < 1 || player > kPlayers) {
+        tellNoCareer("先に一覧で選手を選んでから、「この選手の歩み」を押してください。");
+        return;
+    }
     const PlayerId id = league_.PlayerIds[team][player];
-    if (id != 0) showHistory(id);
+    if (id != 0) {
+        showHistory(id);
+    } else if (league_.PlayerName[team][player] == kMajorLeaguePlaceholder) {
+        tellNoCareer(
+            "この枠の選手は大リーグでプレー中です。大リーグにいる間の歩みはリーグの歴史にはなく、"
+            "「大リーグ情報」で見られます。");
+    } else {
+        tellNoCareer("この枠には選手がいません。一覧で選手を選んでください。");
+    }
+}
+
+void InformationPresenter::tellNoCareer(const std::string& text) {
+    platform_.message({text, "Zelvano／この選手の歩み", MessageIcon::Information});
 }
 
 void InformationPresenter::showHistory(PlayerId career) {

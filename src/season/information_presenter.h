@@ -48,6 +48,7 @@ private:
     void fillHallOfFameRoster();
     void fillOwnerSettings();
     void showHistory(PlayerId career);
+    void tellNoCareer(const std::string& text);
 
     League& league_;
     Platform& platform_;

@@ -3,10 +3,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QRegularExpression>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "season/history/chart_scale.h"
 #include "windows/fonts.h"
 
 namespace zelvano {
@@ -15,6 +17,40 @@ namespace {
 
 // The team colours of the scoreboard's marks, darkened enough to read as lines on white.
 const QColor kLineColours[] = {QColor(200, 0, 120), QColor(0, 110, 170), QColor(40, 140, 40)};
+
+QString averageText(double average) {
+    return QString::number(average, 'f', 3).remove(QRegularExpression(QStringLiteral("^0")));
+}
+
+// What a screen reader says of a chart it cannot see: each line's years, its best and its worst.
+QString spokenSummary(const QStringList& names,
+                      const std::vector<std::vector<ChartPoint>>& series) {
+    QStringList parts;
+    for (std::size_t at = 0; at < series.size(); ++at) {
+        const auto& points = series[at];
+        const QString name = at < static_cast<std::size_t>(names.size())
+                                 ? names[static_cast<qsizetype>(at)]
+                                 : QString();
+        if (points.empty()) {
+            parts << name + QStringLiteral("：記録がありません");
+            continue;
+        }
+        const auto [lowest, highest] = std::minmax_element(
+            points.begin(), points.end(),
+            [](const ChartPoint& a, const ChartPoint& b) { return a.second < b.second; });
+        parts << QStringLiteral(
+                     "%1：%2年目から%3年目までの%4シーズン、最高%5（%6年目）、最低%7（%8年目）")
+                     .arg(name)
+                     .arg(points.front().first)
+                     .arg(points.back().first)
+                     .arg(points.size())
+                     .arg(averageText(highest->second))
+                     .arg(highest->first)
+                     .arg(averageText(lowest->second))
+                     .arg(lowest->first);
+    }
+    return parts.isEmpty() ? QStringLiteral("記録がありません") : parts.join(QStringLiteral("。"));
+}
 
 }  // namespace
 
@@ -29,6 +65,10 @@ QChartView* makeAverageChart(QWidget* parent, const QString& name) {
     view->setRenderHint(QPainter::Antialiasing);
     // Reached with Tab like every other control, so that its page reads without a mouse.
     view->setFocusPolicy(Qt::StrongFocus);
+    // A chart draws no focus of its own: a frame in the highlight colour shows where Tab is.
+    view->setStyleSheet(
+        QStringLiteral("QGraphicsView { border: 2px solid transparent; }"
+                       "QGraphicsView:focus { border: 2px solid palette(highlight); }"));
     view->setMinimumHeight(200);
     return view;
 }
@@ -80,26 +120,18 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
         line->attachAxis(years);
         line->attachAxis(averages);
     }
-    if (!any) {
-        low = 0.0;
-        high = 1.0;
-    }
-    years->setRange(first, std::max(last, first + 1));
-    // Whole years, no more than about eight labels, so that none is cut short.
+    // Round years and round averages at any length of history, and no point on an axis.
+    const ChartScale yearAxis = yearScale(first, last);
+    years->setRange(yearAxis.low, yearAxis.high);
     years->setTickType(QValueAxis::TicksDynamic);
-    years->setTickAnchor(first);
-    years->setTickInterval(std::max<Counter>(1, (last - first + 7) / 8));
-    // Averages on round steps (.020, .050, .100 or .200 apart), so every label reads as a
-    // figure a player would say.
-    const double margin = std::max(0.01, (high - low) * 0.1);
-    const double span = (high - low) + 2 * margin;
-    const double step = span > 0.5 ? 0.2 : span > 0.25 ? 0.1 : span > 0.1 ? 0.05 : 0.02;
-    const double bottom = std::max(0.0, std::floor((low - margin) / step) * step);
-    const double top = std::min(1.0, std::ceil((high + margin) / step) * step);
-    averages->setRange(bottom, top);
+    years->setTickAnchor(0.0);
+    years->setTickInterval(yearAxis.step);
+    const ChartScale averageAxis = any ? averageScale(low, high) : averageScale(0.0, 1.0);
+    averages->setRange(averageAxis.low, averageAxis.high);
     averages->setTickType(QValueAxis::TicksDynamic);
     averages->setTickAnchor(0.0);
-    averages->setTickInterval(step);
+    averages->setTickInterval(averageAxis.step);
+    view.setAccessibleDescription(title + QStringLiteral("。") + spokenSummary(names, series));
 }
 
 }  // namespace zelvano

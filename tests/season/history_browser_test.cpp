@@ -52,7 +52,7 @@ TEST(HistoryBrowser, TheWindowLeadsFromARosterOrARankingLineToThatPlayersCareer)
     EXPECT_NE(view.rankingLines[0].find(page.title.substr(0, page.title.size() - 9)),
               std::string::npos)
         << page.title << " / " << view.rankingLines[0];
-    ASSERT_TRUE(view.pressCareer(-1));  // no line selected: nothing
+    ASSERT_TRUE(view.pressCareer(-1));  // no line selected: told so, and no window
     EXPECT_EQ(view.historyShown, shownBefore + 1);
     ASSERT_TRUE(view.pressHistory());
     EXPECT_EQ(view.historyCareer, 0);
@@ -77,6 +77,11 @@ TEST(HistoryBrowser, ThePagesOfTwelveSeasons) {
     }
     const SeasonPage season = browser.season(5);
     EXPECT_EQ(season.title, "5年目のシーズン");
+    // The standings read the team average as the rosters do; the report keeps it as printed.
+    for (const auto& row : season.standings.rows) {
+        EXPECT_EQ(row[3].size(), 4u) << row[3];
+        EXPECT_EQ(row[3][0], '.') << row[3];
+    }
     EXPECT_EQ(season.games.rows.size(), 12u);
     EXPECT_EQ(season.standings.rows.size(), 3u);
     EXPECT_GE(season.moves.rows.size(), 3u);  // the three trades at least

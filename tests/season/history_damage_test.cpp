@@ -180,6 +180,21 @@ TEST(HistoryDamage, ASeasonBeyondTheLeaguesYearIsNotShownButMissing) {
               "リーグの歴史は、1年目のシーズンから記録しています。記録のない年：3年目");
 }
 
+// A season the history could not keep, and the history begun again after it: the text still
+// says from the first year it knows, and which years after it are missing.
+TEST(HistoryDamage, AHistoryBegunAgainIsKnownFromItsFirstYear) {
+    const TempFolder folder;
+    SqliteDatabase db =
+        SqliteDatabase::open(written().craft(folder,
+                                             "DELETE FROM season WHERE year = 2; "
+                                             "INSERT INTO beginning (year) VALUES (2)"),
+                             SqliteDatabase::Mode::ReadOnlyImmutable);
+    const HistoryBrowser browser(written().league, HistoryReader(db, 3));
+    EXPECT_EQ(browser.champions().rows.size(), 2u);
+    EXPECT_EQ(browser.knownSinceText(),
+              "リーグの歴史は、1年目のシーズンから記録しています。記録のない年：2年目");
+}
+
 // The next id is the highest plus one: an id the league never gives out is damage, not a
 // number to count on from.
 TEST(HistoryDamage, TheHighestPlayerIdIsOneTheLeagueGivesOut) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "league/settings_keys.h"
+#include "season/major_league_loan.h"
 #include "season/personal_data.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
@@ -176,6 +177,35 @@ TEST(InformationPresenter, MajorLeagueAndAboutTabs) {
     opened.view().selectTab(5);
     EXPECT_EQ(opened.view().aboutText, about);  // rebuilt, not appended
     EXPECT_TRUE(about.ends_with("\r\n"));
+}
+
+// 「この選手の歩み」 that finds no career to show says why, and what to do instead.
+TEST(InformationPresenter, ACareerPressWithoutACareerSaysWhy) {
+    struct Case {
+        const char* what;
+        int line;
+        std::string name;
+        PlayerId id;
+        std::string told;
+    };
+    const Case cases[] = {
+        {"no line picked", -1, "Ａ０５", 5, "先に一覧で選手を選んでから"},
+        {"a line beyond the roster", 30, "Ａ０５", 5, "先に一覧で選手を選んでから"},
+        {"a player away in the major leagues", 4, kMajorLeaguePlaceholder, 0,
+         "大リーグでプレー中です"},
+        {"an empty slot", 4, "", 0, "この枠には選手がいません"},
+        {"a player, in a league without a history", 4, "Ａ０５", 5,
+         "リーグの歴史は記録されていません"},
+    };
+    for (const Case& c : cases) {
+        Opened opened;
+        opened.run.league.PlayerName[1][5] = c.name;
+        opened.run.league.PlayerIds[1][5] = c.id;
+        opened.view().pressCareer(c.line);
+        ASSERT_EQ(opened.run.user.asked.size(), 1u) << c.what;
+        EXPECT_NE(opened.run.user.asked[0].text.find(c.told), std::string::npos)
+            << c.what << ": " << opened.run.user.asked[0].text;
+    }
 }
 
 }  // namespace

@@ -6,16 +6,24 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
 
 #include "league/league_file.h"
+#include "made_up_history.h"
+#include "season/history/history_browser.h"
+#include "season/history/history_snapshot.h"
 #include "season/history/league_history.h"
 #include "season/information_presenter.h"
 #include "season/season_driver.h"
@@ -35,6 +43,32 @@ HistoryWindow* historyWindowOf(const InformationWindow& window) {
     return dynamic_cast<HistoryWindow*>(
         window.findChild<QWidget*>(QStringLiteral("historyWindow")));
 }
+
+int rows(const QTableView& table) { return table.model()->rowCount(); }
+
+QString cell(const QTableView& table, int row, int column) {
+    return table.model()->index(row, column).data().toString();
+}
+
+// A history window of its own on a made-up history, shown and active.
+struct ShownHistory {
+    std::shared_ptr<test::MadeUpHistory> history;
+    std::unique_ptr<HistoryWindow> window;
+    QTabWidget* tabs = nullptr;
+
+    explicit ShownHistory(Counter seasons, std::string longName = "ゼルバーノ")
+        : history(std::make_shared<test::MadeUpHistory>(seasons, std::move(longName))),
+          window(std::make_unique<HistoryWindow>(history, nullptr)) {
+        window->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
+        window->show();
+        window->activateWindow();
+        tabs = window->findChild<QTabWidget*>(QStringLiteral("historyTabs"));
+    }
+    template <typename Control>
+    Control* find(const char* name) const {
+        return window->findChild<Control*>(QString::fromLatin1(name));
+    }
+};
 
 }  // namespace
 
@@ -73,39 +107,41 @@ private slots:
         QCOMPARE(tabs->currentIndex(), int(HistoryWindow::Career));
         const std::optional<Career> career = history.reader()->career(league.PlayerIds[1][slot]);
         QVERIFY(career.has_value());
-        auto* careerTable = shown->findChild<QTableWidget*>(QStringLiteral("careerTable"));
-        QCOMPARE(careerTable->rowCount(), static_cast<int>(career->seasons.size()) + 1);
+        auto* careerTable = shown->findChild<QTableView*>(QStringLiteral("careerTable"));
+        QCOMPARE(rows(*careerTable), static_cast<int>(career->seasons.size()) + 1);
         // The last row's career figures are the league's.
-        const int last = careerTable->rowCount() - 1;
-        QCOMPARE(careerTable->item(last, 5)->text().toStdString(),
-                 std::to_string(league.AtBats[1][slot]));
+        const int last = rows(*careerTable) - 1;
+        QCOMPARE(cell(*careerTable, last, 5).toStdString(), std::to_string(league.AtBats[1][slot]));
         auto* careerChart = shown->findChild<QChartView*>(QStringLiteral("careerChart"));
         QCOMPARE(careerChart->chart()->series().size(), 1);
         QVERIFY(careerChart->focusPolicy() & Qt::TabFocus);
 
         // A champion's row leads to its season, with the Enter key.
         tabs->setCurrentIndex(HistoryWindow::Champions);
-        auto* champions = shown->findChild<QTableWidget*>(QStringLiteral("championsTable"));
-        QCOMPARE(champions->rowCount(), kSeasons);
+        auto* champions = shown->findChild<QTableView*>(QStringLiteral("championsTable"));
+        QCOMPARE(rows(*champions), kSeasons);
         champions->setFocus();
-        champions->setCurrentCell(2, 0);
+        champions->setCurrentIndex(champions->model()->index(2, 0));
         QTest::keyClick(champions, Qt::Key_Return);
         QCOMPARE(tabs->currentIndex(), int(HistoryWindow::Season));
         QCOMPARE(shown->findChild<QComboBox*>(QStringLiteral("seasonYear"))->currentText(),
                  QStringLiteral("3年目"));
-        QCOMPARE(shown->findChild<QTableWidget*>(QStringLiteral("gamesTable"))->rowCount(), 12);
+        QCOMPARE(rows(*shown->findChild<QTableView*>(QStringLiteral("gamesTable"))), 12);
 
         // The transaction log of team 2 holds only moves that name it.
         auto* team = shown->findChild<QComboBox*>(QStringLiteral("moveTeam"));
-        auto* moves = shown->findChild<QTableWidget*>(QStringLiteral("movesTable"));
-        const int all = moves->rowCount();
+        auto* moves = shown->findChild<QTableView*>(QStringLiteral("movesTable"));
+        tabs->setCurrentIndex(HistoryWindow::Moves);
+        const int all = rows(*moves);
         team->setCurrentIndex(2);
-        QVERIFY(moves->rowCount() > 0 && moves->rowCount() < all);
-        for (int row = 0; row < moves->rowCount(); ++row) {
-            QVERIFY(
-                moves->item(row, 2)->text().contains(QString::fromStdString(league.TeamName[2])));
+        QVERIFY(rows(*moves) > 0 && rows(*moves) < all);
+        for (int row = 0; row < rows(*moves); ++row) {
+            QVERIFY(cell(*moves, row, 2).contains(QString::fromStdString(league.TeamName[2])));
         }
+        // The contents column fills the table whatever team is shown.
+        QVERIFY(moves->horizontalHeader()->stretchLastSection());
 
+        tabs->setCurrentIndex(HistoryWindow::TeamChart);
         auto* teamChart = shown->findChild<QChartView*>(QStringLiteral("teamChart"));
         QCOMPARE(teamChart->chart()->series().size(), kTeams);
         for (QAbstractSeries* series : teamChart->chart()->series()) {
@@ -123,6 +159,132 @@ private slots:
         QTest::keyClick(shown.data(), Qt::Key_Escape);
         QTRY_VERIFY(!shown);
         information.close();
+    }
+
+    // Not a check: the pictures of the history window for a person to look at, made only when
+    // ZELVANO_HISTORY_SHOTS names a league folder (`zelvano-sim --dir D new`, `play N`); one
+    // PNG a page beside it, at the window's default size.
+    void picturesOfALeaguesHistory() {
+        const QByteArray folder = qgetenv("ZELVANO_HISTORY_SHOTS");
+        if (folder.isEmpty()) QSKIP("ZELVANO_HISTORY_SHOTS names no league folder");
+        const std::string dir = folder.toStdString();
+        std::ifstream file(dir + "/Jbball.Jdt", std::ios::binary);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        League league;
+        QVERIFY(parseLeagueFile(bytes.str(), league).ok);
+        QVERIFY(readHistorySnapshot(dir + "/history.sqlite", [&](SqliteDatabase& db) {
+            auto browser =
+                std::make_shared<HistoryBrowser>(league, HistoryReader(db, league.CurrentYear));
+            HistoryWindow window(browser, nullptr);
+            window.setAttribute(Qt::WA_DeleteOnClose, false);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("historyTabs"));
+            window.showCareer(league.PlayerIds[1][1]);
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(50);
+                window.grab().save(QString::fromStdString(dir) +
+                                   QStringLiteral("/history-tab%1.png").arg(tab));
+            }
+        }));
+    }
+
+    // The keys of a tabbed dialog change the page from any control, the year and team boxes too.
+    void tabKeysTurnThePageFromAnyControl_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("to");
+        const int ctrl = Qt::ControlModifier, back = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("Ctrl+Tab in the year box")
+            << int(HistoryWindow::Season) << "seasonYear" << int(Qt::Key_Tab) << ctrl
+            << int(HistoryWindow::Moves);
+        QTest::newRow("Ctrl+PgUp in the year box")
+            << int(HistoryWindow::Season) << "seasonYear" << int(Qt::Key_PageUp) << ctrl
+            << int(HistoryWindow::Champions);
+        QTest::newRow("Ctrl+Tab in the team box")
+            << int(HistoryWindow::Moves) << "moveTeam" << int(Qt::Key_Tab) << ctrl
+            << int(HistoryWindow::Career);
+        QTest::newRow("Ctrl+Shift+Tab in the team box")
+            << int(HistoryWindow::Moves) << "moveTeam" << int(Qt::Key_Backtab) << back
+            << int(HistoryWindow::Season);
+        QTest::newRow("Ctrl+PgDn in the log")
+            << int(HistoryWindow::Moves) << "movesTable" << int(Qt::Key_PageDown) << ctrl
+            << int(HistoryWindow::Career);
+        QTest::newRow("Ctrl+Tab on the last page, round to the first")
+            << int(HistoryWindow::TeamChart) << "teamChart" << int(Qt::Key_Tab) << ctrl
+            << int(HistoryWindow::Champions);
+    }
+    void tabKeysTurnThePageFromAnyControl() {
+        QFETCH(int, from);
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, to);
+        ShownHistory shown(30);
+        QVERIFY(QTest::qWaitForWindowActive(shown.window.get()));
+        shown.tabs->setCurrentIndex(from);
+        auto* control = shown.window->findChild<QWidget*>(focused);
+        QVERIFY(control);
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus());
+        QTest::keyClick(control, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(shown.tabs->currentIndex(), to);
+    }
+
+    // Opening reads the first page only; every other page is read once, when first shown.
+    void eachPageIsReadWhenFirstShown() {
+        ShownHistory shown(30);
+        std::map<std::string, int>& asked = shown.history->asked;
+        QCOMPARE(asked["champions"], 1);
+        for (const char* later : {"season", "transactions", "records", "teamAverages", "career"}) {
+            QVERIFY2(asked[later] == 0, later);
+        }
+        for (int round = 0; round < 2; ++round) {
+            for (int tab = 0; tab < shown.tabs->count(); ++tab) shown.tabs->setCurrentIndex(tab);
+        }
+        QCOMPARE(asked["champions"], 1);
+        QCOMPARE(asked["transactions"], 1);
+        QCOMPARE(asked["records"], 1);
+        QCOMPARE(asked["teamAverages"], 1);
+        QCOMPARE(asked["years"], 1);
+        QCOMPARE(asked["career"], 0);  // no player picked yet
+        // A newer source is read again, page by page.
+        shown.window->setSource(shown.history);
+        QCOMPARE(asked["teamAverages"], 2);  // the page shown
+        QCOMPARE(asked["transactions"], 1);
+    }
+
+    // At ten thousand seasons a year is shown whole, the contents fill the table, and a long
+    // report line ends in "…" with the whole line in its tool tip.
+    void longHistoriesAndLongNamesStayReadable() {
+        const std::string longName = "ゼルバーノ・スーパースターズ・オブ・ザ・ロングネーム東京";
+        ShownHistory shown(10026, longName);
+        for (const char* name : {"championsTable", "movesTable"}) {
+            shown.tabs->setCurrentIndex(name[0] == 'c' ? 0 : int(HistoryWindow::Moves));
+            auto* table = shown.find<QTableView>(name);
+            const int last = rows(*table) - 1;
+            QCOMPARE(cell(*table, last, 0), QStringLiteral("10026年目"));
+            QVERIFY2(table->columnWidth(0) >
+                         table->fontMetrics().horizontalAdvance(QStringLiteral("10026年目")),
+                     name);
+            QVERIFY2(table->horizontalHeader()->stretchLastSection(), name);
+        }
+        shown.find<QComboBox>("moveTeam")->setCurrentIndex(1);
+        auto* moves = shown.find<QTableView>("movesTable");
+        QVERIFY(moves->horizontalHeader()->stretchLastSection());
+        QCOMPARE(rows(*moves), 10026);
+
+        shown.tabs->setCurrentIndex(HistoryWindow::Season);
+        auto* report = shown.find<QTableView>("reportList");
+        const QModelIndex line = report->model()->index(0, 0);
+        QVERIFY(line.data().toString().contains(QString::fromStdString(longName)));
+        QCOMPARE(line.data(Qt::ToolTipRole), line.data());
+        QVERIFY(!report->wordWrap());
+        QCOMPARE(report->textElideMode(), Qt::ElideRight);
     }
 };
 

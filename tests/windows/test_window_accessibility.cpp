@@ -3,11 +3,18 @@
 // read, top to bottom and left to right.
 
 #include <QAccessible>
+#include <QChartView>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <memory>
 
+#include "made_up_history.h"
 #include "recording_events.h"
 #include "window_fixture.h"
 #include "windows/batting_order_window.h"
+#include "windows/history_window.h"
 #include "windows/information_window.h"
 #include "windows/opening_demo_window.h"
 #include "windows/registration_wizard_window.h"
@@ -81,13 +88,14 @@ QString accessibleText(QWidget* widget, QAccessible::Text text) {
 
 // The controls Tab reaches, in the order it reaches them, starting after the window itself. A
 // control hidden by itself (the tab bar's scroll buttons while every tab fits) is passed by; one
-// on a page that is not shown now is reached once its page is.
+// on a page that is not shown now is reached once its page is. A part that hands the focus to
+// its control (a chart's drawing area) is that control.
 std::vector<QWidget*> tabChain(QWidget& window) {
     std::vector<QWidget*> chain;
     for (QWidget* widget = window.nextInFocusChain(); widget != &window;
          widget = widget->nextInFocusChain()) {
         if ((widget->focusPolicy() & Qt::TabFocus) != 0 && window.isAncestorOf(widget) &&
-            !widget->isHidden()) {
+            !widget->isHidden() && widget->focusProxy() == nullptr) {
             chain.push_back(widget);
         }
     }
@@ -191,6 +199,59 @@ private slots:
                 QCOMPARE(namesOf(tabChain(*widget)).join(u' '), order.join(u' '));
             }
         }
+    }
+
+    // The history window, every page shown once: each control Tab reaches has a name, a table's
+    // columns are read by their headings, and a chart says what it shows, year by year.
+    void theHistoryWindowIsReadToo() {
+        auto window =
+            std::make_unique<HistoryWindow>(std::make_shared<test::MadeUpHistory>(30), nullptr);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
+        window->showCareer(7);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("historyTabs"));
+        for (int tab = 0; tab < tabs->count(); ++tab) tabs->setCurrentIndex(tab);
+        const std::vector<QWidget*> chain = tabChain(*window);
+        QVERIFY(chain.size() >= 14);
+        for (QWidget* control : chain) {
+            QVERIFY2(!accessibleText(control, QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(control->objectName()));
+            if (auto* table = qobject_cast<QTableView*>(control)) {
+                const QString heading =
+                    table->model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+                QVERIFY2(heading != QStringLiteral("1"), qPrintable(control->objectName()));
+                QVERIFY2(!accessibleText(control, QAccessible::Description).isEmpty(),
+                         qPrintable(control->objectName()));
+            }
+        }
+        for (const char* chart : {"careerChart", "teamChart"}) {
+            auto* view = window->findChild<QChartView*>(QString::fromLatin1(chart));
+            QVERIFY(std::find(chain.begin(), chain.end(), view) != chain.end());
+            const QString said = accessibleText(view, QAccessible::Description);
+            QVERIFY2(said.contains(QStringLiteral("1年目から30年目までの30シーズン")) &&
+                         said.contains(QStringLiteral("最高")),
+                     qPrintable(said));
+        }
+    }
+
+    // A chart in the focus looks it: the keyboard player sees where Tab went.
+    void aChartShowsTheFocus() {
+        auto window =
+            std::make_unique<HistoryWindow>(std::make_shared<test::MadeUpHistory>(3), nullptr);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("historyTabs"));
+        tabs->setCurrentIndex(HistoryWindow::TeamChart);
+        auto* chart = window->findChild<QChartView*>(QStringLiteral("teamChart"));
+        tabs->setFocus();
+        QTRY_VERIFY(tabs->hasFocus() || !chart->hasFocus());
+        const QImage unfocused = chart->grab().toImage();
+        chart->setFocus();
+        QTRY_VERIFY(chart->hasFocus());
+        QVERIFY(chart->grab().toImage() != unfocused);
     }
 
     void wizardCycleStartsAtTheTeamName() {

@@ -1,5 +1,6 @@
 #include "season/history/history_browser.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "season/history/history_damage.h"
@@ -15,6 +16,16 @@ std::string yearText(Counter year) { return std::to_string(year) + "年目"; }
 std::string average(Counter hits, Counter atBats) {
     if (atBats <= 0) return "―";
     return text::formatNumber(static_cast<double>(hits) / atBats, ".000");
+}
+
+// The report keeps the team average as it was printed (0.377766666666667); a table reads it as
+// the rosters do, .378.
+std::string tableAverage(const std::string& printed) {
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(printed.data(), printed.data() + printed.size(), value);
+    if (error != std::errc() || end != printed.data() + printed.size()) return printed;
+    return text::formatNumber(value, ".000");
 }
 
 std::string slotText(int slot) { return std::to_string(slot) + "番"; }
@@ -46,6 +57,14 @@ std::string HistoryBrowser::teamName(int team) const {
     return league_.TeamName[static_cast<std::size_t>(team)];
 }
 
+const std::vector<StoredSeason>& HistoryBrowser::storedSeasons() const {
+    if (!seasons_) {
+        seasons_.emplace();
+        readSafely([&] { *seasons_ = history_.seasons(); });
+    }
+    return *seasons_;
+}
+
 std::string HistoryBrowser::knownSinceText() const {
     std::optional<Counter> since;
     std::vector<Counter> missing;
@@ -55,7 +74,14 @@ std::string HistoryBrowser::knownSinceText() const {
     });
     if (!read) return "リーグの歴史の記録に壊れているところがあり、一部を読めませんでした。";
     if (!since) return "リーグの歴史は、まだ記録されていません。";
-    std::string text = "リーグの歴史は、" + yearText(*since + 1) + "のシーズンから記録しています。";
+    // The history may have begun more than once (a season it could not keep, then a new
+    // beginning); the player wants the first year it knows. Every year after the first beginning
+    // is either recorded or missing, and none is before the latest beginning's next year, so the
+    // earliest of the three is the first one.
+    Counter first = *since + 1;
+    if (!missing.empty()) first = std::min(first, missing.front());
+    if (!storedSeasons().empty()) first = std::min(first, storedSeasons().front().year);
+    std::string text = "リーグの歴史は、" + yearText(first) + "のシーズンから記録しています。";
     if (!missing.empty()) {
         text += "記録のない年：";
         for (std::size_t at = 0; at < missing.size() && at < 10; ++at) {
@@ -75,9 +101,7 @@ HistoryTable HistoryBrowser::champions() const {
                     teamName(3),
                     "優勝回数",
                     teamName(1) + "の連続優勝"};
-    std::vector<StoredSeason> seasons;
-    readSafely([&] { seasons = history_.seasons(); });
-    for (const StoredSeason& season : seasons) {
+    for (const StoredSeason& season : storedSeasons()) {
         // The champion is one of the three teams: the reader lets no other number through.
         std::vector<std::string> row = {
             yearText(season.year), season.teamNames[static_cast<std::size_t>(season.champion - 1)]};
@@ -94,9 +118,7 @@ HistoryTable HistoryBrowser::champions() const {
 
 std::vector<Counter> HistoryBrowser::years() const {
     std::vector<Counter> years;
-    readSafely([&] {
-        for (const StoredSeason& season : history_.seasons()) years.push_back(season.year);
-    });
+    for (const StoredSeason& season : storedSeasons()) years.push_back(season.year);
     return years;
 }
 
@@ -112,11 +134,13 @@ SeasonPage HistoryBrowser::season(Counter year) const {
         return page;
     }
     page.title = yearText(year) + "のシーズン";
-    page.standings.header = {"チーム", "勝", "敗", "勝敗", "平均打率"};
+    // The marks last: they are the widest, and the average stays in sight when they are cut.
+    page.standings.header = {"チーム", "勝", "敗", "平均打率", "勝敗"};
     for (std::size_t team = 0; team < kTeams; ++team) {
         page.standings.rows.push_back({season->teamNames[team], std::to_string(season->wins[team]),
-                                       std::to_string(season->losses[team]), season->marks[team],
-                                       season->teamAverages[team]});
+                                       std::to_string(season->losses[team]),
+                                       tableAverage(season->teamAverages[team]),
+                                       season->marks[team]});
     }
     page.games.header = {"試合", "先攻", "得点", "後攻", "得点", "回"};
     std::vector<GameLine> games;
@@ -286,9 +310,7 @@ std::vector<RecordsSection> HistoryBrowser::records() const {
 
 std::array<std::vector<ChartPoint>, kTeams> HistoryBrowser::teamAverages() const {
     std::array<std::vector<ChartPoint>, kTeams> series;
-    std::vector<StoredSeason> seasons;
-    readSafely([&] { seasons = history_.seasons(); });
-    for (const StoredSeason& season : seasons) {
+    for (const StoredSeason& season : storedSeasons()) {
         for (std::size_t team = 0; team < kTeams; ++team) {
             const std::string& text = season.teamAverages[team];
             double value = 0;

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +46,9 @@ public:
     std::string teamName(int team) const override;
 
 private:
+    // The recorded seasons, read once for every page that needs them: a browser lives as long as
+    // one opening of the window, and at ten thousand seasons a reading is worth keeping.
+    const std::vector<StoredSeason>& storedSeasons() const;
     std::string moveText(const Transaction& move) const;
     // Runs one reading of the history; false when the file turned out unreadable, which the
     // report then hears of (the first time only).
@@ -54,6 +58,7 @@ private:
     HistoryReader history_;
     HistoryProblemReport report_;
     mutable bool reported_ = false;
+    mutable std::optional<std::vector<StoredSeason>> seasons_;
 };
 
 }  // namespace zelvano
