@@ -171,8 +171,9 @@ void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYe
     tell(platform,
          knewEarlierYears
              ? "リーグの歴史「" + shownPath_ + "」には、" + std::to_string(league.CurrentYear) +
-                   "年目を終えたときの選手の記録がありません（歴史を記録しないZelvanoで遊んだ年"
-                   "があるようです）。\n" +
+                   "年目を終えたときの選手の記録がありません（記録できなかったシーズンがあるか、"
+                   "リーグのデータファイルが書き換えられたようです）。これまでの記録はそのまま残"
+                   "っています。\n" +
                    next + "年目のシーズンから、選手を改めて記録していきます。"
              : "このリーグの歴史は、まだ記録されていません。\n" + next +
                    "年目のシーズンから、優勝チーム、試合、トレード、選手の成績などを「" +
