@@ -75,7 +75,7 @@ public:
             retire.team = place.team;
             retire.slot = place.slot;
             retire.player = snapshot(at, year);
-            retire.hallOfFame = (year + rookie) % 5 == 0;
+            retire.hallOfFame = rookie == 0 && year % 10 == 0;  // about as often as in play
             season.moves.push_back(retire);
             ids_[at] = nextId_++;
             Transaction joined;
