@@ -12,10 +12,12 @@
 #include "league/league_file.h"
 #include "league/league_store.h"
 #include "season/history/history_file.h"
+#include "season/history/history_reader.h"
 #include "season/history/history_writer.h"
 #include "season/history/league_history.h"
 #include "season/history/season_recorder.h"
 #include "season/season_driver.h"
+#include "support/synthetic_seasons.h"
 
 namespace zelvano {
 namespace {
@@ -88,6 +90,42 @@ void BM_LeagueSaveInMemory(benchmark::State& state) {
     for (auto _ : state) saveLeague(league, platform);
 }
 BENCHMARK(BM_LeagueSaveInMemory)->Unit(benchmark::kMicrosecond);
+
+// A history of `seasons` made-up seasons, written in one transaction: thousands in seconds.
+void writeSyntheticHistory(SqliteDatabase& db, testing::SyntheticLeague& league, int seasons) {
+    HistoryWriter writer(db);
+    const HistoryBeginning beginning = league.beginning();
+    std::vector<SeasonRecord> records;
+    for (int year = 1; year <= seasons; ++year) records.push_back(league.season(year));
+    writer.write(&beginning, records);
+}
+
+// One season's commit on the disk behind a history of range(0) seasons: the same pages at any
+// age, so the same time.
+void BM_HistoryCommitByAge(benchmark::State& state) {
+    const ScratchFolder folder;
+    SqliteDatabase db = openHistoryForWriting((folder.path() / "history.sqlite").string());
+    testing::SyntheticLeague league;
+    const auto seasons = static_cast<int>(state.range(0));
+    writeSyntheticHistory(db, league, seasons);
+    db.execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    HistoryWriter writer(db);
+    Counter year = seasons;
+    for (auto _ : state) writer.write(nullptr, {league.season(++year)});
+}
+BENCHMARK(BM_HistoryCommitByAge)->Arg(10)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The all-time records of a history of range(0) seasons, as show records reads them.
+void BM_HistoryRecords(benchmark::State& state) {
+    const ScratchFolder folder;
+    SqliteDatabase db = openHistoryForWriting((folder.path() / "history.sqlite").string());
+    testing::SyntheticLeague league;
+    const auto seasons = static_cast<int>(state.range(0));
+    writeSyntheticHistory(db, league, seasons);
+    const HistoryReader reader(db, seasons);
+    for (auto _ : state) benchmark::DoNotOptimize(reader.records());
+}
+BENCHMARK(BM_HistoryRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zelvano

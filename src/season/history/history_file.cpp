@@ -40,8 +40,16 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     if (db.readOnly()) throw SqliteError(SQLITE_READONLY, "the history file is read-only");
     // A look from outside may be reading at the moment of a commit: it waits a little.
     db.execute("PRAGMA busy_timeout = 5000");
-    // Reading first tells a damaged or foreign file before anything in it is changed.
-    const bool ours = checkHistorySchema(db);
+    // Reading first tells a damaged or foreign file before anything in it is changed, and a
+    // newer program's history is left exactly as it is: what this program would write could
+    // contradict tables it knows nothing of.
+    const HistorySchemaState state = historySchemaState(db);
+    if (state == HistorySchemaState::Newer) {
+        throw HistoryProblem(SQLITE_READONLY,
+                             "「" + path +
+                                 "」は、より新しいZelvanoが書いたリーグの歴史です。このZelvanoは"
+                                 "読むだけにして、新しいシーズンを記録しません。");
+    }
     // A season is one transaction. In the write-ahead log it costs one flush to the disk, a
     // fraction of the league file's save; the rollback journal would cost three, more than the
     // save. The flush is kept (synchronous FULL, not NORMAL): the season must be on the disk
@@ -50,7 +58,10 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     // players anew.
     if (path != ":memory:") db.execute("PRAGMA journal_mode = WAL");
     db.execute("PRAGMA synchronous = FULL");
-    if (!ours) createHistorySchema(db);
+    if (state == HistorySchemaState::Empty) createHistorySchema(db);
+    // An older program's history is brought forward once, here; from then on it is this
+    // version's.
+    if (state == HistorySchemaState::Older) migrateHistory(db);
     return db;
 }
 
@@ -66,6 +77,7 @@ std::string historyProblemText(const SqliteError& error) {
             return "書き込みが許されていない場所か、ファイルです。";
         case SQLITE_NOTADB:
         case SQLITE_CORRUPT:
+        case SQLITE_CONSTRAINT:  // an older history whose rows cannot be carried forward
         case SQLITE_FORMAT:
             return "ファイルが壊れているか、Zelvanoのリーグの歴史ではないファイルです。";
         case SQLITE_BUSY:

@@ -33,9 +33,11 @@ HistoryFileKind historyFileKind(const std::string& path);
 // holds anything but a regular file: a link, a folder, a FIFO, a device.
 void checkHistoryFiles(const std::string& path);
 
-// Opens or creates the history and makes its tables. Throws SqliteError when it cannot be
-// written: SQLITE_READONLY for a file or folder without write permission, HistoryProblem for a
-// name taken by something that is no regular file.
+// Opens or creates the history and makes its tables; an older program's history is migrated to
+// this version. Throws SqliteError when it cannot be written: SQLITE_READONLY for a file or
+// folder without write permission, HistoryProblem for a name taken by something that is no
+// regular file, and HistoryProblem (SQLITE_READONLY) for a newer program's history, which is
+// left unchanged.
 SqliteDatabase openHistoryForWriting(const std::string& path);
 
 // Why the history could not be opened or written, in the player's words.

@@ -81,30 +81,43 @@ CareerSeason readCareerSeason(const SqliteStatement& query, Counter lastYear) {
             row.figure(3, "安打数"), row.figure(4, "打数", 1)};
 }
 
+// A season and its three teams, one row for each team in order.
 constexpr const char* kSeasonColumns =
-    "SELECT year, champion, marks1, marks2, marks3, wins1, losses1, wins2, losses2, wins3, "
-    "losses3, champion_line, title_count, title_run, name1, name2, name3, average1, average2, "
-    "average3, titles, own_run FROM season ";
+    "SELECT s.year, s.champion, s.champion_line, s.title_count, s.title_run, s.titles, "
+    "s.own_run, t.team, t.name, t.marks, t.wins, t.losses, t.average_text FROM season s "
+    "LEFT JOIN season_team t ON t.year = s.year ";
 
-StoredSeason readSeason(const SqliteStatement& query, Counter lastYear) {
+// Reads the season whose first row `query` stands on, and steps past its rows. False when the
+// query has no more rows after them.
+bool readSeason(SqliteStatement& query, Counter lastYear, StoredSeason& season) {
     const CheckedRow row = checkedRow(query, 0, lastYear);
-    StoredSeason season;
+    season = {};
     season.year = row.year();
     season.champion = row.team(1, "優勝チームの番号");
-    for (int team = 0; team < kTeams; ++team) {
-        const auto at = static_cast<std::size_t>(team);
-        season.marks[at] = row.text(2 + team);
-        season.wins[at] = row.figure(5 + 2 * team, "勝ち数");
-        season.losses[at] = row.figure(6 + 2 * team, "負け数");
-        season.teamNames[at] = row.text(14 + team);
-        season.teamAverages[at] = row.text(17 + team);
+    season.championLine = row.text(2);
+    season.titleCount = row.text(3);
+    season.titleRun = row.text(4);
+    season.titles = row.leagueValue(5, "優勝回数");
+    season.ownRun = row.leagueValue(6, "連続優勝の年数");
+    bool more = true;
+    for (int team = 1; team <= kTeams; ++team) {
+        const bool ofThisYear = more && query.integer(0) == season.year;
+        // A team beyond the three is damage; one of them missing too.
+        if (ofThisYear) row.team(7, "チームの番号");
+        if (!ofThisYear || query.integer(7) != team) {
+            throw HistoryDamage(season.year,
+                                "チーム" + std::to_string(team) + "の成績がありません");
+        }
+        const auto at = static_cast<std::size_t>(team - 1);
+        season.teamNames[at] = row.text(8);
+        season.marks[at] = row.text(9);
+        season.wins[at] = row.figure(10, "勝ち数");
+        season.losses[at] = row.figure(11, "負け数");
+        season.teamAverages[at] = row.text(12);
+        more = query.step();
     }
-    season.championLine = row.text(11);
-    season.titleCount = row.text(12);
-    season.titleRun = row.text(13);
-    season.titles = row.leagueValue(20, "優勝回数");
-    season.ownRun = row.leagueValue(21, "連続優勝の年数");
-    return season;
+    if (more && query.integer(0) == season.year) row.team(7, "チームの番号");
+    return more;
 }
 
 constexpr const char* kMoveColumns =
@@ -139,19 +152,26 @@ std::vector<Counter> HistoryReader::missingYears() const {
 
 std::vector<StoredSeason> HistoryReader::seasons() const {
     SqliteStatement query =
-        db_.prepare(std::string(kSeasonColumns) + "WHERE year <= ? ORDER BY year");
+        db_.prepare(std::string(kSeasonColumns) + "WHERE s.year <= ? ORDER BY s.year, t.team");
     query.bind(1, std::int64_t{lastYear_});
     std::vector<StoredSeason> seasons;
-    while (query.step()) seasons.push_back(readSeason(query, lastYear_));
+    for (bool more = query.step(); more;) {
+        StoredSeason season;
+        more = readSeason(query, lastYear_, season);
+        seasons.push_back(std::move(season));
+    }
     return seasons;
 }
 
 std::optional<StoredSeason> HistoryReader::season(Counter year) const {
     if (year > lastYear_) return std::nullopt;
-    SqliteStatement query = db_.prepare(std::string(kSeasonColumns) + "WHERE year = ?");
+    SqliteStatement query =
+        db_.prepare(std::string(kSeasonColumns) + "WHERE s.year = ? ORDER BY t.team");
     query.bind(1, std::int64_t{year});
     if (!query.step()) return std::nullopt;
-    return readSeason(query, lastYear_);
+    StoredSeason season;
+    readSeason(query, lastYear_, season);
+    return season;
 }
 
 std::vector<std::string> HistoryReader::mvpLines(Counter year) const {
@@ -224,11 +244,11 @@ std::vector<StoredMove> HistoryReader::movesOf(PlayerId id) const {
 
 PlayerId HistoryReader::playerAt(int team, int slot) const {
     if (team < 1 || team > kTeams || slot < 1 || slot > kPlayers) return 0;
-    SqliteStatement query = db_.prepare("SELECT ids FROM roster WHERE year = ?");
-    query.bind(1, std::int64_t{lastYear_});
-    std::array<PlayerId, kTeams * kPlayers + 1> ids{};
-    if (!query.step() || !parseRosterIds(query.text(0), ids)) return 0;
-    const PlayerId id = ids[static_cast<std::size_t>((team - 1) * kPlayers + slot - 1)];
+    SqliteStatement query =
+        db_.prepare("SELECT player_id FROM roster_slot WHERE year = ? AND team = ? AND slot = ?");
+    query.bind(1, std::int64_t{lastYear_}).bind(2, team).bind(3, slot);
+    if (!query.step()) return 0;
+    const PlayerId id = query.integer(0);
     if (id < 0 || id > kPlayerIdLimit) {
         throw HistoryDamage(lastYear_, "選手のIDが" + std::to_string(id) + "です");
     }
@@ -261,19 +281,43 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
 HistoryRecords HistoryReader::records() const {
     HistoryRecords records;
     const auto readBest = [&](const char* order, Counter minimumAtBats) {
-        SqliteStatement query =
-            db_.prepare(std::string("SELECT s.year, s.team, s.player_id, p.name, s.hits, s.at_bats "
-                                    "FROM player_season s JOIN player p ON p.id = s.player_id "
-                                    "WHERE s.year <= ?1 AND s.at_bats >= ?2 ORDER BY ") +
-                        order + ", s.year, s.player_id LIMIT ?3");
-        query.bind(1, std::int64_t{lastYear_})
-            .bind(2, std::int64_t{minimumAtBats})
-            .bind(3, kRecordPlaces);
+        // The best lines are picked from the season lines alone, read once in the order they
+        // are kept, and only those few are looked up for their player's name.
+        const std::string best =
+            std::string(
+                "SELECT s.year, s.team, s.player_id, p.name, s.hits, s.at_bats, p.id "
+                "FROM (SELECT * FROM player_season s WHERE s.year <= ?1 AND "
+                "s.at_bats >= ?2 ORDER BY ") +
+            order +
+            ", s.year, s.player_id LIMIT ?3) s LEFT JOIN player p ON p.id = s.player_id "
+            "ORDER BY " +
+            order + ", s.year, s.player_id";
+        // A line without its player (a damaged file) counts for nothing, and the next best
+        // takes its place, as the whole join gives it.
+        const std::string whole =
+            std::string(
+                "SELECT s.year, s.team, s.player_id, p.name, s.hits, s.at_bats, p.id "
+                "FROM player_season s JOIN player p ON p.id = s.player_id "
+                "WHERE s.year <= ?1 AND s.at_bats >= ?2 ORDER BY ") +
+            order + ", s.year, s.player_id LIMIT ?3";
         std::vector<SeasonMark> marks;
-        while (query.step()) {
-            const CheckedRow row = checkedRow(query, 0, lastYear_);
-            marks.push_back({row.year(), row.team(1, "チームの番号"), row.id(2, "選手のID"),
-                             row.text(3), row.figure(4, "安打数"), row.figure(5, "打数", 1)});
+        for (const std::string& sql : {best, whole}) {
+            SqliteStatement query = db_.prepare(sql);
+            query.bind(1, std::int64_t{lastYear_})
+                .bind(2, std::int64_t{minimumAtBats})
+                .bind(3, kRecordPlaces);
+            marks.clear();
+            bool orphan = false;
+            while (query.step()) {
+                const CheckedRow row = checkedRow(query, 0, lastYear_);
+                if (query.text(6).empty()) {
+                    orphan = true;
+                    continue;
+                }
+                marks.push_back({row.year(), row.team(1, "チームの番号"), row.id(2, "選手のID"),
+                                 row.text(3), row.figure(4, "安打数"), row.figure(5, "打数", 1)});
+            }
+            if (!orphan) break;
         }
         return marks;
     };

@@ -1,5 +1,16 @@
 #pragma once
-// The tables of a league's history, and how a file is recognised as one.
+// The tables of a league's history, how a file is recognised as one, and how a file of an older
+// program is brought forward. `PRAGMA user_version` is the history's version: each version after
+// the first has one migration, run in its own transaction, so a file of any older version is
+// carried forward a step at a time and never left between two.
+//
+//   switch (historySchemaState(db)) {
+//       case HistorySchemaState::Empty: createHistorySchema(db); break;
+//       case HistorySchemaState::Older: migrateHistory(db); break;
+//       ...
+//   }
+
+#include <cstdint>
 
 #include "season/history/sqlite_database.h"
 
@@ -7,13 +18,25 @@ namespace zelvano {
 
 inline constexpr const char* kHistoryFileName = "history.sqlite";
 
-// Checks, without writing, that the database is a history this program can read: false for an
-// empty database (no tables yet). Throws SqliteError: SQLITE_NOTADB for a file that is no
-// history of Zelvano's or one of a newer program, and whatever SQLite says of a damaged or
-// unreadable file.
-bool checkHistorySchema(SqliteDatabase& db);
+// The version this program writes.
+inline constexpr std::int64_t kHistorySchemaVersion = 2;
 
-// Makes the tables in an empty database.
+enum class HistorySchemaState {
+    Empty,    // no tables yet
+    Current,  // written by this program's version
+    Older,    // an older program's history: migrateHistory brings it forward
+    Newer,    // a newer program's: its tables may hold what this one knows nothing of
+};
+
+// Reads, without writing, what the database holds. Throws SqliteError: SQLITE_NOTADB for a file
+// that is no history of Zelvano's, and whatever SQLite says of a damaged or unreadable file.
+HistorySchemaState historySchemaState(SqliteDatabase& db);
+
+// Makes the tables of the present version in an empty database.
 void createHistorySchema(SqliteDatabase& db);
+
+// Brings an older history to the present version, one migration per transaction. Throws
+// SqliteError, the migration under way rolled back; the ones before it stay done.
+void migrateHistory(SqliteDatabase& db);
 
 }  // namespace zelvano

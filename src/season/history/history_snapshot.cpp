@@ -144,15 +144,47 @@ void copyRegularFile(const std::string& from, const fs::path& to) {
     }
 }
 
+// An older program's history, read as this version reads it: migrated in a private copy, so
+// that the file itself is never changed, also where it could be.
+bool readMigratedCopy(SqliteDatabase& db, const std::function<void(SqliteDatabase&)>& read) {
+    const PrivateFolder folder;
+    const std::string copied = (folder.path() / kHistoryFileName).string();
+    // VACUUM INTO copies one moment of the history, in its own read transaction.
+    db.prepare("VACUUM INTO ?").bind(1, copied).run();
+    SqliteDatabase copy = SqliteDatabase::open(copied, SqliteDatabase::Mode::ReadWriteCreate);
+    migrateHistory(copy);
+    copy.execute("BEGIN");
+    read(copy);
+    copy.execute("COMMIT");
+    return true;
+}
+
+// A newer program's history is read as far as this one understands it: a version adds tables
+// and keeps the ones before. Should it have changed one, the reader is told why it fails.
+void readNewer(SqliteDatabase& db, const std::function<void(SqliteDatabase&)>& read) {
+    try {
+        read(db);
+    } catch (const HistoryProblem&) {
+        throw;
+    } catch (const SqliteError& error) {
+        if (error.code != SQLITE_ERROR) throw;
+        throw HistoryProblem(SQLITE_NOTADB,
+                             "より新しいZelvanoが書いたリーグの歴史のため、このZelvanoでは"
+                             "読めません（" +
+                                 std::string(error.what()) + "）。");
+    }
+}
+
 // One read transaction around the reading: every query sees the same moment.
 bool readInTransaction(SqliteDatabase& db, const std::function<void(SqliteDatabase&)>& read) {
     db.execute("PRAGMA busy_timeout = 5000");
     db.execute("BEGIN");
+    HistorySchemaState state = HistorySchemaState::Empty;
     try {
-        const bool found = checkHistorySchema(db);
-        if (found) read(db);
+        state = historySchemaState(db);
+        if (state == HistorySchemaState::Current) read(db);
+        if (state == HistorySchemaState::Newer) readNewer(db, read);
         db.execute("COMMIT");
-        return found;
     } catch (...) {
         try {
             db.execute("ROLLBACK");
@@ -161,6 +193,8 @@ bool readInTransaction(SqliteDatabase& db, const std::function<void(SqliteDataba
         }
         throw;
     }
+    if (state == HistorySchemaState::Older) return readMigratedCopy(db, read);
+    return state != HistorySchemaState::Empty;
 }
 
 bool transient(const SqliteError& error) {

@@ -7,9 +7,10 @@ namespace zelvano {
 void HistoryWriter::dropAfter(Counter year) {
     SqliteTransaction transaction(db_);
     for (const char* sql :
-         {"DELETE FROM season WHERE year > ?", "DELETE FROM mvp WHERE year > ?",
-          "DELETE FROM game WHERE year > ?", "DELETE FROM move WHERE year > ?",
-          "DELETE FROM player_season WHERE year > ?", "DELETE FROM roster WHERE year > ?",
+         {"DELETE FROM season WHERE year > ?", "DELETE FROM season_team WHERE year > ?",
+          "DELETE FROM mvp WHERE year > ?", "DELETE FROM game WHERE year > ?",
+          "DELETE FROM move WHERE year > ?", "DELETE FROM player_season WHERE year > ?",
+          "DELETE FROM roster WHERE year > ?", "DELETE FROM roster_slot WHERE year > ?",
           "DELETE FROM player WHERE start_year > ?", "DELETE FROM beginning WHERE year > ?"}) {
         db_.prepare(sql).bind(1, std::int64_t{year}).run();
     }
@@ -37,23 +38,43 @@ void HistoryWriter::copyInto(const std::string& path) {
 
 void HistoryWriter::clear() {
     SqliteTransaction transaction(db_);
-    for (const char* sql : {"DELETE FROM season", "DELETE FROM mvp", "DELETE FROM game",
-                            "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM roster",
-                            "DELETE FROM player", "DELETE FROM beginning"}) {
+    for (const char* sql :
+         {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp", "DELETE FROM game",
+          "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM roster",
+          "DELETE FROM roster_slot", "DELETE FROM player", "DELETE FROM beginning"}) {
         db_.execute(sql);
     }
     transaction.commit();
 }
 
 std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
-    SqliteStatement query =
-        db_.prepare("SELECT league_length, league_hash, ids FROM roster WHERE year = ?");
-    query.bind(1, std::int64_t{year});
-    if (!query.step()) return std::nullopt;
+    SqliteStatement fingerprint =
+        db_.prepare("SELECT league_length, league_hash FROM roster WHERE year = ?");
+    fingerprint.bind(1, std::int64_t{year});
+    if (!fingerprint.step()) return std::nullopt;
     RosterIds roster;
-    roster.league = {static_cast<std::uint64_t>(query.integer(0)),
-                     static_cast<std::uint64_t>(query.integer(1))};
-    if (!parseRosterIds(query.text(2), roster.ids)) return std::nullopt;
+    roster.league = {static_cast<std::uint64_t>(fingerprint.integer(0)),
+                     static_cast<std::uint64_t>(fingerprint.integer(1))};
+    SqliteStatement slots = db_.prepare(
+        "SELECT team, slot, player_id FROM roster_slot WHERE year = ? ORDER BY team, slot");
+    slots.bind(1, std::int64_t{year});
+    // Whole or not at all: a roster that lacks a place, or has one the game never writes, is
+    // as unknown as none, and the history begins the league's players again.
+    std::size_t count = 0;
+    std::array<bool, kTeams * kPlayers + 1> seen{};
+    while (slots.step()) {
+        const int team = slots.number(0), slot = slots.number(1);
+        const bool away = team == 0 && slot == 0;
+        const bool placed = team >= 1 && team <= kTeams && slot >= 1 && slot <= kPlayers;
+        if (!away && !placed) return std::nullopt;
+        const auto at = away ? static_cast<std::size_t>(kTeams * kPlayers)
+                             : static_cast<std::size_t>((team - 1) * kPlayers + slot - 1);
+        if (seen[at]) return std::nullopt;
+        seen[at] = true;
+        roster.ids[at] = slots.integer(2);
+        ++count;
+    }
+    if (count != roster.ids.size()) return std::nullopt;
     return roster;
 }
 
@@ -89,27 +110,40 @@ void HistoryWriter::writeBeginning(const HistoryBeginning& beginning) {
 void HistoryWriter::writePlayer(const PlayerStart& start) {
     statement(player_,
               "INSERT OR REPLACE INTO player (id, name, start_year, start_team, start_slot, "
-              "start_hits, start_at_bats, entry_year) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
-        .bind(1, start.player.id)
-        .bind(2, start.player.name)
-        .bind(3, std::int64_t{start.year})
-        .bind(4, start.team)
-        .bind(5, start.slot)
-        .bind(6, std::int64_t{start.player.hits})
-        .bind(7, std::int64_t{start.player.atBats})
-        .bind(8, std::int64_t{start.player.entryYear})
+              "start_hits, start_at_bats, entry_year) VALUES (:id, :name, :year, :team, :slot, "
+              ":hits, :at_bats, :entry_year)")
+        .bind(":id", start.player.id)
+        .bind(":name", start.player.name)
+        .bind(":year", std::int64_t{start.year})
+        .bind(":team", start.team)
+        .bind(":slot", start.slot)
+        .bind(":hits", std::int64_t{start.player.hits})
+        .bind(":at_bats", std::int64_t{start.player.atBats})
+        .bind(":entry_year", std::int64_t{start.player.entryYear})
         .run();
 }
 
 void HistoryWriter::writeRoster(Counter year, const RosterIds& roster) {
     statement(roster_,
-              "INSERT OR REPLACE INTO roster (year, league_length, league_hash, ids) "
-              "VALUES (?, ?, ?, ?)")
-        .bind(1, std::int64_t{year})
-        .bind(2, static_cast<std::int64_t>(roster.league.length))
-        .bind(3, static_cast<std::int64_t>(roster.league.hash))
-        .bind(4, rosterIdsText(roster.ids))
+              "INSERT OR REPLACE INTO roster (year, league_length, league_hash) "
+              "VALUES (:year, :length, :hash)")
+        .bind(":year", std::int64_t{year})
+        .bind(":length", static_cast<std::int64_t>(roster.league.length))
+        .bind(":hash", static_cast<std::int64_t>(roster.league.hash))
         .run();
+    SqliteStatement& slot =
+        statement(rosterSlot_,
+                  "INSERT OR REPLACE INTO roster_slot (year, team, slot, player_id) "
+                  "VALUES (:year, :team, :slot, :id)");
+    // Every place is written, the empty ones as 0, so that a year's roster is whole or missing.
+    for (std::size_t at = 0; at < roster.ids.size(); ++at) {
+        const RosterPlace place = rosterPlace(at);
+        slot.bind(":year", std::int64_t{year})
+            .bind(":team", place.team)
+            .bind(":slot", place.slot)
+            .bind(":id", roster.ids[at])
+            .run();
+    }
 }
 
 SqliteStatement& HistoryWriter::statement(std::optional<SqliteStatement>& kept, const char* sql) {
@@ -120,48 +154,59 @@ SqliteStatement& HistoryWriter::statement(std::optional<SqliteStatement>& kept, 
 void HistoryWriter::writeSeason(const SeasonRecord& season) {
     const std::int64_t year = season.year;
     const ResultsReport& report = season.report;
-    SqliteStatement& row = statement(
-        season_,
-        "INSERT OR REPLACE INTO season (year, champion, marks1, marks2, marks3, wins1, losses1, "
-        "wins2, losses2, wins3, losses3, champion_line, title_count, title_run, name1, name2, "
-        "name3, average1, average2, average3, titles, own_run) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    row.bind(1, year).bind(2, season.champion);
-    for (int team = 0; team < kTeams; ++team) {
-        const auto at = static_cast<std::size_t>(team);
-        row.bind(3 + team, season.marks[at])
-            .bind(6 + 2 * team, season.wins[at])
-            .bind(7 + 2 * team, season.losses[at])
-            .bind(15 + team, report.teamNames[at])
-            .bind(18 + team, report.teamAverages[at]);
-    }
-    row.bind(12, report.championLine)
-        .bind(13, report.titleCount)
-        .bind(14, report.titleRun)
-        .bind(21, std::int64_t{season.titles})
-        .bind(22, std::int64_t{season.titleRun})
+    statement(season_,
+              "INSERT OR REPLACE INTO season (year, champion, champion_line, title_count, "
+              "title_run, titles, own_run) VALUES (:year, :champion, :champion_line, "
+              ":title_count, :title_run, :titles, :own_run)")
+        .bind(":year", year)
+        .bind(":champion", season.champion)
+        .bind(":champion_line", report.championLine)
+        .bind(":title_count", report.titleCount)
+        .bind(":title_run", report.titleRun)
+        .bind(":titles", std::int64_t{season.titles})
+        .bind(":own_run", std::int64_t{season.titleRun})
         .run();
 
+    // The average is kept as the report showed it, and as a number beside it for queries.
+    SqliteStatement& team = statement(
+        team_,
+        "INSERT OR REPLACE INTO season_team (year, team, name, marks, wins, losses, average, "
+        "average_text) VALUES (:year, :team, :name, :marks, :wins, :losses, "
+        "CAST(:average AS REAL), :average)");
+    for (int number = 1; number <= kTeams; ++number) {
+        const auto at = static_cast<std::size_t>(number - 1);
+        team.bind(":year", year)
+            .bind(":team", number)
+            .bind(":name", report.teamNames[at])
+            .bind(":marks", season.marks[at])
+            .bind(":wins", season.wins[at])
+            .bind(":losses", season.losses[at])
+            .bind(":average", report.teamAverages[at])
+            .run();
+    }
+
     SqliteStatement& mvp =
-        statement(mvp_, "INSERT INTO mvp (year, position, line) VALUES (?, ?, ?)");
+        statement(mvp_, "INSERT INTO mvp (year, position, line) VALUES (:year, :position, :line)");
     for (std::size_t at = 0; at < report.mvpLines.size(); ++at) {
-        mvp.bind(1, year).bind(2, static_cast<std::int64_t>(at + 1)).bind(3, report.mvpLines[at]);
-        mvp.run();
+        mvp.bind(":year", year)
+            .bind(":position", static_cast<std::int64_t>(at + 1))
+            .bind(":line", report.mvpLines[at])
+            .run();
     }
 
     SqliteStatement& game = statement(
         game_,
         "INSERT INTO game (year, number, team1, team2, runs1, runs2, innings, plate_appearances) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+        "VALUES (:year, :number, :team1, :team2, :runs1, :runs2, :innings, :plate_appearances)");
     for (const GameLine& line : season.games) {
-        game.bind(1, year)
-            .bind(2, line.number)
-            .bind(3, line.team1)
-            .bind(4, line.team2)
-            .bind(5, line.runs1)
-            .bind(6, line.runs2)
-            .bind(7, line.innings)
-            .bind(8, line.plateAppearances)
+        game.bind(":year", year)
+            .bind(":number", line.number)
+            .bind(":team1", line.team1)
+            .bind(":team2", line.team2)
+            .bind(":runs1", line.runs1)
+            .bind(":runs2", line.runs2)
+            .bind(":innings", line.innings)
+            .bind(":plate_appearances", line.plateAppearances)
             .run();
     }
 
@@ -169,40 +214,42 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
         move_,
         "INSERT INTO move (year, sequence, kind, team, slot, player_id, name, hits, at_bats, "
         "entry_year, other_team, other_slot, other_id, other_name, other_hits, other_at_bats, "
-        "hall_of_fame) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "hall_of_fame) VALUES (:year, :sequence, :kind, :team, :slot, :player_id, :name, :hits, "
+        ":at_bats, :entry_year, :other_team, :other_slot, :other_id, :other_name, :other_hits, "
+        ":other_at_bats, :hall_of_fame)");
     std::int64_t sequence = 0;
     for (const Transaction& each : season.moves) {
-        move.bind(1, year)
-            .bind(2, ++sequence)
-            .bind(3, transactionWord(each.kind))
-            .bind(4, each.team)
-            .bind(5, each.slot)
-            .bind(6, each.player.id)
-            .bind(7, each.player.name)
-            .bind(8, std::int64_t{each.player.hits})
-            .bind(9, std::int64_t{each.player.atBats})
-            .bind(10, std::int64_t{each.player.entryYear})
-            .bind(11, each.otherTeam)
-            .bind(12, each.otherSlot)
-            .bind(13, each.other.id)
-            .bind(14, each.other.name)
-            .bind(15, std::int64_t{each.other.hits})
-            .bind(16, std::int64_t{each.other.atBats})
-            .bind(17, each.hallOfFame ? 1 : 0)
+        move.bind(":year", year)
+            .bind(":sequence", ++sequence)
+            .bind(":kind", transactionWord(each.kind))
+            .bind(":team", each.team)
+            .bind(":slot", each.slot)
+            .bind(":player_id", each.player.id)
+            .bind(":name", each.player.name)
+            .bind(":hits", std::int64_t{each.player.hits})
+            .bind(":at_bats", std::int64_t{each.player.atBats})
+            .bind(":entry_year", std::int64_t{each.player.entryYear})
+            .bind(":other_team", each.otherTeam)
+            .bind(":other_slot", each.otherSlot)
+            .bind(":other_id", each.other.id)
+            .bind(":other_name", each.other.name)
+            .bind(":other_hits", std::int64_t{each.other.hits})
+            .bind(":other_at_bats", std::int64_t{each.other.atBats})
+            .bind(":hall_of_fame", each.hallOfFame ? 1 : 0)
             .run();
     }
 
     SqliteStatement& line =
         statement(line_,
-                  "INSERT INTO player_season (player_id, year, team, slot, hits, at_bats) "
-                  "VALUES (?, ?, ?, ?, ?, ?)");
+                  "INSERT INTO player_season (year, team, slot, player_id, hits, at_bats) "
+                  "VALUES (:year, :team, :slot, :player_id, :hits, :at_bats)");
     for (const SeasonLine& each : season.lines) {
-        line.bind(1, each.id)
-            .bind(2, year)
-            .bind(3, each.team)
-            .bind(4, each.slot)
-            .bind(5, std::int64_t{each.hits})
-            .bind(6, std::int64_t{each.atBats})
+        line.bind(":year", year)
+            .bind(":team", each.team)
+            .bind(":slot", each.slot)
+            .bind(":player_id", each.id)
+            .bind(":hits", std::int64_t{each.hits})
+            .bind(":at_bats", std::int64_t{each.atBats})
             .run();
     }
 

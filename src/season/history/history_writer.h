@@ -49,7 +49,8 @@ private:
     void writePlayer(const PlayerStart& start);
 
     SqliteDatabase& db_;
-    std::optional<SqliteStatement> season_, mvp_, game_, move_, line_, player_, roster_;
+    std::optional<SqliteStatement> season_, team_, mvp_, game_, move_, line_, player_, roster_,
+        rosterSlot_;
 };
 
 }  // namespace zelvano

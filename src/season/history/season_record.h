@@ -77,8 +77,16 @@ struct HistoryBeginning {
 // The league's rosters as they stand, with the league file they make.
 RosterIds rosterOf(const League& league);
 
-// The ids as the history keeps them: decimal numbers separated by spaces.
-std::string rosterIdsText(const std::array<PlayerId, kTeams * kPlayers + 1>& ids);
+// Where the id at `at` of RosterIds::ids stands: team 1..3 and slot 1..30, or team 0 and slot 0
+// for the player away in the major leagues.
+struct RosterPlace {
+    int team = 0;
+    int slot = 0;
+};
+RosterPlace rosterPlace(std::size_t at);
+
+// Reads the ids as the first version of the history kept them: decimal numbers separated by
+// spaces.
 bool parseRosterIds(std::string_view text, std::array<PlayerId, kTeams * kPlayers + 1>& ids);
 
 }  // namespace zelvano

@@ -40,13 +40,10 @@ RosterIds rosterOf(const League& league) {
     return roster;
 }
 
-std::string rosterIdsText(const std::array<PlayerId, kTeams * kPlayers + 1>& ids) {
-    std::string text;
-    for (const PlayerId id : ids) {
-        if (!text.empty()) text += ' ';
-        text += std::to_string(id);
-    }
-    return text;
+RosterPlace rosterPlace(std::size_t at) {
+    const auto places = static_cast<std::size_t>(kTeams * kPlayers);
+    if (at >= places) return {};
+    return {static_cast<int>(at / kPlayers) + 1, static_cast<int>(at % kPlayers) + 1};
 }
 
 bool parseRosterIds(std::string_view text, std::array<PlayerId, kTeams * kPlayers + 1>& ids) {

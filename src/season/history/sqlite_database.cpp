@@ -26,6 +26,12 @@ SqliteStatement& SqliteStatement::bind(int index, std::string_view text) {
     return *this;
 }
 
+int SqliteStatement::indexOf(const char* name) const {
+    const int index = sqlite3_bind_parameter_index(statement_.get(), name);
+    if (index == 0) throw SqliteError(SQLITE_RANGE, std::string("no parameter ") + name);
+    return index;
+}
+
 bool SqliteStatement::step() {
     const int result = sqlite3_step(statement_.get());
     if (result == SQLITE_ROW) return true;
@@ -109,6 +115,7 @@ SqliteStatement SqliteDatabase::prepare(std::string_view sql) {
                                           SQLITE_PREPARE_PERSISTENT, &raw, nullptr);
     SqliteStatement statement(db_.get(), raw);
     if (result != SQLITE_OK) fail(db_.get(), result);
+    if (log_ != nullptr) log_->emplace_back(sql);
     return statement;
 }
 

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvano {
 
@@ -33,6 +34,12 @@ public:
     SqliteStatement& bind(int index, const std::string& text) {
         return bind(index, std::string_view(text));
     }
+    // Binds by name (":year"), so that a long insert is not counted by hand. Throws SqliteError
+    // (SQLITE_RANGE) for a name the statement does not have.
+    template <typename Value>
+    SqliteStatement& bind(const char* name, const Value& value) {
+        return bind(indexOf(name), value);
+    }
 
     // Steps once: true while there is a row to read.
     bool step();
@@ -51,6 +58,7 @@ private:
     };
     SqliteStatement(sqlite3* db, sqlite3_stmt* statement) : db_(db), statement_(statement) {}
     void check(int result) const;
+    int indexOf(const char* name) const;
 
     sqlite3* db_;
     std::unique_ptr<sqlite3_stmt, Finalize> statement_;
@@ -74,6 +82,9 @@ public:
     // The one number a query like "PRAGMA user_version" returns.
     std::int64_t single(const char* sql);
     bool readOnly() const;
+    // Every statement prepared from now on is added to `log` by its text, so that the tests can
+    // look at how SQLite runs each query the game makes; nullptr stops it.
+    void logStatements(std::vector<std::string>* log) { log_ = log; }
 
 private:
     struct Close {
@@ -82,6 +93,7 @@ private:
     explicit SqliteDatabase(sqlite3* db) : db_(db) {}
 
     std::unique_ptr<sqlite3, Close> db_;
+    std::vector<std::string>* log_ = nullptr;
 };
 
 // Commits at commit(); rolls back when it goes out of scope before, an exception included.
