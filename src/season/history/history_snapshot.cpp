@@ -239,7 +239,19 @@ std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
         try {
             SqliteDatabase db = SqliteDatabase::open(opened, mode);
             db.execute("PRAGMA busy_timeout = 5000");
-            if (!checkHistorySchema(db)) return std::nullopt;
+            const HistorySchemaState state = historySchemaState(db);
+            if (state == HistorySchemaState::Empty) return std::nullopt;
+            if (state == HistorySchemaState::Older) {
+                // Shown as this version reads it: brought forward in a private copy.
+                auto migrated = std::make_unique<PrivateCopy>();
+                const std::string copied = (migrated->path() / kHistoryFileName).string();
+                db.prepare("VACUUM INTO ?").bind(1, copied).run();
+                SqliteDatabase forward =
+                    SqliteDatabase::open(copied, SqliteDatabase::Mode::ReadWriteCreate);
+                migrateHistory(forward);
+                if (stampsOf(names) != before) continue;
+                return ReadOnlyHistory(std::move(lock), std::move(migrated), std::move(forward));
+            }
             if (stampsOf(names) != before) continue;
             return ReadOnlyHistory(std::move(lock), std::move(copy), std::move(db));
         } catch (const SqliteError& error) {
