@@ -66,8 +66,9 @@ void printCareer(HistoryReader& history, int team, int slot, std::ostream& out) 
     out << "start\t" << start.year << '\t' << start.team << '\t' << start.player.hits << '\t'
         << start.player.atBats << '\n';
     for (const CareerSeason& season : career->seasons) {
-        out << "season\t" << season.year << '\t' << season.team << '\t' << season.hits << '\t'
-            << season.atBats << '\n';
+        // "gap": what he gained in seasons the history missed, known again at that year's end.
+        out << (season.recorded ? "season\t" : "gap\t") << season.year << '\t' << season.team
+            << '\t' << season.hits << '\t' << season.atBats << '\n';
     }
 }
 

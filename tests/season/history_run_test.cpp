@@ -447,5 +447,75 @@ TEST(HistoryRun, AnotherLeaguesHistoryIsSetAsideWholeNeverDeleted) {
     }
 }
 
+// A season the history could not record: a player his slot still holds (same name and entry
+// year, figures that only grew) stays himself, with what he gained in it kept as a gap; the
+// others begin anew; every career still adds up, and the player is told what happened.
+TEST(HistoryRun, APlayerHisSlotStillHoldsKeepsHisIdentityAcrossAMissingSeason) {
+    const TempFolder folder;
+    std::string yearTwo;
+    PerPlayer<PlayerId> before{};
+    {
+        GameRun first(folder, testing::testLeague(), 2);
+        ASSERT_EQ(first.play(), 0);
+        yearTwo = first.run.files->files["Jbball.jdt"];
+        before = first.run.league.PlayerIds;
+    }
+    // Season 3 is played with no history at all.
+    League yearThree;
+    {
+        testing::ScriptedRun unrecorded(5);
+        unrecorded.files->files["Jbball.jdt"] = yearTwo;
+        testing::playLikeAManager(unrecorded);
+        unrecorded.user.answers = {Answer::No};
+        ASSERT_EQ(runLeague(unrecorded.league, *unrecorded.platform, nullptr, nullptr), 0);
+        ASSERT_TRUE(parseLeagueFile(unrecorded.files->files["Jbball.jdt"], yearThree).ok);
+    }
+    League yearTwoLeague;
+    ASSERT_TRUE(parseLeagueFile(yearTwo, yearTwoLeague).ok);
+    GameRun next(folder, yearThree, 1);
+    ASSERT_EQ(next.play(), 0);
+    const League& league = next.run.league;
+
+    int kept = 0;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            const bool stayed =
+                yearThree.PlayerName[team][slot] == yearTwoLeague.PlayerName[team][slot] &&
+                !yearThree.PlayerName[team][slot].empty();
+            if (!stayed) continue;
+            // Whoever still stands where he stood keeps the id he had; season 4's moves may
+            // have taken him elsewhere since.
+            const auto& ids = league.PlayerIds;
+            bool found = false;
+            for (int t = 1; t <= kTeams; ++t) {
+                for (int s = 1; s <= kPlayers; ++s)
+                    found = found || ids[t][s] == before[team][slot];
+            }
+            kept += found ? 1 : 0;
+        }
+    }
+    EXPECT_GT(kept, 60);
+    const HistoryReader history = *next.history.reader();
+    testing::expectHistoryAddsUp(history, league);
+    // Those who kept their identity carry season 3 as a gap, between their recorded seasons.
+    int withGap = 0;
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            const std::optional<Career> career = history.career(league.PlayerIds[team][slot]);
+            if (!career) continue;
+            for (const CareerSeason& season : career->seasons) {
+                EXPECT_EQ(season.year == 3, !season.recorded);
+                withGap += season.recorded ? 0 : 1;
+            }
+        }
+    }
+    EXPECT_GT(withGap, 50);
+    const std::vector<std::string> told = historyMessages(next.run.user);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("3年目のシーズンの記録がありません"), std::string::npos) << told[0];
+    EXPECT_NE(told[0].find("これまでの歩みに続けて記録します"), std::string::npos) << told[0];
+    EXPECT_EQ(told[0].find("Zelvanoで遊んだ"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zelvano

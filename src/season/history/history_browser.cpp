@@ -248,6 +248,14 @@ CareerPage HistoryBrowser::career(PlayerId id) const {
     for (const CareerSeason& season : career->seasons) {
         hits += season.hits;
         atBats += season.atBats;
+        if (!season.recorded) {
+            // Seasons the history missed: what he gained in them, with no season of its own.
+            page.seasons.rows.push_back({"〜" + yearText(season.year), "記録のない年",
+                                         std::to_string(season.atBats), std::to_string(season.hits),
+                                         "", std::to_string(atBats), std::to_string(hits),
+                                         average(hits, atBats)});
+            continue;
+        }
         page.seasons.rows.push_back({yearText(season.year), teamName(season.team),
                                      std::to_string(season.atBats), std::to_string(season.hits),
                                      average(season.hits, season.atBats), std::to_string(atBats),

@@ -275,6 +275,20 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
         "WHERE player_id = ? AND year <= ? ORDER BY year");
     seasons.bind(1, id).bind(2, std::int64_t{lastYear_});
     while (seasons.step()) career.seasons.push_back(readCareerSeason(seasons, lastYear_));
+    // The figures of the seasons the history missed, each where it knew him again.
+    SqliteStatement gaps = db_.prepare(
+        "SELECT year, hits, at_bats FROM player_gap WHERE player_id = ? AND year <= ? ORDER BY "
+        "year");
+    gaps.bind(1, id).bind(2, std::int64_t{lastYear_});
+    while (gaps.step()) {
+        const CheckedRow gap = checkedRow(gaps, 0, lastYear_);
+        const CareerSeason missed{gap.year(), 0, 0, gap.figure(1, "安打数"), gap.figure(2, "打数"),
+                                  false};
+        const auto at = std::upper_bound(
+            career.seasons.begin(), career.seasons.end(), missed.year,
+            [](Counter year, const CareerSeason& season) { return year < season.year; });
+        career.seasons.insert(at, missed);
+    }
     return career;
 }
 

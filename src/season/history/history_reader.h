@@ -43,6 +43,9 @@ struct CareerSeason {
     int slot = 0;
     Counter hits = 0;
     Counter atBats = 0;
+    // False for what he gained in seasons the history could not record, known at the end of
+    // `year`; team and slot are then 0.
+    bool recorded = true;
 };
 
 struct Career {

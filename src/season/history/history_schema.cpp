@@ -58,6 +58,10 @@ CREATE TABLE player_season (
 CREATE INDEX player_season_by_player ON player_season (player_id, year);
 CREATE TABLE roster (
     year INTEGER PRIMARY KEY, league_length INTEGER NOT NULL, league_hash INTEGER NOT NULL);
+CREATE TABLE player_gap (
+    player_id INTEGER NOT NULL, year INTEGER NOT NULL, hits INTEGER NOT NULL,
+    at_bats INTEGER NOT NULL,
+    PRIMARY KEY (player_id, year)) WITHOUT ROWID;
 CREATE TABLE roster_slot (
     year INTEGER NOT NULL, team INTEGER NOT NULL, slot INTEGER NOT NULL,
     player_id INTEGER NOT NULL,

@@ -11,7 +11,8 @@ void HistoryWriter::dropAfter(Counter year) {
           "DELETE FROM mvp WHERE year > ?", "DELETE FROM game WHERE year > ?",
           "DELETE FROM move WHERE year > ?", "DELETE FROM player_season WHERE year > ?",
           "DELETE FROM roster WHERE year > ?", "DELETE FROM roster_slot WHERE year > ?",
-          "DELETE FROM player WHERE start_year > ?", "DELETE FROM beginning WHERE year > ?"}) {
+          "DELETE FROM player WHERE start_year > ?", "DELETE FROM player_gap WHERE year > ?",
+          "DELETE FROM beginning WHERE year > ?"}) {
         db_.prepare(sql).bind(1, std::int64_t{year}).run();
     }
     transaction.commit();
@@ -38,13 +39,21 @@ void HistoryWriter::copyInto(const std::string& path) {
 
 void HistoryWriter::clear() {
     SqliteTransaction transaction(db_);
-    for (const char* sql :
-         {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp", "DELETE FROM game",
-          "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM roster",
-          "DELETE FROM roster_slot", "DELETE FROM player", "DELETE FROM beginning"}) {
+    for (const char* sql : {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp",
+                            "DELETE FROM game", "DELETE FROM move", "DELETE FROM player_season",
+                            "DELETE FROM roster", "DELETE FROM roster_slot", "DELETE FROM player",
+                            "DELETE FROM player_gap", "DELETE FROM beginning"}) {
         db_.execute(sql);
     }
     transaction.commit();
+}
+
+std::optional<Counter> HistoryWriter::latestRosterBefore(Counter year) {
+    SqliteStatement query =
+        db_.prepare("SELECT max(year) FROM roster WHERE year < ? AND year >= 0");
+    query.bind(1, std::int64_t{year});
+    if (!query.step() || query.text(0).empty()) return std::nullopt;
+    return static_cast<Counter>(query.integer(0));
 }
 
 std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
@@ -104,6 +113,16 @@ void HistoryWriter::writeBeginning(const HistoryBeginning& beginning) {
         .bind(1, std::int64_t{beginning.year})
         .run();
     for (const PlayerStart& start : beginning.players) writePlayer(start);
+    for (const PlayerGap& gap : beginning.gaps) {
+        db_.prepare(
+               "INSERT OR REPLACE INTO player_gap (player_id, year, hits, at_bats) "
+               "VALUES (:id, :year, :hits, :at_bats)")
+            .bind(":id", gap.id)
+            .bind(":year", std::int64_t{gap.year})
+            .bind(":hits", std::int64_t{gap.hits})
+            .bind(":at_bats", std::int64_t{gap.atBats})
+            .run();
+    }
     writeRoster(beginning.year, beginning.roster);
 }
 

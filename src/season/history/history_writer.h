@@ -22,6 +22,8 @@ public:
 
     // Removes every season, player and roster the history holds beyond `year`.
     void dropAfter(Counter year);
+    // The latest year before `year` whose rosters the history kept.
+    std::optional<Counter> latestRosterBefore(Counter year);
     // The rosters kept for the end of `year`, when there are any.
     std::optional<RosterIds> rosterAt(Counter year);
     // The latest year the history holds anything of: a season, a roster or a beginning;

@@ -62,6 +62,7 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
         league.NextPlayerId = writer.highestPlayerId() + 1;
         if (takeIdsFromRoster(league, roster)) return;
         knewEarlierYears = HistoryReader(*db_, league.CurrentYear).knownSince().has_value();
+        if (knewEarlierYears) resumed_ = resumeAcrossGap(league, writer);
     } catch (const SqliteError& error) {
         writable_ = false;
         writer_.reset();
@@ -140,16 +141,65 @@ void LeagueHistory::setAside(HistoryWriter& writer, Platform& platform, AsideRea
     setAsideTold_ = true;
 }
 
+LeagueHistory::Resumed LeagueHistory::resumeAcrossGap(const League& league, HistoryWriter& writer) {
+    Resumed resumed;
+    const std::optional<Counter> known = writer.latestRosterBefore(league.CurrentYear);
+    if (!known) return resumed;
+    resumed.knownUntil = *known;
+    const std::optional<RosterIds> roster = writer.rosterAt(*known);
+    if (!roster) return resumed;
+    const HistoryReader history(*db_, *known);
+    for (int team = 1; team <= kTeams; ++team) {
+        for (int slot = 1; slot <= kPlayers; ++slot) {
+            const PlayerId id =
+                roster->ids[static_cast<std::size_t>((team - 1) * kPlayers + slot - 1)];
+            if (id == 0 || !holdsPlayer(league, team, slot)) continue;
+            const std::optional<Career> career = history.career(id);
+            if (!career) continue;
+            // He is the one the history knew there when his name and entry year are his and his
+            // figures only grew.
+            Counter hits = career->start.player.hits, atBats = career->start.player.atBats;
+            for (const CareerSeason& season : career->seasons) {
+                hits += season.hits;
+                atBats += season.atBats;
+            }
+            const PlayerSnapshot now = snapshotOf(league, team, slot);
+            if (now.name != career->start.player.name ||
+                now.entryYear != career->start.player.entryYear || now.hits < hits ||
+                now.atBats < atBats) {
+                continue;
+            }
+            resumed.ids[team][slot] = id;
+            resumed.gaps.push_back({id, league.CurrentYear, now.hits - hits, now.atBats - atBats});
+        }
+    }
+    return resumed;
+}
+
+std::string LeagueHistory::missedText(Counter year) const {
+    if (!resumed_.knownUntil) return std::to_string(year) + "年目を終えたときの選手";
+    const Counter first = *resumed_.knownUntil + 1;
+    if (first == year) return std::to_string(year) + "年目のシーズン";
+    return std::to_string(first) + "年目から" + std::to_string(year) + "年目までのシーズン";
+}
+
 void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYears) {
-    HistoryBeginning beginning{league.CurrentYear, {}, {}};
+    HistoryBeginning beginning{league.CurrentYear, {}, resumed_.gaps, {}};
+    int resumedPlayers = 0, newPlayers = 0;
     for (int team = 1; team <= kTeams; ++team) {
         for (int slot = 1; slot <= kPlayers; ++slot) {
             PlayerId& id = league.PlayerIds[team][slot];
-            id = holdsPlayer(league, team, slot) ? newPlayerId(league) : 0;
-            if (id != 0) {
-                beginning.players.push_back(
-                    {league.CurrentYear, team, slot, snapshotOf(league, team, slot)});
+            id = 0;
+            if (!holdsPlayer(league, team, slot)) continue;
+            if (resumed_.ids[team][slot] != 0) {
+                id = resumed_.ids[team][slot];
+                ++resumedPlayers;
+                continue;
             }
+            id = newPlayerId(league);
+            ++newPlayers;
+            beginning.players.push_back(
+                {league.CurrentYear, team, slot, snapshotOf(league, team, slot)});
         }
     }
     league.LoanedPlayerId = 0;
@@ -170,11 +220,16 @@ void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYe
     const std::string next = std::to_string(league.CurrentYear + 1);
     tell(platform,
          knewEarlierYears
-             ? "リーグの歴史「" + shownPath_ + "」には、" + std::to_string(league.CurrentYear) +
-                   "年目を終えたときの選手の記録がありません（記録できなかったシーズンがあるか、"
-                   "リーグのデータファイルが書き換えられたようです）。これまでの記録はそのまま残"
-                   "っています。\n" +
-                   next + "年目のシーズンから、選手を改めて記録していきます。"
+             ? "リーグの歴史「" + shownPath_ + "」には、" + missedText(league.CurrentYear) +
+                   "の記録がありません（記録できなかったシーズンがあるか、リーグのデータファイル"
+                   "が書き換えられたようです）。これまでの記録はそのまま残っています。\n" +
+                   (resumedPlayers > 0
+                        ? "そのあいだも同じ枠にいた" + std::to_string(resumedPlayers) +
+                              "人は、これまでの歩みに続けて記録します。"
+                        : std::string()) +
+                   (newPlayers > 0 ? "見分けられなかった" + std::to_string(newPlayers) + "人は、" +
+                                         next + "年目のシーズンから新しく記録していきます。"
+                                   : std::string())
              : "このリーグの歴史は、まだ記録されていません。\n" + next +
                    "年目のシーズンから、優勝チーム、試合、トレード、選手の成績などを「" +
                    shownPath_ + "」に記録していきます。",

@@ -51,6 +51,17 @@ public:
 
 private:
     void begin(League& league, Platform& platform, bool knewEarlierYears);
+
+    // Across seasons the history missed: the players it knew in the same slots at the end of
+    // the last year it kept, and what they gained since.
+    struct Resumed {
+        std::optional<Counter> knownUntil;
+        PerPlayer<PlayerId> ids{};
+        std::vector<PlayerGap> gaps;
+    };
+    Resumed resumeAcrossGap(const League& league, HistoryWriter& writer);
+    // The seasons the history misses before `year`, as the message names them.
+    std::string missedText(Counter year) const;
     void tell(Platform& platform, const std::string& text, MessageIcon icon);
     // A history that cannot be written is still shown: opened for reading, and the player told
     // once that new seasons will not be recorded, and why. False when it cannot be read either.
@@ -77,7 +88,8 @@ private:
     Counter savedYear_ = 0;
     SeasonRecorder recorder_;
     std::optional<HistoryBeginning> beginning_;
-    std::vector<SeasonRecord> pending_;  // played and saved, but not yet written
+    std::vector<SeasonRecord> pending_;
+    Resumed resumed_;  // played and saved, but not yet written
 };
 
 // The ids from a roster the history kept, when it belongs to the league file as it stands;

@@ -68,9 +68,19 @@ struct SeasonRecord {
 
 // The history knows the league's players from the season after `year`: their figures then and
 // the rosters they stood in.
+// What a player known before a stretch of unrecorded seasons gained in them: the history knows
+// him again at the end of `year`.
+struct PlayerGap {
+    PlayerId id = 0;
+    Counter year = 0;
+    Counter hits = 0;
+    Counter atBats = 0;
+};
+
 struct HistoryBeginning {
     Counter year = 0;
-    std::vector<PlayerStart> players;
+    std::vector<PlayerStart> players;  // those it begins to know
+    std::vector<PlayerGap> gaps;       // those it knew before the seasons it misses
     RosterIds roster;
 };
 
