@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -17,6 +16,7 @@
 #include "windows/history_charts.h"
 #include "windows/history_table_model.h"
 #include "windows/qt_text.h"
+#include "windows/tab_keys.h"
 
 namespace zelvano {
 
@@ -97,19 +97,9 @@ HistoryWindow::HistoryWindow(std::shared_ptr<const HistorySource> source, QWidge
 void HistoryWindow::buildTabKeys() {
     // The keys of a tabbed dialog, from wherever the focus is: a year box or a team box would
     // otherwise keep Ctrl+PgUp for itself, and a table Ctrl+Tab.
-    const auto step = [this](int by) {
-        const int count = tabs_->count();
-        tabs_->setCurrentIndex((tabs_->currentIndex() + by + count) % count);
-    };
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
-    }
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
-    }
+    addTabSwitchKeys(this, [this](int by) {
+        tabs_->setCurrentIndex(tabAfter(tabs_->currentIndex(), by, tabs_->count()));
+    });
 }
 
 void HistoryWindow::setSource(std::shared_ptr<const HistorySource> source) {

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
@@ -27,6 +26,7 @@
 #include "windows/information_window_layout.h"
 #include "windows/qt_text.h"
 #include "windows/tab_icons.h"
+#include "windows/tab_keys.h"
 #include "windows/twips.h"
 
 namespace zelvano {
@@ -136,19 +136,9 @@ void InformationWindow::buildTabControl() {
     });
 
     // The keys of a tabbed dialog: Ctrl+Tab and Ctrl+PgDn forward, with Shift or PgUp back.
-    const auto step = [this](int by) {
-        const int count = tabBar_->count();
-        tabBar_->setCurrentIndex((tabBar_->currentIndex() + by + count) % count);
-    };
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
-    }
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
-    }
+    addTabSwitchKeys(this, [this](int by) {
+        tabBar_->setCurrentIndex(tabAfter(tabBar_->currentIndex(), by, tabBar_->count()));
+    });
 }
 
 void InformationWindow::showPage(int tab) {
