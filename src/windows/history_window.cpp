@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "windows/fonts.h"
@@ -18,7 +19,21 @@
 #include "windows/qt_text.h"
 #include "windows/tab_keys.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace zelvano {
+
+namespace {
+
+void returnFreedMemory() {
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}
+
+}  // namespace
 
 namespace {
 
@@ -74,6 +89,9 @@ HistoryWindow::HistoryWindow(std::shared_ptr<const HistorySource> source, QWidge
     // Closed, it is gone with every page it read: a long history is not kept in memory for a
     // window the player may never open again.
     setAttribute(Qt::WA_DeleteOnClose);
+    // Once every page is gone, the memory they took goes back to the system: the C library
+    // would otherwise keep it for the game's next allocations.
+    connect(this, &QObject::destroyed, [] { QTimer::singleShot(0, [] { returnFreedMemory(); }); });
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("historyTabs"));
     tabs_->setAccessibleName(QStringLiteral("リーグの歴史"));
