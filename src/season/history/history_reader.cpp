@@ -294,15 +294,15 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
 
 HistoryRecords HistoryReader::records() const {
     HistoryRecords records;
-    const auto readBest = [&](const char* order, Counter minimumAtBats) {
-        // The best lines are picked from the season lines alone, read once in the order they
-        // are kept, and only those few are looked up for their player's name.
+    const auto readBest = [&](const char* order, Counter minimumAtBats, int kind) {
+        // The best lines are picked from each season's best alone, and only those few are
+        // looked up for their player's name.
         const std::string best =
             std::string(
                 "SELECT s.year, s.team, s.player_id, p.name, s.hits, s.at_bats, p.id "
-                "FROM (SELECT * FROM player_season s WHERE s.year <= ?1 AND "
-                "s.at_bats >= ?2 ORDER BY ") +
-            order +
+                "FROM (SELECT * FROM season_best s WHERE s.year <= ?1 AND "
+                "s.at_bats >= ?2 AND s.kind = ") +
+            std::to_string(kind) + " ORDER BY " + order +
             ", s.year, s.player_id LIMIT ?3) s LEFT JOIN player p ON p.id = s.player_id "
             "ORDER BY " +
             order + ", s.year, s.player_id";
@@ -336,9 +336,9 @@ HistoryRecords HistoryReader::records() const {
         return marks;
     };
     // Compared as fractions in whole numbers, so that equal averages tie exactly.
-    records.bestAverages =
-        readBest("s.hits * 1.0 / s.at_bats DESC, s.at_bats DESC", kQualifyingAtBats);
-    records.mostHits = readBest("s.hits DESC", 0);
+    records.bestAverages = readBest("s.hits * 1.0 / s.at_bats DESC, s.at_bats DESC",
+                                    kQualifyingAtBats, kBestAverageKind);
+    records.mostHits = readBest("s.hits DESC", 0, kMostHitsKind);
 
     // Titles and runs: a run goes on only through consecutive recorded years.
     std::array<TitleRun, kTeams> longest{};
@@ -364,10 +364,10 @@ HistoryRecords HistoryReader::records() const {
         "SELECT year, player_id, name, hits, at_bats, team FROM move "
         "WHERE kind = 'retire' AND hall_of_fame = 1 AND year <= ? ORDER BY year, sequence");
     members.bind(1, std::int64_t{lastYear_});
-    // The teams he played a recorded season for, each line read as his career reads it.
-    SqliteStatement played = db_.prepare(
-        "SELECT year, team, slot, hits, at_bats FROM player_season "
-        "WHERE player_id = ? AND year <= ?");
+    // The teams he played a recorded season for, read from the index by player alone: it holds
+    // the year and the team, and the lines themselves need not be looked up.
+    SqliteStatement played =
+        db_.prepare("SELECT year, team FROM player_season WHERE player_id = ? AND year <= ?");
     while (members.step()) {
         const CheckedRow row = checkedRow(members, 0, lastYear_);
         HallOfFameMember member{row.year(),
@@ -379,7 +379,9 @@ HistoryRecords HistoryReader::records() const {
         std::set<int> teams = {row.team(5, "チームの番号")};
         played.reset();
         played.bind(1, member.id).bind(2, std::int64_t{lastYear_});
-        while (played.step()) teams.insert(readCareerSeason(played, lastYear_).team);
+        while (played.step()) {
+            teams.insert(checkedRow(played, 0, lastYear_).team(1, "チームの番号"));
+        }
         member.teams.assign(teams.begin(), teams.end());
         records.hallOfFame.push_back(std::move(member));
     }

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "season/history/history_schema.h"
 #include "season/history/season_record.h"
 #include "season/history/sqlite_database.h"
 
@@ -86,9 +87,7 @@ struct HistoryRecords {
     std::vector<HallOfFameMember> hallOfFame;
 };
 
-// A season's average counts among the best from this many at-bats: like the professional
-// leagues' 3.1 plate appearances a game, over a team's eight games.
-inline constexpr Counter kQualifyingAtBats = 25;
+inline constexpr Counter kQualifyingAtBats = kBestAverageAtBats;
 inline constexpr int kRecordPlaces = 10;
 
 class HistoryReader {

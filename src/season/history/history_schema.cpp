@@ -58,6 +58,10 @@ CREATE TABLE player_season (
 CREATE INDEX player_season_by_player ON player_season (player_id, year);
 CREATE TABLE roster (
     year INTEGER PRIMARY KEY, league_length INTEGER NOT NULL, league_hash INTEGER NOT NULL);
+CREATE TABLE season_best (
+    year INTEGER NOT NULL, kind INTEGER NOT NULL, team INTEGER NOT NULL, slot INTEGER NOT NULL,
+    player_id INTEGER NOT NULL, hits INTEGER NOT NULL, at_bats INTEGER NOT NULL,
+    PRIMARY KEY (year, kind, team, slot)) WITHOUT ROWID;
 CREATE TABLE player_gap (
     player_id INTEGER NOT NULL, year INTEGER NOT NULL, hits INTEGER NOT NULL,
     at_bats INTEGER NOT NULL,
@@ -67,6 +71,24 @@ CREATE TABLE roster_slot (
     player_id INTEGER NOT NULL,
     PRIMARY KEY (year, team, slot)) WITHOUT ROWID;
 )sql";
+
+}  // namespace
+
+void fillSeasonBest(SqliteDatabase& db, const std::string& yearCondition) {
+    const auto fill = [&](int kind, const char* order, Counter minimumAtBats) {
+        db.execute(("INSERT INTO season_best SELECT year, " + std::to_string(kind) +
+                    ", team, slot, player_id, hits, at_bats FROM (SELECT *, row_number() OVER "
+                    "(PARTITION BY year ORDER BY " +
+                    order + ", player_id) AS place FROM player_season WHERE at_bats >= " +
+                    std::to_string(minimumAtBats) + yearCondition +
+                    ") WHERE place <= " + std::to_string(kSeasonBestPlaces))
+                       .c_str());
+    };
+    fill(kBestAverageKind, kBestAverageOrder, kBestAverageAtBats);
+    fill(kMostHitsKind, kMostHitsOrder, 0);
+}
+
+namespace {
 
 void setVersion(SqliteDatabase& db, std::int64_t version) {
     db.execute(("PRAGMA user_version = " + std::to_string(version)).c_str());
@@ -129,6 +151,7 @@ INSERT INTO roster SELECT year, league_length, league_hash FROM roster_v1;
                 .run();
         }
     }
+    fillSeasonBest(db, "");
     db.execute(R"sql(
 DROP TABLE beginning_v1; DROP TABLE mvp_v1; DROP TABLE game_v1; DROP TABLE player_v1;
 DROP TABLE move_v1; DROP TABLE season_v1; DROP TABLE player_season_v1; DROP TABLE roster_v1;

@@ -1,6 +1,7 @@
 #include "season/history/history_writer.h"
 
 #include "season/history/history_damage.h"
+#include "season/history/history_schema.h"
 
 namespace zelvano {
 
@@ -10,9 +11,9 @@ void HistoryWriter::dropAfter(Counter year) {
          {"DELETE FROM season WHERE year > ?", "DELETE FROM season_team WHERE year > ?",
           "DELETE FROM mvp WHERE year > ?", "DELETE FROM game WHERE year > ?",
           "DELETE FROM move WHERE year > ?", "DELETE FROM player_season WHERE year > ?",
-          "DELETE FROM roster WHERE year > ?", "DELETE FROM roster_slot WHERE year > ?",
-          "DELETE FROM player WHERE start_year > ?", "DELETE FROM player_gap WHERE year > ?",
-          "DELETE FROM beginning WHERE year > ?"}) {
+          "DELETE FROM season_best WHERE year > ?", "DELETE FROM roster WHERE year > ?",
+          "DELETE FROM roster_slot WHERE year > ?", "DELETE FROM player WHERE start_year > ?",
+          "DELETE FROM player_gap WHERE year > ?", "DELETE FROM beginning WHERE year > ?"}) {
         db_.prepare(sql).bind(1, std::int64_t{year}).run();
     }
     transaction.commit();
@@ -39,10 +40,11 @@ void HistoryWriter::copyInto(const std::string& path) {
 
 void HistoryWriter::clear() {
     SqliteTransaction transaction(db_);
-    for (const char* sql : {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp",
-                            "DELETE FROM game", "DELETE FROM move", "DELETE FROM player_season",
-                            "DELETE FROM roster", "DELETE FROM roster_slot", "DELETE FROM player",
-                            "DELETE FROM player_gap", "DELETE FROM beginning"}) {
+    for (const char* sql :
+         {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp", "DELETE FROM game",
+          "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM season_best",
+          "DELETE FROM roster", "DELETE FROM roster_slot", "DELETE FROM player",
+          "DELETE FROM player_gap", "DELETE FROM beginning"}) {
         db_.execute(sql);
     }
     transaction.commit();
@@ -271,6 +273,8 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
             .bind(":at_bats", std::int64_t{each.atBats})
             .run();
     }
+
+    fillSeasonBest(db_, " AND year = " + std::to_string(year));
 
     for (const PlayerStart& start : season.newPlayers) writePlayer(start);
     writeRoster(season.year, season.roster);
