@@ -169,32 +169,6 @@ TEST(HistoryDamage, ARowTheGameNeverWritesIsDamageOfItsYearAndToldOnce) {
     }
 }
 
-TEST(HistoryDamage, ASeasonBeyondTheLeaguesYearIsNotShownButMissing) {
-    const TempFolder folder;
-    SqliteDatabase db = SqliteDatabase::open(
-        written().craft(folder, "UPDATE season SET year = 9, champion = 7 WHERE year = 3"),
-        SqliteDatabase::Mode::ReadOnlyImmutable);
-    const HistoryBrowser browser(written().league, HistoryReader(db, 3));
-    EXPECT_EQ(browser.champions().rows.size(), 2u);
-    EXPECT_EQ(browser.knownSinceText(),
-              "リーグの歴史は、1年目のシーズンから記録しています。記録のない年：3年目");
-}
-
-// A season the history could not keep, and the history begun again after it: the text still
-// says from the first year it knows, and which years after it are missing.
-TEST(HistoryDamage, AHistoryBegunAgainIsKnownFromItsFirstYear) {
-    const TempFolder folder;
-    SqliteDatabase db =
-        SqliteDatabase::open(written().craft(folder,
-                                             "DELETE FROM season WHERE year = 2; "
-                                             "INSERT INTO beginning (year) VALUES (2)"),
-                             SqliteDatabase::Mode::ReadOnlyImmutable);
-    const HistoryBrowser browser(written().league, HistoryReader(db, 3));
-    EXPECT_EQ(browser.champions().rows.size(), 2u);
-    EXPECT_EQ(browser.knownSinceText(),
-              "リーグの歴史は、1年目のシーズンから記録しています。記録のない年：2年目");
-}
-
 // The next id is the highest plus one: an id the league never gives out is damage, not a
 // number to count on from.
 TEST(HistoryDamage, TheHighestPlayerIdIsOneTheLeagueGivesOut) {
@@ -226,24 +200,6 @@ TEST(HistoryDamage, TheHighestPlayerIdIsOneTheLeagueGivesOut) {
             EXPECT_NE(std::string(damage.what()).find(std::to_string(each.id)), std::string::npos);
         }
     }
-}
-
-TEST(HistoryDamage, AGameOnAnIdBeyondTheLimitGivesNoIdBelowOne) {
-    const TempFolder folder;
-    const std::string path = written().craft(
-        folder,
-        "UPDATE player SET id = 9223372036854775807 WHERE id = (SELECT max(id) FROM "
-        "player)");
-    testing::ScriptedRun run;
-    run.league = written().league;
-    LeagueHistory history(path);
-    history.takeLeague(run.league, *run.platform);
-    ASSERT_EQ(run.user.asked.size(), 1u);
-    EXPECT_NE(run.user.asked[0].text.find(path), std::string::npos);
-    for (int team = 1; team <= kTeams; ++team) {
-        for (int slot = 1; slot <= kPlayers; ++slot) EXPECT_GE(run.league.PlayerIds[team][slot], 0);
-    }
-    EXPECT_GT(run.league.NextPlayerId, 0);
 }
 
 TEST(HistoryDamage, TheWindowShowsWhatItCanAndThePlayerHearsOnceWithThePath) {

@@ -215,14 +215,21 @@ TEST(HistoryCost, ASeasonsCommitTouchesTheSamePagesAtAnyAge) {
     EXPECT_LE(old, 5 * 45);
 }
 
-// Every query the reader and the writer make, with how SQLite runs it on a history of some age.
-TEST(HistoryCost, NoQueryReadsAWholeTableOrSortsWhatAnIndexOrders) {
+// A history in memory of `seasons` made-up seasons.
+SqliteDatabase historyInMemory(int seasons) {
     SqliteDatabase db = openHistoryForWriting(":memory:");
     SyntheticLeague league;
     HistoryWriter writer(db);
     const HistoryBeginning beginning = league.beginning();
     writer.write(&beginning, {});
-    for (int year = 1; year <= 40; ++year) writer.write(nullptr, {league.season(year)});
+    for (int year = 1; year <= seasons; ++year) writer.write(nullptr, {league.season(year)});
+    return db;
+}
+
+// Every query the reader and the writer make, with how SQLite runs it on a history of some age.
+TEST(HistoryCost, NoQueryReadsAWholeTableOrSortsWhatAnIndexOrders) {
+    SqliteDatabase db = historyInMemory(40);
+    HistoryWriter writer(db);
     std::vector<std::string> queries;
     db.logStatements(&queries);
     const HistoryReader reader(db, 40);
@@ -272,12 +279,7 @@ TEST(HistoryCost, NoQueryReadsAWholeTableOrSortsWhatAnIndexOrders) {
 }
 
 TEST(HistoryCost, TheRecordsAreThoseTheWholeJoinGives) {
-    SqliteDatabase db = openHistoryForWriting(":memory:");
-    SyntheticLeague league;
-    HistoryWriter writer(db);
-    const HistoryBeginning beginning = league.beginning();
-    writer.write(&beginning, {});
-    for (int year = 1; year <= 60; ++year) writer.write(nullptr, {league.season(year)});
+    SqliteDatabase db = historyInMemory(60);
     const HistoryRecords before = HistoryReader(db, 60).records();
     // The best line's player is gone: the next best takes its place, as the join gave it.
     db.execute(("DELETE FROM player WHERE id = " + std::to_string(before.mostHits[0].id)).c_str());
