@@ -32,13 +32,15 @@ constexpr auto kPause = 20ms;
 constexpr off_t kSharedFirst = 0x40000000 + 2;
 constexpr off_t kSharedSize = 510;
 
-// What a name holds at a moment: a change of any of it means the file was written.
+// What a name holds at a moment: a change of any of it means the file was written. Not the
+// time of the last change of its status: SQLite, run by root, gives every file it opens its
+// owner again, which changes that time and nothing in the file.
 struct Stamp {
     HistoryFileKind kind = HistoryFileKind::Missing;
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
-    std::int64_t modified = 0, changed = 0;
+    std::int64_t modified = 0;
     friend bool operator==(const Stamp&, const Stamp&) = default;
 };
 
@@ -51,7 +53,6 @@ Stamp stampOf(const std::string& path) {
     stamp.inode = status.st_ino;
     stamp.size = status.st_size;
     stamp.modified = status.st_mtim.tv_sec * 1'000'000'000LL + status.st_mtim.tv_nsec;
-    stamp.changed = status.st_ctim.tv_sec * 1'000'000'000LL + status.st_ctim.tv_nsec;
     return stamp;
 }
 
@@ -215,6 +216,7 @@ ReadOnlyHistory& ReadOnlyHistory::operator=(ReadOnlyHistory&&) noexcept = defaul
 
 std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
     const std::array<std::string, 4> names = historyFileNames(path);
+    bool copyTheLog = false;  // once its index could not be read, the log is read from a copy
     for (int attempt = 0;; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(kPause);
         if (attempt == kAttempts) keptChanging(path);
@@ -224,7 +226,7 @@ std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
         std::unique_ptr<PrivateCopy> copy;
         std::string opened = path;
         auto mode = SqliteDatabase::Mode::ReadOnlyImmutable;
-        if (before[1].kind == HistoryFileKind::Missing &&
+        if (!copyTheLog && before[1].kind == HistoryFileKind::Missing &&
             before[2].kind == HistoryFileKind::Regular &&
             before[3].kind == HistoryFileKind::Regular) {
             mode = SqliteDatabase::Mode::ReadOnlyShared;
@@ -255,6 +257,10 @@ std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
             if (stampsOf(names) != before) continue;
             return ReadOnlyHistory(std::move(lock), std::move(copy), std::move(db));
         } catch (const SqliteError& error) {
+            if (error.code == SQLITE_READONLY && mode == SqliteDatabase::Mode::ReadOnlyShared) {
+                copyTheLog = true;
+                continue;
+            }
             if (!transient(error) || attempt + 1 == kAttempts) throw;
         }
     }
@@ -263,6 +269,7 @@ std::optional<ReadOnlyHistory> ReadOnlyHistory::open(const std::string& path) {
 bool readHistorySnapshot(const std::string& path, const std::function<void(SqliteDatabase&)>& read,
                          std::vector<std::string>* passedOver) {
     const std::array<std::string, 4> names = historyFileNames(path);
+    bool copyTheLog = false;  // once its index could not be read, the log is read from a copy
     for (int attempt = 0;; ++attempt) {
         if (attempt > 0) std::this_thread::sleep_for(kPause);
         if (attempt == kAttempts) keptChanging(path);
@@ -272,7 +279,7 @@ bool readHistorySnapshot(const std::string& path, const std::function<void(Sqlit
         const Stamps before = stampsOf(names);
         const HistoryFileKind journal = before[1].kind, log = before[2].kind,
                               index = before[3].kind;
-        if (journal == HistoryFileKind::Missing && log == HistoryFileKind::Regular &&
+        if (!copyTheLog && journal == HistoryFileKind::Missing && log == HistoryFileKind::Regular &&
             index == HistoryFileKind::Regular) {
             // A game has the log open, or had when it stopped: SQLite's locks keep it whole.
             try {
@@ -280,8 +287,15 @@ bool readHistorySnapshot(const std::string& path, const std::function<void(Sqlit
                     SqliteDatabase::open(path, SqliteDatabase::Mode::ReadOnlyShared);
                 return readInTransaction(db, read);
             } catch (const SqliteError& error) {
-                if (!transient(error) || attempt + 1 == kAttempts) throw;
-                continue;  // the log or its index came or went meanwhile
+                if (error.code != SQLITE_READONLY &&
+                    (!transient(error) || attempt + 1 == kAttempts)) {
+                    throw;
+                }
+                // The log's index is being made or needs making again, which a reader that
+                // may not write cannot do: the log is read from a copy instead, taken afresh
+                // (SQLite, run by root, gives the files it opened their owner again).
+                copyTheLog = error.code == SQLITE_READONLY;
+                continue;
             }
         }
         if (passedOver != nullptr) {
@@ -290,8 +304,9 @@ bool readHistorySnapshot(const std::string& path, const std::function<void(Sqlit
             }
         }
         if (log == HistoryFileKind::Regular) {
-            // A log without its index: nobody writes it, as a game makes the index first. It is
-            // read from a copy, where SQLite may make the index it needs.
+            // A log without its index (nobody writes it, as a game makes the index first), or
+            // one whose index cannot be trusted: read from a copy, where SQLite may make the
+            // index it needs.
             const PrivateFolder copy;
             const fs::path copied = copy.path() / kHistoryFileName;
             copyRegularFile(names[0], copied);
