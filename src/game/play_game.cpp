@@ -2,17 +2,21 @@
 
 #include <array>
 #include <string>
-#include <typeinfo>
 
 #include "game/scoreboard_text.h"
-#include "game/unwatched_game.h"
 
 namespace zelvano {
 
+float hitChance(Counter hits, Counter atBatsIncludingThisOne) {
+    // The quotient rounded to single precision. Both counters are whole numbers below 2^24,
+    // exact in a float, and the quotient of two such floats rounded to double (53 bits, more
+    // than 2 × 24 + 2) and then to float is the quotient rounded straight to float: one division
+    // in single precision gives it.
+    return static_cast<float>(hits) / static_cast<float>(atBatsIncludingThisOne);
+}
+
 bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne) {
-    const auto p =
-        static_cast<float>(static_cast<double>(hits) / static_cast<double>(atBatsIncludingThisOne));
-    return r < p;
+    return r < hitChance(hits, atBatsIncludingThisOne);
 }
 
 namespace {
@@ -73,9 +77,9 @@ private:
     std::array<int, 3> runs_{};  // the score as shown, [side]
 };
 
-// A scoreboard nobody watches, without pauses: told nothing, so the game runs without a single
-// call out of its loop. Nobody can act during such a game either, so there is nothing to yield to.
-struct UnwatchedBoard {
+// A scoreboard nobody sees, without pauses: told nothing, so the game runs without a single call
+// out of its loop. Nobody can act during such a game either, so there is nothing to yield to.
+struct SilentBoard {
     void setUp(const GameState&) {}
     void startHalf(int, int) {}
     void atBat(int) {}
@@ -95,8 +99,11 @@ public:
 
     void setUp() {
         const auto drawn = game_.Drawn;  // the lineup draw's scratch, not the game's
+        auto innings = std::move(game_.Box.InningRuns);  // kept for their room
         game_ = GameState{};
         game_.Drawn = drawn;
+        game_.Box.InningRuns = std::move(innings);
+        for (auto& runs : game_.Box.InningRuns) runs.clear();
         game_.SideTeam[1] = league_.PairingTeam1;
         game_.SideTeam[2] = league_.PairingTeam2;
         for (int side = 1; side <= 2; ++side) {
@@ -105,6 +112,7 @@ public:
                 const int player = league_.BattingOrder[side][slot];
                 game_.AverageSum[side] +=
                     displayedAverage(league_.Hits[team][player], league_.AtBats[team][player]);
+                setNextChance(team, player);
             }
         }
         board_.setUp(game_);
@@ -118,8 +126,16 @@ public:
         // a player who can ever hit: such a game would never end, and its tie goes to side 2.
         // A game of hitters who almost never make an out ends where it stands once it reaches
         // kPlateAppearanceLimit, decided by the runs, a tie again going to side 2.
-        while (!limitReached() &&
-               (inning < 10 || (game_.Runs[1] == game_.Runs[2] && someoneCanHit()))) {
+        for (;;) {
+            if (limitReached()) {
+                game_.Box.End = GameEnd::PlateAppearanceLimit;
+                break;
+            }
+            if (inning >= 10 && game_.Runs[1] != game_.Runs[2]) break;
+            if (inning >= 10 && !someoneCanHit()) {
+                game_.Box.End = GameEnd::NobodyCanHit;
+                break;
+            }
             game_.Inning = inning;
             playHalfInning(inning, half);
             if (++half > 2) {
@@ -138,6 +154,13 @@ public:
 
 private:
     bool limitReached() const { return game_.PlateAppearances >= kPlateAppearanceLimit; }
+
+    // The chance of the player's next plate appearance, which counts itself among his at-bats.
+    void setNextChance(int team, int player) {
+        const Counter atBats = league_.AtBats[team][player];
+        nextChance_[team][player] =
+            hitChance(league_.Hits[team][player], atBats < kCounterLimit ? atBats + 1 : atBats);
+    }
 
     // A batter without hits never hits: his chance is 0 over his at-bats.
     bool someoneCanHit() const {
@@ -159,6 +182,8 @@ private:
         const auto& order = league_.BattingOrder[side];
         auto& atBats = league_.AtBats[team];
         auto& hits = league_.Hits[team];
+        auto& gameAtBats = game_.Box.AtBats[side];
+        auto& gameHits = game_.Box.Hits[side];
         int slot = game_.BatterSlot[side];
         int runs = game_.Runs[side];
         int outs = 0;
@@ -171,18 +196,24 @@ private:
             countUp(atBats[batter]);
             ++appearances;
             // Counted in integers, without a branch: whether a batter hits cannot be guessed,
-            // and a wrong guess costs as much as a plate appearance. Hits never pass the at-bats,
-            // even where these stopped at the counter limit.
-            const int hit = isHit(random_.next(), hits[batter], atBats[batter]) ? 1 : 0;
-            hits[batter] += hit & (hits[batter] < atBats[batter] ? 1 : 0);
+            // and a wrong guess costs as much as a plate appearance. His chance was worked out
+            // after his last plate appearance, so that the draw waits for nothing but the
+            // comparison. Hits never pass the at-bats, even where these stopped at the limit.
+            const int hit = random_.next() < nextChance_[team][batter] ? 1 : 0;
+            const int counted = hit & (hits[batter] < atBats[batter] ? 1 : 0);
+            hits[batter] += counted;
+            gameAtBats[slot] += 1;
+            gameHits[slot] += counted;
             halfHits += hit;
             outs += 1 - hit;
             const int scores = hit & (halfHits > 3 ? 1 : 0);
             runs += scores;
             if (scores) board_.runScored(side, runs);
+            setNextChance(team, batter);
             board_.figures(batterLabelIndex(side, slot), hits[batter], atBats[batter]);
             board_.pause();
         }
+        game_.Box.InningRuns[side].push_back(runs - game_.Runs[side]);
         game_.BatterSlot[side] = slot;
         game_.Runs[side] = runs;
         game_.PlateAppearances = appearances;
@@ -193,6 +224,8 @@ private:
     Random& random_;
     Board& board_;
     GameState& game_;
+    // By team rather than side, so that two sides of one team share their players' chances.
+    PerTeam<std::array<float, kPlayers + 1>> nextChance_{};
 };
 
 template <typename Board>
@@ -211,20 +244,13 @@ std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
                                          ScoreboardEvents& events) {
     auto view = platform.createScoreboardView(events);
     view->setWindowState(league.GameWindowState);
-    showStandings(league, *view);
     // Without pauses and without anybody at the board, nothing outside the game can happen
     // during it: it runs on its own.
-    if (!view->watched() && league.GameWait == 0) {
-        RandomSource& random = platform.random();
-        const bool played = typeid(random) == typeid(SeededRandom) &&
-                            playUnwatchedGame(league, static_cast<SeededRandom&>(random));
-        if (played) {
-            view->show();
-        } else {
-            UnwatchedBoard board;
-            playOn(league, random, board, *view);
-        }
+    if (!platform.showsGames() && league.GameWait == 0) {
+        SilentBoard board;
+        playOn(league, platform.random(), board, *view);
     } else {
+        if (platform.showsGames()) showStandings(league, *view);
         WatchedBoard board(league, platform, *view);
         playOn(league, platform.random(), board, *view);
     }

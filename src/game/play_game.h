@@ -1,9 +1,9 @@
 #pragma once
 // One game, plate appearance by plate appearance, on a new scoreboard window. Every plate
 // appearance is one draw against the batter's career average; the fourth and every later hit of
-// a half-inning scores a run. The window is left on screen showing the final state. A window
-// nobody watches (ScoreboardView::watched) is told nothing of a game without pauses, which then
-// runs on its own with the program's generator inlined: the same draws, the same league.
+// a half-inning scores a run. The window is left on screen showing the final state, and
+// league.CurrentGame.Box what it showed. Where nobody sees the games (Platform::showsGames), a
+// game without pauses tells its board nothing: the same draws, the same league, the same box.
 //
 //   drawLineups(league, platform.random());
 //   auto window = playGame(league, platform, events);
@@ -24,6 +24,7 @@ std::unique_ptr<ScoreboardView> playGame(League& league, Platform& platform,
 
 // A hit when r < H ÷ A, where A already counts this plate appearance: compared in single
 // precision, so a batter with 3 hits in 10 at-bats hits with probability 3/11.
+float hitChance(Counter hits, Counter atBatsIncludingThisOne);
 bool isHit(float r, Counter hits, Counter atBatsIncludingThisOne);
 
 // Index of a batter's name and average labels: side 1 on the left (0..8), side 2 on the right.

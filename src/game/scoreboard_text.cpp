@@ -21,7 +21,6 @@ std::string scoreLine(const League& league, int runsSide1, int runsSide2) {
 }
 
 void showStandings(const League& league, ScoreboardView& view) {
-    if (!view.watched()) return;
     for (int team = 1; team <= kTeams; ++team) {
         view.setStandings(team, league.TeamName[team], league.SeasonMarks[team]);
     }

@@ -46,6 +46,7 @@ public:
     void yieldOnce() override;
     void waitUntil(const std::function<bool()>& done) override;
     void sleepMs(int milliseconds) override;
+    bool showsGames() const override { return gamesWatched; }
 
     Answer message(const MessageRequest& request) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
@@ -92,7 +93,7 @@ public:
     // Called at every yield: lets a test look at the windows in the middle of a game.
     std::function<void()> onYield;
     // False when nobody looks at the scoreboards (zelvano-sim, the benchmarks): a game without
-    // pauses then leaves its board blank and makes no yield, and only its result counts.
+    // pauses then leaves its board blank, and only its result counts.
     bool gamesWatched = true;
 
     int beeps = 0;

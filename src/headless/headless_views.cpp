@@ -13,8 +13,6 @@ HeadlessScoreboardView::~HeadlessScoreboardView() {
     if (owner_.scoreboardView_ == this) owner_.scoreboardView_ = nullptr;
 }
 
-bool HeadlessScoreboardView::watched() const { return owner_.gamesWatched; }
-
 bool HeadlessScoreboardView::pressNext() {
     if (!nextVisible || closed) return false;
     events_.nextPressed();

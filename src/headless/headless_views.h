@@ -30,7 +30,6 @@ public:
 
     void setWindowState(WindowState state) override { state_ = state; }
     WindowState windowState() const override { return state_; }
-    bool watched() const override;  // HeadlessPlatform::gamesWatched
     void setCaption(const std::string& text) override { caption = text; }
     void setInning(int number, int top1Bottom2) override {
         inning = number;

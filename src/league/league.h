@@ -8,8 +8,10 @@
 //   double avg = battingAverage(league, 1, 7);
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "league/season_files.h"
 #include "platform/counter.h"
@@ -40,6 +42,20 @@ using PerTeam = std::array<T, kTeams + 1>;  // index 0 unused
 template <typename T>
 using PerPlayer = std::array<std::array<T, kPlayers + 1>, kTeams + 1>;  // [team][player], 0 unused
 
+// How a game ended: at the first boundary between half-innings from the ninth on with the runs
+// apart, at the plate-appearance limit, or tied after nine with nobody left who can ever hit.
+enum class GameEnd : std::uint8_t { Decided, PlateAppearanceLimit, NobodyCanHit };
+
+// What the scoreboard showed of a game: each side's runs inning by inning (side 2 may have one
+// inning fewer, the game having ended after side 1's half), and each slot's at-bats and hits in
+// this game.
+struct BoxScore {
+    std::array<std::vector<int>, 3> InningRuns;                      // [side], 0 unused
+    std::array<std::array<Counter, kBattingSlots + 1>, 3> AtBats{};  // [side][slot]
+    std::array<std::array<Counter, kBattingSlots + 1>, 3> Hits{};    // [side][slot]
+    GameEnd End = GameEnd::Decided;
+};
+
 // The state of the game being played, overwritten by every game.
 struct GameState {
     std::array<int, 3> Runs{};              // [side], 0 unused
@@ -49,6 +65,7 @@ struct GameState {
     std::array<int, kPlayers + 1> Drawn{};  // players already drawn into the lineup being built
     int Inning = 0;                         // last inning played
     int PlateAppearances = 0;               // of both sides in this game
+    BoxScore Box;
 };
 
 struct League {

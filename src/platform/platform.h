@@ -35,6 +35,9 @@ public:
     // Blocks on window events until done() holds. It uses no processor time while it waits.
     virtual void waitUntil(const std::function<bool()>& done) = 0;
     virtual void sleepMs(int milliseconds) = 0;
+    // Whether anybody sees the scoreboard. Where nobody does, a game without pauses is shown to
+    // no board: neither its lineups, nor its plate appearances, nor the standings.
+    virtual bool showsGames() const { return true; }
 
     virtual Answer message(const MessageRequest& request) = 0;
     // The typed text; empty on Cancel. The box opens holding initialText, so a refused entry can

@@ -30,9 +30,6 @@ public:
     virtual ~ScoreboardView() = default;
     virtual void setWindowState(WindowState state) = 0;
     virtual WindowState windowState() const = 0;
-    // Whether anybody looks at the board. One that nobody watches is told neither the lineups
-    // nor the plate appearances nor the standings of a game played without pauses.
-    virtual bool watched() const { return true; }
     virtual void setCaption(const std::string& text) = 0;
     // The inning about to be played, "1回表", in the inning label and in the window's title.
     virtual void setInning(int inning, int half) = 0;

@@ -60,7 +60,7 @@ void SeasonPlayer::playOneGame(int gameNumber) {
     if (league_.PairingTeam1 == 1 || league_.PairingTeam2 == 1) chooseOwnLineup(league_, platform_);
     auto window = playGame(league_, platform_, events_);
     appendSeasonMarks(league_);
-    showStandings(league_, *window);
+    if (platform_.showsGames()) showStandings(league_, *window);
     if (observer_ != nullptr) observer_->gamePlayed(league_, gameNumber);
     window->startAdvanceTimer(kAutoAdvancePeriodMs);
     window->showNextButton();

@@ -30,6 +30,13 @@ std::vector<int> scoreless(int halfInnings) {
     return std::vector<int>(static_cast<std::size_t>(halfInnings), 0);
 }
 
+// A line score of `innings` scoreless innings with `runs` in the inning `at` (1-based).
+std::vector<int> line(int innings, int at = 0, int runs = 0) {
+    std::vector<int> line = scoreless(innings);
+    if (at > 0) line[static_cast<std::size_t>(at - 1)] = runs;
+    return line;
+}
+
 struct GameRun {
     League league = testing::testLeague();
     ScriptedUser user;
@@ -71,6 +78,7 @@ TEST(PlayGame, RunsComeFromTheFourthHitOfAHalfInningOnAndTheNinthIsPlayedInFull)
         const char* what;
         std::vector<int> hitsPerHalf;
         int runs1, runs2, innings, plateAppearances, winner;
+        std::vector<int> line1, line2;  // as the scoreboard showed them
     };
     std::vector<int> tiedThenTopTen = scoreless(18);
     tiedThenTopTen[0] = 3;        // three hits fill the bases: no run
@@ -84,10 +92,12 @@ TEST(PlayGame, RunsComeFromTheFourthHitOfAHalfInningOnAndTheNinthIsPlayedInFull)
     fiveHits[0] = 5;
 
     const Case cases[] = {
-        {"five hits score two", fiveHits, 2, 0, 9, 5 + 27 + 27, 1},
-        {"side 2 ahead", homeAhead, 0, 1, 9, 27 + 4 + 27, 3},
-        {"top of the tenth decides", tiedThenTopTen, 1, 0, 10, 3 + 27 + 27 + 4 + 3, 1},
-        {"bottom of the tenth decides", tiedThenBottomTen, 0, 2, 10, 27 + 27 + 3 + 5 + 3, 3},
+        {"five hits score two", fiveHits, 2, 0, 9, 5 + 27 + 27, 1, line(9, 1, 2), line(9)},
+        {"side 2 ahead", homeAhead, 0, 1, 9, 27 + 4 + 27, 3, line(9), line(9, 1, 1)},
+        {"top of the tenth decides", tiedThenTopTen, 1, 0, 10, 3 + 27 + 27 + 4 + 3, 1,
+         line(10, 10, 1), line(9)},
+        {"bottom of the tenth decides", tiedThenBottomTen, 0, 2, 10, 27 + 27 + 3 + 5 + 3, 3,
+         line(10), line(10, 10, 2)},
     };
     for (const Case& c : cases) {
         GameRun run(halves(c.hitsPerHalf));
@@ -99,6 +109,9 @@ TEST(PlayGame, RunsComeFromTheFourthHitOfAHalfInningOnAndTheNinthIsPlayedInFull)
         EXPECT_EQ(game.PlateAppearances, c.plateAppearances) << c.what;
         EXPECT_EQ(run.league.LastWinner, c.winner) << c.what;
         EXPECT_EQ(run.league.LastLoser, c.winner == 1 ? 3 : 1) << c.what;
+        EXPECT_EQ(game.Box.InningRuns[1], c.line1) << c.what;
+        EXPECT_EQ(game.Box.InningRuns[2], c.line2) << c.what;
+        EXPECT_EQ(game.Box.End, GameEnd::Decided) << c.what;
     }
 }
 
@@ -118,6 +131,12 @@ TEST(PlayGame, CareerFiguresGrowByEveryPlateAppearanceAndHit) {
     EXPECT_EQ(run.league.AtBats[1][1], 14);  // led off four times
     EXPECT_EQ(run.league.Hits[1][1], 4);
     EXPECT_EQ(run.league.AtBats[1][10], 10);  // not in the lineup
+    // The box counts this game alone, slot by slot.
+    const BoxScore& box = run.league.CurrentGame.Box;
+    EXPECT_EQ(box.AtBats[1][1], 4);
+    EXPECT_EQ(box.Hits[1][1], 1);
+    EXPECT_EQ(box.AtBats[1][5], 3);
+    EXPECT_EQ(box.Hits[1][5], 0);
     // The scoreboard is given his career figures, which it shows as 285.
     EXPECT_EQ(run.window().figures[0], std::make_pair(Counter{4}, Counter{14}));
 }
@@ -196,6 +215,7 @@ TEST(PlayGame, LineupsWithoutAHitEndAfterNineInningsWonBySideTwo) {
     EXPECT_EQ(dynamic_cast<ScriptedRandom&>(run.platform->random()).drawn, 54);
     EXPECT_EQ(run.league.LastWinner, 3);
     EXPECT_EQ(run.league.LastLoser, 1);
+    EXPECT_EQ(run.league.CurrentGame.Box.End, GameEnd::NobodyCanHit);
 }
 
 TEST(PlayGame, HittersWhoNeverMakeAnOutEndAtThePlateAppearanceLimit) {
@@ -216,6 +236,9 @@ TEST(PlayGame, HittersWhoNeverMakeAnOutEndAtThePlateAppearanceLimit) {
         EXPECT_EQ(game.Inning, 1);
         EXPECT_EQ(game.Runs[1], kPlateAppearanceLimit - 3);
         EXPECT_EQ(run.league.LastWinner, 1);
+        EXPECT_EQ(game.Box.End, GameEnd::PlateAppearanceLimit);
+        EXPECT_EQ(game.Box.InningRuns[1], std::vector<int>{kPlateAppearanceLimit - 3});
+        EXPECT_TRUE(game.Box.InningRuns[2].empty());
         // The counters stop at the limit and hits never pass at-bats, so the file reads back.
         for (int player = 1; player <= kPlayers; ++player) {
             EXPECT_LE(run.league.AtBats[1][player], kCounterLimit);

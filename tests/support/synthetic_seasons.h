@@ -16,7 +16,8 @@ namespace zelvano::testing {
 
 class SyntheticLeague {
 public:
-    SyntheticLeague() {
+    // Without box scores, the seasons are those of a history made before it kept them.
+    explicit SyntheticLeague(bool boxScores = true) : boxScores_(boxScores) {
         for (std::size_t at = 0; at < kPlaces; ++at) ids_[at] = nextId_++;
     }
 
@@ -45,9 +46,11 @@ public:
         season.report.titleCount = "(1回目)";
         season.report.mvpLines = {"ＭＶＰ　一", "ＭＶＰ　二"};
         season.titles = 1;
-        for (int game = 1; game <= 12; ++game) {
-            season.games.push_back(
-                {game, 1 + game % 3, 1 + (game + 1) % 3, game % 5, game % 4, 9, 70});
+        for (int game = 1; game <= 12; ++game) season.games.push_back(gameOf(year, game));
+        if (boxScores_ && year % 4 == 0) {
+            const std::size_t at = static_cast<std::size_t>(year) % kPlaces;
+            season.milestones.push_back(
+                {3, MilestoneKind::CareerHits, rosterPlace(at).team, ids_[at], "選手", 100});
         }
         for (std::size_t at = 0; at < kPlaces; at += 1) {
             if ((at + static_cast<std::size_t>(year)) % 7 < 2) continue;  // 64 of 90 bat
@@ -94,6 +97,32 @@ public:
 private:
     static constexpr std::size_t kPlaces = 90;
 
+    GameLine gameOf(Counter year, int number) const {
+        GameLine game;
+        game.number = number;
+        game.team1 = 1 + number % 3;
+        game.team2 = 1 + (number + 1) % 3;
+        game.runs1 = number % 5;
+        game.runs2 = number % 4;
+        game.innings = 9;
+        game.plateAppearances = 70;
+        if (!boxScores_) return game;
+        game.boxed = true;
+        for (std::size_t side = 0; side < 2; ++side) {
+            const int team = side == 0 ? game.team1 : game.team2;
+            game.inningRuns[side].assign(9, 0);
+            game.inningRuns[side][static_cast<std::size_t>(number + year) % 9] =
+                side == 0 ? game.runs1 : game.runs2;
+            for (std::size_t slot = 0; slot < kBattingSlots; ++slot) {
+                const std::size_t at = placeOf(team, static_cast<int>(slot) + 1);
+                const auto hits = static_cast<Counter>((ids_[at] + year + number) % 3);
+                game.batters[side][slot] = {ids_[at], static_cast<int>(slot) + 1, 4, hits};
+                game.hits[side] += hits;
+            }
+        }
+        return game;
+    }
+
     static std::size_t placeOf(int team, int slot) {
         return static_cast<std::size_t>((team - 1) * 30 + slot - 1);
     }
@@ -108,6 +137,7 @@ private:
         return roster;
     }
 
+    bool boxScores_ = true;
     std::array<PlayerId, kPlaces> ids_{};
     PlayerId nextId_ = 1;
 };

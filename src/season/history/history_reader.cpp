@@ -187,14 +187,24 @@ std::vector<GameLine> HistoryReader::games(Counter year) const {
     std::vector<GameLine> games;
     if (year > lastYear_) return games;
     SqliteStatement query = db_.prepare(
-        "SELECT number, team1, team2, runs1, runs2, innings, plate_appearances FROM game "
+        "SELECT number, team1, team2, runs1, runs2, innings, plate_appearances, "
+        "hits1 IS NOT NULL, coalesce(hits1, 0), coalesce(hits2, 0) FROM game "
         "WHERE year = ? ORDER BY number");
     query.bind(1, std::int64_t{year});
     while (query.step()) {
         const CheckedRow row(query, year);
-        games.push_back({row.number(0, "試合の番号"), row.team(1, "先攻チームの番号"),
-                         row.team(2, "後攻チームの番号"), row.number(3, "得点"),
-                         row.number(4, "得点"), row.number(5, "回"), row.number(6, "打席数")});
+        GameLine game;
+        game.number = row.number(0, "試合の番号");
+        game.team1 = row.team(1, "先攻チームの番号");
+        game.team2 = row.team(2, "後攻チームの番号");
+        game.runs1 = row.number(3, "得点");
+        game.runs2 = row.number(4, "得点");
+        game.innings = row.number(5, "回");
+        game.plateAppearances = row.number(6, "打席数");
+        // The hits of each side, where the game's box score was kept.
+        game.boxed = query.integer(7) != 0;
+        game.hits = {row.number(8, "安打数"), row.number(9, "安打数")};
+        games.push_back(std::move(game));
     }
     return games;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "season/history/game_history_writer.h"
 #include "season/history/season_record.h"
 
 namespace zelvano {
@@ -15,8 +16,9 @@ constexpr std::int64_t kApplicationId = 0x5A6C7668;
 // Each table is keyed year first, so that a season's rows are written side by side at the end of
 // each table and its commit touches the same few pages whatever the league's age. The indexes by
 // player serve a player's career and transactions; the players of a season are the league's
-// latest ids, so their entries lie together too.
-constexpr const char* kTables = R"sql(
+// latest ids, so their entries lie together too. These are the tables of version 2, as it made
+// them; every later version changes them by its migration, for a new history too.
+constexpr const char* kVersion2Tables = R"sql(
 CREATE TABLE beginning (year INTEGER PRIMARY KEY);
 CREATE TABLE player (
     id INTEGER PRIMARY KEY, name TEXT NOT NULL, start_year INTEGER NOT NULL,
@@ -111,7 +113,7 @@ ALTER TABLE move RENAME TO move_v1;
 ALTER TABLE player_season RENAME TO player_season_v1;
 ALTER TABLE roster RENAME TO roster_v1;
 )sql");
-    db.execute(kTables);
+    db.execute(kVersion2Tables);
     db.execute(R"sql(
 INSERT INTO beginning SELECT year FROM beginning_v1;
 INSERT INTO mvp SELECT year, position, line FROM mvp_v1;
@@ -158,13 +160,47 @@ DROP TABLE move_v1; DROP TABLE season_v1; DROP TABLE player_season_v1; DROP TABL
 )sql");
 }
 
+// Version 3 keeps every game's box score: the hits and the line of each side and how the game
+// ended beside its runs (empty for the games before), each slot's batter and figures, the best
+// single games of each season, and the milestones. The best single games of the seasons before
+// are found from their runs and innings, and the longest runs of titles from their champions.
+constexpr const char* kVersion3Changes = R"sql(
+ALTER TABLE game ADD COLUMN hits1 INTEGER;
+ALTER TABLE game ADD COLUMN hits2 INTEGER;
+ALTER TABLE game ADD COLUMN ended INTEGER;
+ALTER TABLE game ADD COLUMN line1 TEXT;
+ALTER TABLE game ADD COLUMN line2 TEXT;
+CREATE TABLE game_batter (
+    year INTEGER NOT NULL, number INTEGER NOT NULL, side INTEGER NOT NULL, slot INTEGER NOT NULL,
+    player_id INTEGER NOT NULL, team_slot INTEGER NOT NULL, at_bats INTEGER NOT NULL,
+    hits INTEGER NOT NULL,
+    PRIMARY KEY (year, number, side, slot)) WITHOUT ROWID;
+CREATE TABLE game_best (
+    year INTEGER NOT NULL, kind INTEGER NOT NULL, number INTEGER NOT NULL, side INTEGER NOT NULL,
+    slot INTEGER NOT NULL, value INTEGER NOT NULL,
+    PRIMARY KEY (year, kind, number, side, slot)) WITHOUT ROWID;
+CREATE TABLE milestone (
+    year INTEGER NOT NULL, sequence INTEGER NOT NULL, game INTEGER NOT NULL, kind TEXT NOT NULL,
+    team INTEGER NOT NULL, player_id INTEGER NOT NULL, name TEXT NOT NULL,
+    value INTEGER NOT NULL,
+    PRIMARY KEY (year, sequence)) WITHOUT ROWID;
+CREATE INDEX milestone_title_run ON milestone (year) WHERE kind = 'title_run';
+CREATE INDEX milestone_hall_of_fame ON milestone (player_id) WHERE kind = 'hall_of_fame';
+)sql";
+
+void migrateToVersion3(SqliteDatabase& db) {
+    db.execute(kVersion3Changes);
+    fillGameBest(db, "1");
+    recordTitleRunsOfThePast(db);
+}
+
 struct Migration {
     std::int64_t to;  // the version the migration makes
     void (*run)(SqliteDatabase&);
 };
 
 // In order; the last one's version is kHistorySchemaVersion.
-constexpr std::array<Migration, 1> kMigrations = {{{2, migrateToVersion2}}};
+constexpr std::array<Migration, 2> kMigrations = {{{2, migrateToVersion2}, {3, migrateToVersion3}}};
 static_assert(kMigrations.back().to == kHistorySchemaVersion);
 
 constexpr std::int64_t kFirstVersion = 1;
@@ -184,7 +220,8 @@ HistorySchemaState historySchemaState(SqliteDatabase& db) {
 
 void createHistorySchema(SqliteDatabase& db) {
     SqliteTransaction transaction(db);
-    db.execute(kTables);
+    db.execute(kVersion2Tables);
+    db.execute(kVersion3Changes);
     db.execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
     setVersion(db, kHistorySchemaVersion);
     transaction.commit();

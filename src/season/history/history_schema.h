@@ -20,7 +20,7 @@ namespace zelvano {
 inline constexpr const char* kHistoryFileName = "history.sqlite";
 
 // The version this program writes.
-inline constexpr std::int64_t kHistorySchemaVersion = 2;
+inline constexpr std::int64_t kHistorySchemaVersion = 3;
 
 enum class HistorySchemaState {
     Empty,    // no tables yet

@@ -10,10 +10,12 @@ void HistoryWriter::dropAfter(Counter year) {
     for (const char* sql :
          {"DELETE FROM season WHERE year > ?", "DELETE FROM season_team WHERE year > ?",
           "DELETE FROM mvp WHERE year > ?", "DELETE FROM game WHERE year > ?",
-          "DELETE FROM move WHERE year > ?", "DELETE FROM player_season WHERE year > ?",
-          "DELETE FROM season_best WHERE year > ?", "DELETE FROM roster WHERE year > ?",
-          "DELETE FROM roster_slot WHERE year > ?", "DELETE FROM player WHERE start_year > ?",
-          "DELETE FROM player_gap WHERE year > ?", "DELETE FROM beginning WHERE year > ?"}) {
+          "DELETE FROM game_batter WHERE year > ?", "DELETE FROM game_best WHERE year > ?",
+          "DELETE FROM milestone WHERE year > ?", "DELETE FROM move WHERE year > ?",
+          "DELETE FROM player_season WHERE year > ?", "DELETE FROM season_best WHERE year > ?",
+          "DELETE FROM roster WHERE year > ?", "DELETE FROM roster_slot WHERE year > ?",
+          "DELETE FROM player WHERE start_year > ?", "DELETE FROM player_gap WHERE year > ?",
+          "DELETE FROM beginning WHERE year > ?"}) {
         db_.prepare(sql).bind(1, std::int64_t{year}).run();
     }
     transaction.commit();
@@ -42,6 +44,7 @@ void HistoryWriter::clear() {
     SqliteTransaction transaction(db_);
     for (const char* sql :
          {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp", "DELETE FROM game",
+          "DELETE FROM game_batter", "DELETE FROM game_best", "DELETE FROM milestone",
           "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM season_best",
           "DELETE FROM roster", "DELETE FROM roster_slot", "DELETE FROM player",
           "DELETE FROM player_gap", "DELETE FROM beginning"}) {
@@ -215,21 +218,7 @@ void HistoryWriter::writeSeason(const SeasonRecord& season) {
             .run();
     }
 
-    SqliteStatement& game = statement(
-        game_,
-        "INSERT INTO game (year, number, team1, team2, runs1, runs2, innings, plate_appearances) "
-        "VALUES (:year, :number, :team1, :team2, :runs1, :runs2, :innings, :plate_appearances)");
-    for (const GameLine& line : season.games) {
-        game.bind(":year", year)
-            .bind(":number", line.number)
-            .bind(":team1", line.team1)
-            .bind(":team2", line.team2)
-            .bind(":runs1", line.runs1)
-            .bind(":runs2", line.runs2)
-            .bind(":innings", line.innings)
-            .bind(":plate_appearances", line.plateAppearances)
-            .run();
-    }
+    games_.write(season);
 
     SqliteStatement& move = statement(
         move_,

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "season/history/game_history_writer.h"
 #include "season/history/season_record.h"
 #include "season/history/sqlite_database.h"
 
@@ -18,7 +19,7 @@ namespace zelvano {
 
 class HistoryWriter {
 public:
-    explicit HistoryWriter(SqliteDatabase& db) : db_(db) {}
+    explicit HistoryWriter(SqliteDatabase& db) : db_(db), games_(db) {}
 
     // Removes every season, player and roster the history holds beyond `year`.
     void dropAfter(Counter year);
@@ -51,7 +52,8 @@ private:
     void writePlayer(const PlayerStart& start);
 
     SqliteDatabase& db_;
-    std::optional<SqliteStatement> season_, team_, mvp_, game_, move_, line_, player_, roster_,
+    GameHistoryWriter games_;
+    std::optional<SqliteStatement> season_, team_, mvp_, move_, line_, player_, roster_,
         rosterSlot_;
 };
 

@@ -40,6 +40,14 @@ struct SeasonLine {
     Counter atBats = 0;
 };
 
+// One slot of a lineup in one game: who batted there and what he did in this game.
+struct BoxBatter {
+    PlayerId id = 0;
+    int teamSlot = 0;  // his slot among the team's thirty
+    Counter atBats = 0;
+    Counter hits = 0;
+};
+
 struct GameLine {
     int number = 0;  // 1..12 within the season
     int team1 = 0;   // side 1, batting first
@@ -48,6 +56,26 @@ struct GameLine {
     int runs2 = 0;
     int innings = 0;
     int plateAppearances = 0;
+    // The box score; games recorded before the history kept box scores have none.
+    bool boxed = false;
+    std::array<int, 2> hits{};  // [side - 1]
+    GameEnd end = GameEnd::Decided;
+    std::array<std::vector<int>, 2> inningRuns;                   // [side - 1]
+    std::array<std::array<BoxBatter, kBattingSlots>, 2> batters;  // [side - 1][slot - 1]
+};
+
+// What a season reached that the league had not: a player's hundredth hit and the like, his
+// reaching the hall of fame's line while he still plays, a champion's run of titles longer than
+// any before.
+enum class MilestoneKind { CareerHits, HallOfFameLine, TitleRun };
+
+struct Milestone {
+    int game = 0;  // the game of the season it was reached in; 0 when not known
+    MilestoneKind kind = MilestoneKind::CareerHits;
+    int team = 0;
+    PlayerId id = 0;    // 0 for a team's
+    std::string name;   // the player's, or the team's
+    Counter value = 0;  // the hits, or the length of the run
 };
 
 struct SeasonRecord {
@@ -62,6 +90,7 @@ struct SeasonRecord {
     std::vector<GameLine> games;
     std::vector<SeasonLine> lines;
     std::vector<Transaction> moves;
+    std::vector<Milestone> milestones;    // the players', in the order of the games
     std::vector<PlayerStart> newPlayers;  // the rookies
     RosterIds roster;                     // at the end of the season, as the league is saved
 };

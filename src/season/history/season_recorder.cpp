@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "league/league_file.h"
+#include "season/history/milestones.h"
 
 namespace zelvano {
 
@@ -70,8 +71,32 @@ void SeasonRecorder::seasonStarted(const League& league) {
 void SeasonRecorder::gamePlayed(const League& league, int gameNumber) {
     if (!season_) return;
     const GameState& game = league.CurrentGame;
-    season_->games.push_back({gameNumber, league.PairingTeam1, league.PairingTeam2, game.Runs[1],
-                              game.Runs[2], game.Inning, game.PlateAppearances});
+    GameLine line;
+    line.number = gameNumber;
+    line.team1 = league.PairingTeam1;
+    line.team2 = league.PairingTeam2;
+    line.runs1 = game.Runs[1];
+    line.runs2 = game.Runs[2];
+    line.innings = game.Inning;
+    line.plateAppearances = game.PlateAppearances;
+    line.boxed = true;
+    line.end = game.Box.End;
+    for (int side = 1; side <= kLineupSides; ++side) {
+        const auto at = static_cast<std::size_t>(side - 1);
+        const int team = game.SideTeam[side];
+        line.inningRuns[at] = game.Box.InningRuns[side];
+        for (int slot = 1; slot <= kBattingSlots; ++slot) {
+            const int player = league.BattingOrder[side][slot];
+            line.batters[at][static_cast<std::size_t>(slot - 1)] = {
+                league.PlayerIds[team][player], player, game.Box.AtBats[side][slot],
+                game.Box.Hits[side][slot]};
+            line.hits[at] += game.Box.Hits[side][slot];
+        }
+    }
+    season_->games.push_back(std::move(line));
+    for (Milestone& reached : gameMilestones(league, gameNumber)) {
+        season_->milestones.push_back(std::move(reached));
+    }
 }
 
 void SeasonRecorder::seasonPlayed(const League& league, int champion, const ResultsReport& report) {

@@ -20,6 +20,11 @@ SqliteStatement& SqliteStatement::bind(int index, std::int64_t value) {
     return *this;
 }
 
+SqliteStatement& SqliteStatement::bind(int index, std::nullptr_t) {
+    check(sqlite3_bind_null(statement_.get(), index));
+    return *this;
+}
+
 SqliteStatement& SqliteStatement::bind(int index, std::string_view text) {
     check(sqlite3_bind_text64(statement_.get(), index, text.data(), text.size(), SQLITE_TRANSIENT,
                               SQLITE_UTF8));

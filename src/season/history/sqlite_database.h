@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -28,6 +29,7 @@ public:
     SqliteStatement& bind(int index, std::int64_t value);
     SqliteStatement& bind(int index, int value) { return bind(index, std::int64_t{value}); }
     SqliteStatement& bind(int index, std::string_view text);
+    SqliteStatement& bind(int index, std::nullptr_t);  // NULL
     SqliteStatement& bind(int index, const char* text) {
         return bind(index, std::string_view(text));
     }
