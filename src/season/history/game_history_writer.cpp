@@ -4,8 +4,6 @@
 
 namespace zelvano {
 
-namespace {
-
 const char* milestoneWord(MilestoneKind kind) {
     switch (kind) {
         case MilestoneKind::CareerHits:
@@ -17,6 +15,8 @@ const char* milestoneWord(MilestoneKind kind) {
     }
     return "hits";
 }
+
+namespace {
 
 // The best `kGameBestPlaces` of each season among `candidates` (year, number, side, slot,
 // value), in the order the all-time records rank them, so that the ten best of all time are

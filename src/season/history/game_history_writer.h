@@ -33,6 +33,9 @@ void fillGameBest(SqliteDatabase& db, const std::string& where);
 // titles the history had seen, told as the milestone the game would have told.
 void recordTitleRunsOfThePast(SqliteDatabase& db);
 
+// The word a milestone's kind is kept as.
+const char* milestoneWord(MilestoneKind kind);
+
 // "0 1 0 3", the runs of each inning, and back.
 std::string inningRunsText(const std::vector<int>& runs);
 std::optional<std::vector<int>> parseInningRuns(const std::string& text);
