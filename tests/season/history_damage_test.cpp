@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "league/league_file.h"
+#include "season/history/game_history_reader.h"
 #include "season/history/history_browser.h"
 #include "season/history/history_file.h"
 #include "season/history/history_schema.h"
@@ -165,6 +166,64 @@ TEST(HistoryDamage, ARowTheGameNeverWritesIsDamageOfItsYearAndToldOnce) {
         ASSERT_EQ(told.size(), row.year ? 1u : 0u);
         if (row.year) {
             EXPECT_NE(told[0].find(row.problem), std::string::npos) << told[0];
+        }
+    }
+}
+
+// Everything of the games a window or zelvano-sim reads.
+void readEveryGame(const GameHistoryReader& games, const std::vector<PlayerId>& ids,
+                   Counter lastYear) {
+    for (Counter year = 1; year <= lastYear; ++year) {
+        for (int number = 1; number <= 12; ++number) games.game(year, number);
+        games.milestones(year);
+        for (const PlayerId id : ids) games.gameLog(id, year);
+    }
+    games.records();
+}
+
+const CraftedRow kCraftedGameRows[] = {
+    {"an inning line that does not add up",
+     "UPDATE game SET line1 = '9 9' WHERE year = 2 AND number = 3", 2,
+     "試合のイニングごとの得点が「9 9」です"},
+    {"an inning line that is no numbers",
+     "UPDATE game SET line2 = '1 x' WHERE year = 1 AND number = 1", 1,
+     "試合のイニングごとの得点が「1 x」です"},
+    {"a batter missing",
+     "DELETE FROM game_batter WHERE year = 1 AND number = 2 AND side = 2 AND slot = 4", 1,
+     "試合2の打順が揃っていません"},
+    {"a batter's hits that are not his side's",
+     "UPDATE game_batter SET hits = hits + 1 WHERE year = 3 AND number = 12 AND side = 1 AND "
+     "slot = 1",
+     3, "試合12の打順が揃っていません"},
+    {"a game that ended a fourth way", "UPDATE game SET ended = 5 WHERE year = 2 AND number = 9", 2,
+     "試合の終わり方が5です"},
+    {"an unknown milestone", "INSERT INTO milestone VALUES (2, 99, 1, 'perfect', 1, 0, 'x', 1)", 2,
+     "記録の種類が「perfect」です"},
+    {"a record's side 5",
+     "UPDATE game_best SET side = 5, value = 99 WHERE year = 1 AND kind = 4 AND number = 1", 1,
+     "記録の組が5です"},
+    {"a game before box scores", "UPDATE game SET hits1 = NULL WHERE year = 2", std::nullopt, ""},
+};
+
+TEST(HistoryDamage, AGameRowTheGameNeverWritesIsDamageOfItsYear) {
+    const WrittenHistory& history = written();
+    for (const CraftedRow& row : kCraftedGameRows) {
+        SCOPED_TRACE(row.what);
+        const TempFolder folder;
+        SqliteDatabase db = SqliteDatabase::open(history.craft(folder, row.sql),
+                                                 SqliteDatabase::Mode::ReadOnlyImmutable);
+        const GameHistoryReader games(db, history.league.CurrentYear);
+        if (!row.year) {
+            EXPECT_NO_THROW(readEveryGame(games, playerIds(db), history.league.CurrentYear));
+            continue;
+        }
+        try {
+            readEveryGame(games, playerIds(db), history.league.CurrentYear);
+            ADD_FAILURE() << "read as sound";
+        } catch (const HistoryDamage& damage) {
+            EXPECT_EQ(damage.year, *row.year);
+            EXPECT_NE(std::string(damage.what()).find(row.problem), std::string::npos)
+                << damage.what();
         }
     }
 }

@@ -2,7 +2,7 @@
 // number, the "soak" test label runs ten thousand) by a manager who takes the sorted best order
 // and by one who picks at random. After every season the league keeps its rules, exactly three
 // trades were made, the saved file gives back the league in memory, and the league's history ends
-// with this season and adds up to every player's career.
+// with this season and adds up to every player's career, its games to every season line.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -102,6 +102,8 @@ TEST_P(Soak, TheLeagueKeepsItsRulesSeasonAfterSeason) {
         expectSavedAsInMemory(run.files->files["Jbball.jdt"], run.league);
         ASSERT_EQ(tradesThisSeason, 3) << "season " << run.league.CurrentYear;
         testing::expectHistoryAddsUp(*history.reader(), run.league);
+        testing::expectBoxScoresAddUp(*history.reader(), *history.gameReader(),
+                                      run.league.CurrentYear);
         tradesThisSeason = 0;
         // The next question takes the answer queued now; until then the default is yes.
         if (++seasons == kSeasons - 1) run.user.answers.push_back(Answer::No);

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
+#include "season/history/game_history_reader.h"
 #include "season/history/history_reader.h"
 #include "season/major_league_loan.h"
 #include "support/scripted_user.h"
@@ -48,6 +50,34 @@ inline void expectHistoryAddsUp(const HistoryReader& history, const League& leag
         if (stored.year < retiredSince || stored.move.kind != TransactionKind::Retire) continue;
         expectCareerAddsUp(history, stored.move.player.id, stored.move.player.hits,
                            stored.move.player.atBats, stored.move.player.name + " (retired)");
+    }
+}
+
+// Every game of `year` has its box score, and it adds up: each side's runs are the sum of its
+// innings and its hits the sum of its batters' (the reader refuses a game that does not), and
+// every batter's games add up to his season line.
+inline void expectBoxScoresAddUp(const HistoryReader& history, const GameHistoryReader& games,
+                                 Counter year) {
+    std::map<PlayerId, std::pair<Counter, Counter>> fromGames;  // hits, at-bats
+    for (int number = 1; number <= 12; ++number) {
+        const std::optional<StoredGame> game = games.game(year, number);
+        ASSERT_TRUE(game.has_value() && game->line.boxed) << year << "/" << number;
+        for (const auto& side : game->line.batters) {
+            for (const BoxBatter& batter : side) {
+                fromGames[batter.id].first += batter.hits;
+                fromGames[batter.id].second += batter.atBats;
+            }
+        }
+    }
+    for (const auto& [id, figures] : fromGames) {
+        if (id == 0) continue;  // the placeholder of the player away, whom the history never knew
+        const std::optional<Career> career = history.career(id);
+        ASSERT_TRUE(career.has_value()) << "id " << id;
+        std::pair<Counter, Counter> season{};
+        for (const CareerSeason& each : career->seasons) {
+            if (each.year == year) season = {each.hits, each.atBats};
+        }
+        EXPECT_EQ(figures, season) << "id " << id << " in " << year;
     }
 }
 

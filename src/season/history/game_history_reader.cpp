@@ -24,6 +24,16 @@ std::vector<int> inningsOf(const CheckedRow& row, int column, int runs, int inni
     return *line;
 }
 
+// "value DESC, year" as "b.value DESC, b.year": the order of the picked lines once joined.
+std::string ofTheBest(const std::string& order) {
+    std::string qualified = "b.";
+    for (const char each : order) {
+        qualified += each;
+        if (each == ' ' && qualified.ends_with(", ")) qualified += "b.";
+    }
+    return qualified;
+}
+
 }  // namespace
 
 std::optional<StoredGame> GameHistoryReader::game(Counter year, int number) const {
@@ -135,7 +145,7 @@ std::vector<SingleGameMark> GameHistoryReader::marks(int kind, const char* order
         "LEFT JOIN game_batter m ON m.year = b.year AND m.number = b.number AND "
         "m.side = b.side AND m.slot = b.slot "
         "LEFT JOIN player p ON p.id = m.player_id ORDER BY " +
-        order);
+        ofTheBest(order));
     query.bind(":kind", kind).bind(":last", std::int64_t{lastYear_}).bind(":limit", limit);
     std::vector<SingleGameMark> marks;
     while (query.step()) {

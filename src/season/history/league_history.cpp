@@ -292,4 +292,10 @@ std::optional<HistoryReader> LeagueHistory::reader() {
     return std::nullopt;
 }
 
+std::optional<GameHistoryReader> LeagueHistory::gameReader() {
+    if (db_) return GameHistoryReader(*db_, savedYear_);
+    if (readOnly_) return GameHistoryReader(readOnly_->db(), savedYear_);
+    return std::nullopt;
+}
+
 }  // namespace zelvano

@@ -19,6 +19,7 @@
 
 #include "league/league.h"
 #include "platform/platform.h"
+#include "season/history/game_history_reader.h"
 #include "season/history/history_reader.h"
 #include "season/history/history_snapshot.h"
 #include "season/history/history_writer.h"
@@ -46,6 +47,8 @@ public:
 
     // For the windows: the history up to the league's saved year; nothing when there is none.
     std::optional<HistoryReader> reader();
+    // The same history's games.
+    std::optional<GameHistoryReader> gameReader();
     // The history file's full path, as the player's messages name it.
     const std::string& shownPath() const { return shownPath_; }
 
