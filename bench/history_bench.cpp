@@ -11,6 +11,7 @@
 #include "folder_store/folder_file_store.h"
 #include "league/league_file.h"
 #include "league/league_store.h"
+#include "season/history/game_history_reader.h"
 #include "season/history/history_file.h"
 #include "season/history/history_reader.h"
 #include "season/history/history_writer.h"
@@ -126,6 +127,57 @@ void BM_HistoryRecords(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(reader.records());
 }
 BENCHMARK(BM_HistoryRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The commit of one played season with its games' box scores and milestones (range(0) = 1)
+// beside the same season as a history before box scores kept it (0), in memory.
+void BM_HistoryCommitWithGames(benchmark::State& state) {
+    SeasonRecord season = playedSeason();
+    if (state.range(0) == 0) {
+        for (GameLine& game : season.games) game.boxed = false;
+        season.milestones.clear();
+    }
+    SqliteDatabase db = openHistoryForWriting(":memory:");
+    HistoryWriter writer(db);
+    for (auto _ : state) {
+        ++season.year;
+        writer.write(nullptr, {season});
+    }
+}
+BENCHMARK(BM_HistoryCommitWithGames)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What a season adds to history.sqlite, with box scores (range(0) = 1) and without: a thousand
+// made-up seasons written one commit each, the file's size over them as bytes_per_season.
+void BM_HistorySizePerSeason(benchmark::State& state) {
+    constexpr int kSeasons = 1000;
+    for (auto _ : state) {
+        const ScratchFolder folder;
+        const auto path = folder.path() / "history.sqlite";
+        {
+            SqliteDatabase db = openHistoryForWriting(path.string());
+            testing::SyntheticLeague league(state.range(0) == 1);
+            HistoryWriter writer(db);
+            const HistoryBeginning beginning = league.beginning();
+            writer.write(&beginning, {});
+            for (int year = 1; year <= kSeasons; ++year)
+                writer.write(nullptr, {league.season(year)});
+        }
+        state.counters["bytes_per_season"] =
+            static_cast<double>(std::filesystem::file_size(path)) / kSeasons;
+    }
+}
+BENCHMARK(BM_HistorySizePerSeason)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The single-game records of a history of range(0) seasons.
+void BM_HistoryGameRecords(benchmark::State& state) {
+    const ScratchFolder folder;
+    SqliteDatabase db = openHistoryForWriting((folder.path() / "history.sqlite").string());
+    testing::SyntheticLeague league;
+    const auto seasons = static_cast<int>(state.range(0));
+    writeSyntheticHistory(db, league, seasons);
+    const GameHistoryReader reader(db, seasons);
+    for (auto _ : state) benchmark::DoNotOptimize(reader.records());
+}
+BENCHMARK(BM_HistoryGameRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zelvano

@@ -200,7 +200,7 @@ const CraftedRow kCraftedGameRows[] = {
     {"an unknown milestone", "INSERT INTO milestone VALUES (2, 99, 1, 'perfect', 1, 0, 'x', 1)", 2,
      "記録の種類が「perfect」です"},
     {"a record's side 5",
-     "UPDATE game_best SET side = 5, value = 99 WHERE year = 1 AND kind = 4 AND number = 1", 1,
+     "UPDATE game_record SET side = 5, year = 1, number = 1 WHERE kind = 4 AND place = 1", 1,
      "記録の組が5です"},
     {"a game before box scores", "UPDATE game SET hits1 = NULL WHERE year = 2", std::nullopt, ""},
 };

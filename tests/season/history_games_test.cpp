@@ -157,34 +157,43 @@ TEST(HistoryGames, TheRecordsAreTheBestOfEveryGameKept) {
         game.inningRuns[0].resize(static_cast<std::size_t>(game.innings));
         game.inningRuns[1].resize(static_cast<std::size_t>(game.innings));
     });
-    Marks hits, runs, margins, innings, noHitters;
-    std::int64_t shutouts = 0;
-    for (const SeasonRecord& season : history.seasons) {
-        for (const GameLine& game : season.games) {
-            for (const auto& side : game.batters) {
-                for (const BoxBatter& batter : side) {
-                    hits.emplace_back(season.year, game.number, batter.hits);
+    // Every season's games up to `last`, ranked as the records must rank them.
+    const auto expectBestUpTo = [&](Counter last, const GameHistoryReader& games) {
+        Marks hits, runs, margins, innings, noHitters;
+        std::int64_t shutouts = 0;
+        for (const SeasonRecord& season : history.seasons) {
+            if (season.year > last) break;
+            for (const GameLine& game : season.games) {
+                for (const auto& side : game.batters) {
+                    for (const BoxBatter& batter : side) {
+                        hits.emplace_back(season.year, game.number, batter.hits);
+                    }
                 }
+                runs.emplace_back(season.year, game.number, game.runs1);
+                runs.emplace_back(season.year, game.number, game.runs2);
+                margins.emplace_back(season.year, game.number, std::abs(game.runs1 - game.runs2));
+                innings.emplace_back(season.year, game.number, game.innings);
+                for (const int each : game.hits) {
+                    if (each == 0) noHitters.emplace_back(season.year, game.number, 0);
+                }
+                shutouts += (game.runs1 == 0 ? 1 : 0) + (game.runs2 == 0 ? 1 : 0);
             }
-            runs.emplace_back(season.year, game.number, game.runs1);
-            runs.emplace_back(season.year, game.number, game.runs2);
-            margins.emplace_back(season.year, game.number, std::abs(game.runs1 - game.runs2));
-            innings.emplace_back(season.year, game.number, game.innings);
-            for (const int each : game.hits) {
-                if (each == 0) noHitters.emplace_back(season.year, game.number, 0);
-            }
-            shutouts += (game.runs1 == 0 ? 1 : 0) + (game.runs2 == 0 ? 1 : 0);
         }
-    }
-    const GameRecords records = history.games().records();
-    EXPECT_EQ(marksOf(records.mostHits), bestTen(hits));
-    EXPECT_EQ(marksOf(records.mostRuns), bestTen(runs));
-    EXPECT_EQ(marksOf(records.widestWins), bestTen(margins));
-    EXPECT_EQ(marksOf(records.longestGames), bestTen(innings));
-    EXPECT_EQ(marksOf(records.noHitters), noHitters);
-    EXPECT_EQ(records.shutoutCount, shutouts);
-    ASSERT_FALSE(records.latestShutouts.empty());
-    EXPECT_EQ(records.latestShutouts.front().year, 60);
+        const GameRecords records = games.records();
+        EXPECT_EQ(marksOf(records.mostHits), bestTen(hits));
+        EXPECT_EQ(marksOf(records.mostRuns), bestTen(runs));
+        EXPECT_EQ(marksOf(records.widestWins), bestTen(margins));
+        EXPECT_EQ(marksOf(records.longestGames), bestTen(innings));
+        EXPECT_EQ(marksOf(records.noHitters), noHitters);
+        EXPECT_EQ(records.shutoutCount, shutouts);
+        ASSERT_FALSE(records.latestShutouts.empty());
+        EXPECT_LE(records.latestShutouts.front().year, last);
+    };
+    expectBestUpTo(60, history.games());
+    // Seasons beyond the league's year are not counted, before and after they are removed.
+    expectBestUpTo(40, GameHistoryReader(history.db, 40));
+    HistoryWriter(history.db).dropAfter(40);
+    expectBestUpTo(40, GameHistoryReader(history.db, 60));
 }
 
 TEST(HistoryGames, MilestonesAreToldOnceAndRunsOfTitlesWhenLongerThanAnyBefore) {

@@ -131,14 +131,14 @@ std::vector<GameLogLine> GameHistoryReader::gameLog(PlayerId id, Counter year) c
     return log;
 }
 
-std::vector<SingleGameMark> GameHistoryReader::marks(int kind, const char* order, int limit) const {
-    // The few lines asked for are picked from the seasons' best first, then joined.
+std::vector<SingleGameMark> GameHistoryReader::marks(const std::string& table, int kind,
+                                                     const std::string& order, int limit) const {
+    // The few lines asked for are picked first, then joined.
     SqliteStatement query = db_.prepare(
-        std::string("SELECT b.year, b.number, b.side, b.value, g.team1, g.team2, g.runs1, "
-                    "g.runs2, coalesce(t.name, ''), coalesce(m.player_id, 0), "
-                    "coalesce(p.name, '') FROM (SELECT * FROM game_best WHERE kind = :kind AND "
-                    "year <= :last ORDER BY ") +
-        order +
+        "SELECT b.year, b.number, b.side, b.value, g.team1, g.team2, g.runs1, g.runs2, "
+        "coalesce(t.name, ''), coalesce(m.player_id, 0), coalesce(p.name, '') FROM (SELECT * "
+        "FROM " +
+        table + " WHERE kind = :kind AND year <= :last ORDER BY " + order +
         " LIMIT :limit) b JOIN game g ON g.year = b.year AND g.number = b.number "
         "LEFT JOIN season_team t ON t.year = b.year AND t.team = "
         "(CASE b.side WHEN 2 THEN g.team2 ELSE g.team1 END) "
@@ -170,17 +170,28 @@ std::vector<SingleGameMark> GameHistoryReader::marks(int kind, const char* order
 }
 
 GameRecords GameHistoryReader::records() const {
-    constexpr const char* best = "value DESC, year, number, side, slot";
+    // The ten best of all time as the commits ranked them; where they hold a season beyond the
+    // league's year, which the league file's save did not follow, ranked here from the seasons'
+    // best instead.
+    SqliteStatement later = db_.prepare("SELECT 1 FROM game_record WHERE year > ? LIMIT 1");
+    later.bind(1, std::int64_t{lastYear_});
+    const bool ranked = !later.step();
+    const auto best = [&](GameBestKind kind) {
+        return ranked ? marks("game_record", static_cast<int>(kind), "place", kGameBestPlaces)
+                      : marks("game_best", static_cast<int>(kind),
+                              "value DESC, year, number, side, slot", kGameBestPlaces);
+    };
     GameRecords records;
-    records.mostHits = marks(static_cast<int>(GameBestKind::BatterHits), best, kGameBestPlaces);
-    records.mostRuns = marks(static_cast<int>(GameBestKind::TeamRuns), best, kGameBestPlaces);
-    records.widestWins = marks(static_cast<int>(GameBestKind::Margin), best, kGameBestPlaces);
-    records.longestGames = marks(static_cast<int>(GameBestKind::Innings), best, kGameBestPlaces);
-    records.noHitters = marks(static_cast<int>(GameBestKind::NoHitter), "year, number, side", -1);
-    records.latestShutouts = marks(static_cast<int>(GameBestKind::Shutout),
+    records.mostHits = best(GameBestKind::BatterHits);
+    records.mostRuns = best(GameBestKind::TeamRuns);
+    records.widestWins = best(GameBestKind::Margin);
+    records.longestGames = best(GameBestKind::Innings);
+    records.noHitters =
+        marks("game_best", static_cast<int>(GameBestKind::NoHitter), "year, number, side", -1);
+    records.latestShutouts = marks("game_best", static_cast<int>(GameBestKind::Shutout),
                                    "year DESC, number DESC, side", kGameBestPlaces);
     SqliteStatement count =
-        db_.prepare("SELECT count(*) FROM game_best WHERE kind = ? AND year <= ?");
+        db_.prepare("SELECT count(*) FROM game_best WHERE kind = ? AND kind >= 5 AND year <= ?");
     count.bind(1, static_cast<int>(GameBestKind::Shutout)).bind(2, std::int64_t{lastYear_});
     if (count.step()) records.shutoutCount = count.integer(0);
     return records;

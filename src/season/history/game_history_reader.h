@@ -71,7 +71,9 @@ public:
     std::vector<Milestone> milestones(Counter year) const;
 
 private:
-    std::vector<SingleGameMark> marks(int kind, const char* order, int limit) const;
+    // The lines of `kind` in `table` (game_best or game_record), the first `limit` by `order`.
+    std::vector<SingleGameMark> marks(const std::string& table, int kind, const std::string& order,
+                                      int limit) const;
 
     SqliteDatabase& db_;
     Counter lastYear_;

@@ -1,6 +1,9 @@
 #include "season/history/game_history_writer.h"
 
+#include <algorithm>
 #include <charconv>
+#include <tuple>
+#include <vector>
 
 namespace zelvano {
 
@@ -67,6 +70,23 @@ void fillGameBest(SqliteDatabase& db, const std::string& where) {
                    .c_str());
 }
 
+void rankGameRecordsAnew(SqliteDatabase& db) {
+    db.execute("DELETE FROM game_record");
+    db.execute(
+        ("INSERT INTO game_record SELECT kind, place, year, number, side, slot, value FROM "
+         "(SELECT *, row_number() OVER (PARTITION BY kind ORDER BY value DESC, year, number, "
+         "side, slot) AS place FROM game_best WHERE kind <= " +
+         std::to_string(static_cast<int>(GameBestKind::Innings)) +
+         ") WHERE place <= " + std::to_string(kGameBestPlaces))
+            .c_str());
+}
+
+void rankGameRecordsAfterRemoving(SqliteDatabase& db, Counter year) {
+    SqliteStatement later = db.prepare("SELECT 1 FROM game_record WHERE year > ? LIMIT 1");
+    later.bind(1, std::int64_t{year});
+    if (later.step()) rankGameRecordsAnew(db);
+}
+
 void recordTitleRunsOfThePast(SqliteDatabase& db) {
     SqliteStatement champions = db.prepare(
         "SELECT s.year, s.champion, coalesce(t.name, '') FROM season s LEFT JOIN season_team t "
@@ -123,7 +143,53 @@ SqliteStatement& GameHistoryWriter::statement(std::optional<SqliteStatement>& ke
 void GameHistoryWriter::write(const SeasonRecord& season) {
     for (const GameLine& game : season.games) writeGame(season.year, game);
     fillGameBest(db_, "year = " + std::to_string(season.year));
+    rankGameRecords(season.year);
     writeMilestones(season);
+}
+
+void GameHistoryWriter::rankGameRecords(Counter year) {
+    struct Line {
+        std::int64_t year, number, side, slot, value;
+        auto key() const { return std::tuple(-value, year, number, side, slot); }
+    };
+    SqliteStatement& ranked = statement(
+        ranked_,
+        "SELECT year, number, side, slot, value FROM game_record WHERE kind = :kind UNION ALL "
+        "SELECT year, number, side, slot, value FROM game_best WHERE year = :year AND "
+        "kind = :kind");
+    SqliteStatement& placed = statement(
+        placed_,
+        "INSERT OR REPLACE INTO game_record (kind, place, year, number, side, slot, value) "
+        "VALUES (:kind, :place, :year, :number, :side, :slot, :value)");
+    for (int kind = static_cast<int>(GameBestKind::BatterHits);
+         kind <= static_cast<int>(GameBestKind::Innings); ++kind) {
+        std::vector<Line> lines;
+        ranked.bind(":kind", kind).bind(":year", std::int64_t{year});
+        while (ranked.step()) {
+            lines.push_back({ranked.integer(0), ranked.integer(1), ranked.integer(2),
+                             ranked.integer(3), ranked.integer(4)});
+        }
+        ranked.reset();
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const Line& a, const Line& b) { return a.key() < b.key(); });
+        // The places the season takes, and every place after them, are written again.
+        const std::size_t kept = std::min(lines.size(), static_cast<std::size_t>(kGameBestPlaces));
+        for (std::size_t place = 0; place < kept; ++place) {
+            const Line& line = lines[place];
+            if (line.year != year && std::none_of(lines.begin(), lines.begin() + place,
+                                                  [&](const Line& l) { return l.year == year; })) {
+                continue;  // still where it was
+            }
+            placed.bind(":kind", kind)
+                .bind(":place", static_cast<std::int64_t>(place + 1))
+                .bind(":year", line.year)
+                .bind(":number", line.number)
+                .bind(":side", line.side)
+                .bind(":slot", line.slot)
+                .bind(":value", line.value)
+                .run();
+        }
+    }
 }
 
 void GameHistoryWriter::writeGame(Counter year, const GameLine& game) {

@@ -29,6 +29,13 @@ inline constexpr int kGameBestPlaces = 10;
 // Keeps the best games of every season whose rows meet `where` (SQL, as "year = 7" or "1").
 void fillGameBest(SqliteDatabase& db, const std::string& where);
 
+// The ten best of all time of each of the first four kinds are kept apart, so that the records
+// read forty rows rather than every season's best. Ranked anew from every season's best, for a
+// history whose seasons were removed or brought forward.
+void rankGameRecordsAnew(SqliteDatabase& db);
+// Ranks the seasons after `year` anew when the ten best hold a game of one of them.
+void rankGameRecordsAfterRemoving(SqliteDatabase& db, Counter year);
+
 // For a history that kept no milestones yet: each season whose champion made the longest run of
 // titles the history had seen, told as the milestone the game would have told.
 void recordTitleRunsOfThePast(SqliteDatabase& db);
@@ -48,12 +55,14 @@ public:
 private:
     void writeGame(Counter year, const GameLine& game);
     void writeMilestones(const SeasonRecord& season);
+    // Merges the season's best games into the ten best of all time.
+    void rankGameRecords(Counter year);
     // The champion's run of titles ending with `year`, within the seasons the history holds.
     int titleRunEndingIn(Counter year, int champion);
     SqliteStatement& statement(std::optional<SqliteStatement>& kept, const char* sql);
 
     SqliteDatabase& db_;
-    std::optional<SqliteStatement> game_, batter_, milestone_, reachedBefore_;
+    std::optional<SqliteStatement> game_, batter_, milestone_, reachedBefore_, ranked_, placed_;
 };
 
 }  // namespace zelvano

@@ -162,8 +162,9 @@ DROP TABLE move_v1; DROP TABLE season_v1; DROP TABLE player_season_v1; DROP TABL
 
 // Version 3 keeps every game's box score: the hits and the line of each side and how the game
 // ended beside its runs (empty for the games before), each slot's batter and figures, the best
-// single games of each season, and the milestones. The best single games of the seasons before
-// are found from their runs and innings, and the longest runs of titles from their champions.
+// single games of each season with the ten best of all time drawn from them, and the milestones.
+// The best single games of the seasons before are found from their runs and innings, and the
+// longest runs of titles from their champions.
 constexpr const char* kVersion3Changes = R"sql(
 ALTER TABLE game ADD COLUMN hits1 INTEGER;
 ALTER TABLE game ADD COLUMN hits2 INTEGER;
@@ -186,11 +187,18 @@ CREATE TABLE milestone (
     PRIMARY KEY (year, sequence)) WITHOUT ROWID;
 CREATE INDEX milestone_title_run ON milestone (year) WHERE kind = 'title_run';
 CREATE INDEX milestone_hall_of_fame ON milestone (player_id) WHERE kind = 'hall_of_fame';
+CREATE INDEX game_best_every ON game_best (kind, year, number, side, slot) WHERE kind >= 5;
+CREATE TABLE game_record (
+    kind INTEGER NOT NULL, place INTEGER NOT NULL, year INTEGER NOT NULL,
+    number INTEGER NOT NULL, side INTEGER NOT NULL, slot INTEGER NOT NULL,
+    value INTEGER NOT NULL,
+    PRIMARY KEY (kind, place)) WITHOUT ROWID;
 )sql";
 
 void migrateToVersion3(SqliteDatabase& db) {
     db.execute(kVersion3Changes);
     fillGameBest(db, "1");
+    rankGameRecordsAnew(db);
     recordTitleRunsOfThePast(db);
 }
 

@@ -18,6 +18,7 @@ void HistoryWriter::dropAfter(Counter year) {
           "DELETE FROM beginning WHERE year > ?"}) {
         db_.prepare(sql).bind(1, std::int64_t{year}).run();
     }
+    rankGameRecordsAfterRemoving(db_, year);
     transaction.commit();
 }
 
@@ -30,7 +31,9 @@ std::optional<std::int64_t> HistoryWriter::latestYear() {
 }
 
 std::optional<std::pair<std::int64_t, std::int64_t>> HistoryWriter::seasonYears() {
-    SqliteStatement query = db_.prepare("SELECT min(year), max(year) FROM season");
+    // Each from its end of the key: min and max together would read every season.
+    SqliteStatement query =
+        db_.prepare("SELECT (SELECT min(year) FROM season), (SELECT max(year) FROM season)");
     if (!query.step() || query.text(0).empty()) return std::nullopt;
     return std::pair{query.integer(0), query.integer(1)};
 }
@@ -44,10 +47,10 @@ void HistoryWriter::clear() {
     SqliteTransaction transaction(db_);
     for (const char* sql :
          {"DELETE FROM season", "DELETE FROM season_team", "DELETE FROM mvp", "DELETE FROM game",
-          "DELETE FROM game_batter", "DELETE FROM game_best", "DELETE FROM milestone",
-          "DELETE FROM move", "DELETE FROM player_season", "DELETE FROM season_best",
-          "DELETE FROM roster", "DELETE FROM roster_slot", "DELETE FROM player",
-          "DELETE FROM player_gap", "DELETE FROM beginning"}) {
+          "DELETE FROM game_batter", "DELETE FROM game_best", "DELETE FROM game_record",
+          "DELETE FROM milestone", "DELETE FROM move", "DELETE FROM player_season",
+          "DELETE FROM season_best", "DELETE FROM roster", "DELETE FROM roster_slot",
+          "DELETE FROM player", "DELETE FROM player_gap", "DELETE FROM beginning"}) {
         db_.execute(sql);
     }
     transaction.commit();
