@@ -121,23 +121,12 @@ $4 != "title_run" && !(($2 FS $3, $6) in hitIn) { print "FAIL: " $0 > "/dev/stde
 ' "$work/games" "$work/milestones" || fail "a milestone is told of a game the player had no hit in"
 
 # Wrong arguments are usage errors.
-while IFS= read -r arguments; do
+for arguments in "game 0 1" "game 1 13" "game 1" "game 1 1 1" "gamelog 4 1" "gamelog 1 31" \
+    "gamelog 1 1 0" "gamelog 1" "gamerecords 1" "milestones 0" "milestones 1 2"; do
     # shellcheck disable=SC2086  # the arguments' words
     if show $arguments > /dev/null 2> "$work/error"; then fail "show $arguments was taken"; fi
     grep -q '^usage:' "$work/error" || fail "show $arguments printed no usage"
-done <<'EOF'
-game 0 1
-game 1 13
-game 1
-game 1 1 1
-gamelog 4 1
-gamelog 1 31
-gamelog 1 1 0
-gamelog 1
-gamerecords 1
-milestones 0
-milestones 1 2
-EOF
+done
 show game 1 1 2>&1 | head -n 1 | grep -q $'^game\t1\t1\t' || fail "show game 1 1 did not show the game"
 
 # A year the history does not hold: nothing. No history at all: nothing.
