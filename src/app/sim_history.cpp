@@ -4,7 +4,9 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/sim_games.h"
 #include "app/sim_records.h"
+#include "season/history/game_history_reader.h"
 #include "season/history/history_reader.h"
 #include "season/history/history_snapshot.h"
 #include "text/number_format.h"
@@ -122,18 +124,32 @@ void printHistoryView(const SimOptions& options, const std::string& path, Counte
         [&](SqliteDatabase& db) {
             printed.str({});
             HistoryReader history(db, leagueYear);
+            const GameHistoryReader games(db, leagueYear);
             switch (options.view) {
                 case SimOptions::View::History:
                     printHistory(history, printed);
                     break;
                 case SimOptions::View::Transactions:
-                    printTransactions(history, options.number, printed);
+                    printTransactions(history, options.year, printed);
                     break;
                 case SimOptions::View::Career:
                     printCareer(history, options.team, options.number, printed);
                     break;
                 case SimOptions::View::Records:
                     printRecords(history, printed);
+                    break;
+                case SimOptions::View::Game:
+                    printGame(games, options.year, options.game, printed);
+                    break;
+                case SimOptions::View::GameLog:
+                    printGameLog(history, games, options.team, options.number, options.year,
+                                 printed);
+                    break;
+                case SimOptions::View::GameRecords:
+                    printGameRecords(games, printed);
+                    break;
+                case SimOptions::View::Milestones:
+                    printMilestones(history, games, options.year, printed);
                     break;
                 default:
                     break;

@@ -1,5 +1,6 @@
 #pragma once
-// zelvano-sim's views of the league's history: show history, transactions, career and records.
+// zelvano-sim's views of the league's history: show history, transactions, career, records, and
+// the views of its games (sim_games.h).
 // They only read: nothing beside the history is created or changed, a reading that a game's
 // writing overlapped is taken again, and a missing history prints nothing.
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "league/league.h"
+#include "season/schedule.h"
 
 namespace zelvano {
 
@@ -19,6 +20,8 @@ bool parseNumber(const std::string& text, T& out) {
 bool numberIn(const std::string& text, int low, int high, int& out) {
     return parseNumber(text, out) && out >= low && out <= high;
 }
+
+bool isYear(const std::string& text, int& out) { return numberIn(text, 1, kCounterLimit, out); }
 
 SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& words) {
     options.command = SimOptions::Command::Show;
@@ -43,14 +46,16 @@ SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& wo
             !numberIn(words[3], 1, 30, options.number)) {
             return wrong("show personal needs a team from 1 to 3 and a player from 1 to 30");
         }
-    } else if (view == "history" || view == "records") {
-        options.view = view == "history" ? SimOptions::View::History : SimOptions::View::Records;
+    } else if (view == "history" || view == "records" || view == "gamerecords") {
+        options.view = view == "history"   ? SimOptions::View::History
+                       : view == "records" ? SimOptions::View::Records
+                                           : SimOptions::View::GameRecords;
         if (words.size() != 2) return wrong("show " + view + " takes nothing more");
-    } else if (view == "transactions") {
-        options.view = SimOptions::View::Transactions;
-        if (words.size() > 3 ||
-            (words.size() == 3 && !numberIn(words[2], 1, kCounterLimit, options.number))) {
-            return wrong("show transactions takes nothing more, or a year of at least 1");
+    } else if (view == "transactions" || view == "milestones") {
+        options.view =
+            view == "transactions" ? SimOptions::View::Transactions : SimOptions::View::Milestones;
+        if (words.size() > 3 || (words.size() == 3 && !isYear(words[2], options.year))) {
+            return wrong("show " + view + " takes nothing more, or a year of at least 1");
         }
     } else if (view == "career") {
         options.view = SimOptions::View::Career;
@@ -58,10 +63,25 @@ SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& wo
             !numberIn(words[3], 1, 30, options.number)) {
             return wrong("show career needs a team from 1 to 3 and a player from 1 to 30");
         }
+    } else if (view == "game") {
+        options.view = SimOptions::View::Game;
+        if (words.size() != 4 || !isYear(words[2], options.year) ||
+            !numberIn(words[3], 1, kGamesPerSeason, options.game)) {
+            return wrong("show game needs a year of at least 1 and a game from 1 to 12");
+        }
+    } else if (view == "gamelog") {
+        options.view = SimOptions::View::GameLog;
+        if (words.size() < 4 || words.size() > 5 || !numberIn(words[2], 1, 3, options.team) ||
+            !numberIn(words[3], 1, 30, options.number) ||
+            (words.size() == 5 && !isYear(words[4], options.year))) {
+            return wrong(
+                "show gamelog needs a team from 1 to 3 and a player from 1 to 30, and may take a "
+                "year of at least 1");
+        }
     } else {
         return wrong(
             "show needs roster, ranking, halloffame, majors, personal, history, transactions, "
-            "career or records");
+            "career, records, game, gamelog, gamerecords or milestones");
     }
     return {options, {}};
 }

@@ -4,6 +4,8 @@
 //   zelvano-sim [--seed N] [--dir DIR] play N
 //   zelvano-sim [--dir DIR] show roster T | ranking K | halloffame | majors | personal T P
 //   zelvano-sim [--dir DIR] show history | transactions [YEAR] | career T P | records
+//   zelvano-sim [--dir DIR] show game YEAR N | gamelog T P [YEAR] | gamerecords
+//                                | milestones [YEAR]
 //   zelvano-sim --help
 
 #include <cstdint>
@@ -24,13 +26,19 @@ struct SimOptions {
         History,
         Transactions,
         Career,
-        Records
+        Records,
+        Game,
+        GameLog,
+        GameRecords,
+        Milestones
     };
     Command command = Command::Play;
     int seasons = 0;
     View view = View::Roster;
-    int team = 0;    // show roster / personal / career: 1..3
-    int number = 0;  // show ranking: 0..4; personal / career: player 1..30; transactions: a year
+    int team = 0;    // show roster / personal / career / gamelog: 1..3
+    int number = 0;  // show ranking: 0..4; personal / career / gamelog: player 1..30
+    int year = 0;    // show transactions / game / gamelog / milestones; 0 for none given
+    int game = 0;    // show game: 1..12
     std::optional<std::uint64_t> seed;
     std::string folder = ".";
 };
@@ -55,13 +63,18 @@ inline constexpr const char* kSimUsage =
     "       zelvano-sim [--dir DIR] show transactions [YEAR]\n"
     "       zelvano-sim [--dir DIR] show career TEAM PLAYER\n"
     "       zelvano-sim [--dir DIR] show records\n"
+    "       zelvano-sim [--dir DIR] show game YEAR GAME     (GAME 1-12)\n"
+    "       zelvano-sim [--dir DIR] show gamelog TEAM PLAYER [YEAR]\n"
+    "       zelvano-sim [--dir DIR] show gamerecords\n"
+    "       zelvano-sim [--dir DIR] show milestones [YEAR]\n"
     "       zelvano-sim --help\n"
     "\n"
     "  new       register a new league in DIR (default: the current folder)\n"
     "  play      play SEASONS seasons of the league in DIR, team 1 managed automatically\n"
     "  show      print a view of the information window for the league in DIR, or of its\n"
     "            history (history.sqlite): the seasons, the transactions, a player's career\n"
-    "            season by season, the all-time records\n"
+    "            season by season, the all-time records, a game's box score, a player's\n"
+    "            games of a season, the single-game records, the milestones\n"
     "  --seed N  fix the random generator, so that the same league plays the same games\n"
     "  --dir DIR the league folder\n"
     "  --help    print this help\n";
