@@ -136,7 +136,9 @@ void printHistoryView(const SimOptions& options, const std::string& path, Counte
                     printCareer(history, options.team, options.number, printed);
                     break;
                 case SimOptions::View::Records:
+                    // The seasons' records as before, then those of single games.
                     printRecords(history, printed);
+                    printGameRecords(games, printed);
                     break;
                 case SimOptions::View::Game:
                     printGame(games, options.year, options.game, printed);
@@ -144,9 +146,6 @@ void printHistoryView(const SimOptions& options, const std::string& path, Counte
                 case SimOptions::View::GameLog:
                     printGameLog(history, games, options.team, options.number, options.year,
                                  printed);
-                    break;
-                case SimOptions::View::GameRecords:
-                    printGameRecords(games, printed);
                     break;
                 case SimOptions::View::Milestones:
                     printMilestones(history, games, options.year, printed);

@@ -46,10 +46,8 @@ SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& wo
             !numberIn(words[3], 1, 30, options.number)) {
             return wrong("show personal needs a team from 1 to 3 and a player from 1 to 30");
         }
-    } else if (view == "history" || view == "records" || view == "gamerecords") {
-        options.view = view == "history"   ? SimOptions::View::History
-                       : view == "records" ? SimOptions::View::Records
-                                           : SimOptions::View::GameRecords;
+    } else if (view == "history" || view == "records") {
+        options.view = view == "history" ? SimOptions::View::History : SimOptions::View::Records;
         if (words.size() != 2) return wrong("show " + view + " takes nothing more");
     } else if (view == "transactions" || view == "milestones") {
         options.view =
@@ -81,7 +79,7 @@ SimOptionsParse parseShow(SimOptions options, const std::vector<std::string>& wo
     } else {
         return wrong(
             "show needs roster, ranking, halloffame, majors, personal, history, transactions, "
-            "career, records, game, gamelog, gamerecords or milestones");
+            "career, records, game, gamelog or milestones");
     }
     return {options, {}};
 }

@@ -4,7 +4,7 @@
 //   zelvano-sim [--seed N] [--dir DIR] play N
 //   zelvano-sim [--dir DIR] show roster T | ranking K | halloffame | majors | personal T P
 //   zelvano-sim [--dir DIR] show history | transactions [YEAR] | career T P | records
-//   zelvano-sim [--dir DIR] show game YEAR N | gamelog T P [YEAR] | gamerecords
+//   zelvano-sim [--dir DIR] show game YEAR N | gamelog T P [YEAR]
 //                                | milestones [YEAR]
 //   zelvano-sim --help
 
@@ -29,7 +29,6 @@ struct SimOptions {
         Records,
         Game,
         GameLog,
-        GameRecords,
         Milestones
     };
     Command command = Command::Play;
@@ -65,7 +64,6 @@ inline constexpr const char* kSimUsage =
     "       zelvano-sim [--dir DIR] show records\n"
     "       zelvano-sim [--dir DIR] show game YEAR GAME     (GAME 1-12)\n"
     "       zelvano-sim [--dir DIR] show gamelog TEAM PLAYER [YEAR]\n"
-    "       zelvano-sim [--dir DIR] show gamerecords\n"
     "       zelvano-sim [--dir DIR] show milestones [YEAR]\n"
     "       zelvano-sim --help\n"
     "\n"

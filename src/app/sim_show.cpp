@@ -70,7 +70,6 @@ void printView(const SimOptions& options, League& league, FileStore& files, std:
         case SimOptions::View::Records:
         case SimOptions::View::Game:
         case SimOptions::View::GameLog:
-        case SimOptions::View::GameRecords:
         case SimOptions::View::Milestones:
             printHistoryView(options, files.resolve(kHistoryFileName).string(), league.CurrentYear,
                              out);

@@ -65,7 +65,8 @@ std::int64_t versionOf(const fs::path& path) {
     return db.single("PRAGMA user_version");
 }
 
-// What the first version's program printed of its history, kept beside the file.
+// What the first version's program printed of its history, kept beside the file; show records
+// has since gained the records of single games, which its old games give without box scores.
 const std::vector<std::string> kViews = {"history",    "transactions", "transactions 14", "records",
                                          "career 1 1", "career 2 5",   "career 3 12"};
 
