@@ -5,6 +5,7 @@
 //
 //   const HistoryTable champions = source.champions();
 //   const CareerPage page = source.career(id);
+//   const GamePage game = source.game(7, 3);
 
 #include <array>
 #include <string>
@@ -30,14 +31,42 @@ struct SeasonPage {
     std::string title;  // "7年目のシーズン"
     HistoryTable standings;
     HistoryTable games;
-    std::vector<std::string> report;  // the results report's lines, as the player saw them
+    std::vector<int> gameNumbers;         // the game of each row of `games`, to open its page
+    std::vector<std::string> milestones;  // 記録達成: what the season reached, a line each
+    std::vector<std::string> report;      // the results report's lines, as the player saw them
     HistoryTable moves;
+};
+
+// One side's batting line in a game. Each row's batter has his id beside it, so that the window
+// can open his career; 0 for a row that is no batter's (the totals).
+struct BattingLine {
+    std::string title;  // "先攻　<team>"
+    HistoryTable table;
+    std::vector<PlayerId> ids;
+};
+
+struct GamePage {
+    std::string title;   // "7年目 第3試合"
+    std::string result;  // the final score and the winner
+    // Laid out like a scoreboard: the header names the innings, the runs and the hits; the rows
+    // are the side batting first and the side batting second.
+    HistoryTable lineScore;
+    std::array<BattingLine, 2> batting;  // batting first, batting second
+    std::vector<std::string> notes;      // how the game ended, or why its box score is missing
 };
 
 struct CareerPage {
     std::string title;  // "<name>の歩み"
     HistoryTable seasons;
     std::vector<ChartPoint> averages;  // his average of each season he came to bat
+    std::vector<Counter> years;        // the recorded seasons he played, for his games
+};
+
+// A player's games of one season.
+struct GameLogPage {
+    std::string title;  // "7年目の試合ごとの成績", or why there is none
+    HistoryTable games;
+    std::vector<int> gameNumbers;  // the game of each row, 0 for the totals
 };
 
 struct RecordsSection {
@@ -59,6 +88,10 @@ public:
     // Every transaction, or those that concern `team` (1..3).
     virtual HistoryTable transactions(int team) const = 0;
     virtual CareerPage career(PlayerId id) const = 0;
+    // One game with its box score, as the player opens it from a season's page.
+    virtual GamePage game(Counter year, int number) const = 0;
+    // A player's games of a season, asked for when the player picks the year.
+    virtual GameLogPage gameLog(PlayerId id, Counter year) const = 0;
     virtual std::vector<RecordsSection> records() const = 0;
     // Each team's average of every recorded season, teams 1..3.
     virtual std::array<std::vector<ChartPoint>, kHistoryTeams> teamAverages() const = 0;

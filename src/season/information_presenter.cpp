@@ -184,7 +184,9 @@ void InformationPresenter::showHistory(PlayerId career) {
     if (!view_) return;
     std::optional<HistoryReader> reader =
         history_ != nullptr ? history_->reader() : std::optional<HistoryReader>();
-    if (!reader) {
+    std::optional<GameHistoryReader> games =
+        history_ != nullptr ? history_->gameReader() : std::optional<GameHistoryReader>();
+    if (!reader || !games) {
         platform_.message({"リーグの歴史は記録されていません。", "Zelvano／リーグの歴史",
                            MessageIcon::Information});
         return;
@@ -195,7 +197,7 @@ void InformationPresenter::showHistory(PlayerId career) {
     // window.
     auto teller = std::make_shared<HistoryProblemTeller>(platform_, history_->shownPath());
     auto browser = std::make_shared<HistoryBrowser>(
-        league_, *reader, [teller](const std::string& problem) { teller->tell(problem); });
+        league_, *reader, *games, [teller](const std::string& problem) { teller->tell(problem); });
     view_->showHistory(std::move(browser), career);
     teller->release();
 }

@@ -161,9 +161,10 @@ TEST(HistoryDamage, ARowTheGameNeverWritesIsDamageOfItsYearAndToldOnce) {
 
         std::vector<std::string> told;
         const HistoryBrowser browser(history.league, reader,
+                                     GameHistoryReader(db, history.league.CurrentYear),
                                      [&](const std::string& problem) { told.push_back(problem); });
         browseEverything(browser, ids);
-        ASSERT_EQ(told.size(), row.year ? 1u : 0u);
+        ASSERT_EQ(told.size(), row.year ? 1u : 0u) << (told.empty() ? "" : told[0]);
         if (row.year) {
             EXPECT_NE(told[0].find(row.problem), std::string::npos) << told[0];
         }

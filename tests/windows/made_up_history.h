@@ -1,7 +1,7 @@
 #pragma once
 // A history of as many seasons as a test wants, made up without playing them: every season has a
-// champion, a game, a report and two moves. It counts what the window asks of it, so a test sees
-// which pages were read.
+// champion, two games with their pages, a report and two moves, and every player a game of each
+// season. It counts what the window asks of it, so a test sees which pages were read.
 
 #include <map>
 #include <string>
@@ -43,7 +43,10 @@ public:
         page.standings = {{"チーム", "勝", "敗", "勝敗", "平均打率"},
                           {{teamName(1), "5", "3", "○○●", ".378"}}};
         page.games = {{"試合", "先攻", "得点", "後攻", "得点", "回"},
-                      {{"1", teamName(1), "3", teamName(2), "2", "9"}}};
+                      {{"1", teamName(1), "3", teamName(2), "2", "9"},
+                       {"2", teamName(2), "0", teamName(3), "1", "9"}}};
+        page.gameNumbers = {1, 2};
+        page.milestones = {"第1試合　Ａ　通算100安打"};
         page.report = {"優勝は" + teamName(1) + "です。" + teamName(1) + "の優勝は通算" +
                        std::to_string(year) + "回目になります。"};
         page.moves = {{"種類", "内容"}, {{"トレード", teamName(1) + " 1番のＡ ⇔ Ｂ 2番のＣ"}}};
@@ -61,12 +64,38 @@ public:
     }
     CareerPage career(PlayerId id) const override {
         ++asked["career"];
-        CareerPage page{"選手" + std::to_string(id) + "の歩み", {{"年度", "チーム"}, {}}, {}};
+        CareerPage page{"選手" + std::to_string(id) + "の歩み", {{"年度", "チーム"}, {}}, {}, {}};
         for (Counter year = 1; year <= seasons_; ++year) {
             page.seasons.rows.push_back({std::to_string(year) + "年目", teamName(1)});
             page.averages.push_back({year, 0.25 + static_cast<double>(year % 7) / 100});
+            page.years.push_back(year);
         }
         return page;
+    }
+    // Each game's batters are the players year × 100 + slot.
+    GamePage game(Counter year, int number) const override {
+        ++asked["game"];
+        GamePage page;
+        page.title = std::to_string(year) + "年目 第" + std::to_string(number) + "試合";
+        page.result = teamName(1) + " 3 - 2 " + teamName(2) + "（9回）";
+        page.lineScore = {{"チーム", "1", "2", "計", "安"},
+                          {{teamName(1), "3", "0", "3", "5"}, {teamName(2), "2", "×", "2", "4"}}};
+        for (std::size_t side = 0; side < 2; ++side) {
+            page.batting[side] = {
+                teamName(static_cast<int>(side) + 1), {{"打順", "選手", "打数", "安打"}, {}}, {}};
+            for (int slot = 1; slot <= 9; ++slot) {
+                page.batting[side].table.rows.push_back(
+                    {std::to_string(slot) + "番", "Ｐ" + std::to_string(slot), "4", "1"});
+                page.batting[side].ids.push_back(year * 100 + slot);
+            }
+        }
+        return page;
+    }
+    GameLogPage gameLog(PlayerId id, Counter year) const override {
+        ++asked["gameLog"];
+        return {std::to_string(year) + "年目の選手" + std::to_string(id) + "の試合",
+                {{"試合", "相手"}, {{"第2試合", teamName(2)}}},
+                {2}};
     }
     std::vector<RecordsSection> records() const override {
         ++asked["records"];

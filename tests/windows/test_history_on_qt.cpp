@@ -174,8 +174,9 @@ private slots:
         League league;
         QVERIFY(parseLeagueFile(bytes.str(), league).ok);
         QVERIFY(readHistorySnapshot(dir + "/history.sqlite", [&](SqliteDatabase& db) {
-            auto browser =
-                std::make_shared<HistoryBrowser>(league, HistoryReader(db, league.CurrentYear));
+            auto browser = std::make_shared<HistoryBrowser>(
+                league, HistoryReader(db, league.CurrentYear),
+                GameHistoryReader(db, league.CurrentYear));
             HistoryWindow window(browser, nullptr);
             window.setAttribute(Qt::WA_DeleteOnClose, false);
             window.show();

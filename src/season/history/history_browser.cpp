@@ -5,13 +5,12 @@
 
 #include "season/history/history_damage.h"
 #include "season/history/history_file.h"
+#include "season/history/history_game_pages.h"
 #include "text/number_format.h"
 
 namespace zelvano {
 
 namespace {
-
-std::string yearText(Counter year) { return std::to_string(year) + "年目"; }
 
 std::string average(Counter hits, Counter atBats) {
     if (atBats <= 0) return "―";
@@ -142,7 +141,7 @@ SeasonPage HistoryBrowser::season(Counter year) const {
                                        tableAverage(season->teamAverages[team]),
                                        season->marks[team]});
     }
-    page.games.header = {"試合", "先攻", "得点", "後攻", "得点", "回"};
+    page.games.header = {"試合", "先攻", "得点", "安打", "後攻", "得点", "安打", "回"};
     std::vector<GameLine> games;
     readSafely([&] { games = history_.games(year); });
     for (const GameLine& game : games) {
@@ -150,10 +149,16 @@ SeasonPage HistoryBrowser::season(Counter year) const {
         const auto name = [&](int team) {
             return season->teamNames[static_cast<std::size_t>(team - 1)];
         };
-        page.games.rows.push_back({std::to_string(game.number), name(game.team1),
-                                   std::to_string(game.runs1), name(game.team2),
-                                   std::to_string(game.runs2), std::to_string(game.innings)});
+        // The hits are known where the game's box score was kept.
+        const auto hits = [&](std::size_t side) {
+            return game.boxed ? std::to_string(game.hits[side]) : "―";
+        };
+        page.games.rows.push_back(
+            {std::to_string(game.number), name(game.team1), std::to_string(game.runs1), hits(0),
+             name(game.team2), std::to_string(game.runs2), hits(1), std::to_string(game.innings)});
+        page.gameNumbers.push_back(game.number);
     }
+    page.milestones = milestoneLines(year, games);
     page.report = {season->championLine + "  " + season->titleCount + " " + season->titleRun,
                    "各チームの平均打率"};
     for (std::size_t team = 0; team < kTeams; ++team) {
@@ -171,6 +176,65 @@ SeasonPage HistoryBrowser::season(Counter year) const {
             {transactionWordJapanese(stored.move.kind), moveText(stored.move)});
     }
     return page;
+}
+
+std::vector<std::string> HistoryBrowser::milestoneLines(Counter year,
+                                                        const std::vector<GameLine>& games) const {
+    std::vector<Milestone> milestones;
+    if (!readSafely([&] { milestones = games_.milestones(year); })) {
+        return {"このシーズンの記録達成は壊れていて、読めませんでした。"};
+    }
+    std::vector<std::string> lines;
+    for (const Milestone& milestone : milestones) lines.push_back(milestoneText(milestone));
+    if (!lines.empty()) return lines;
+    const bool boxed =
+        std::any_of(games.begin(), games.end(), [](const GameLine& game) { return game.boxed; });
+    lines.push_back(boxed
+                        ? "このシーズンに新たに達成された記録はありません。"
+                        : "記録達成は、試合ごとの記録を残すようになってからのシーズンにあります。");
+    return lines;
+}
+
+GamePage HistoryBrowser::game(Counter year, int number) const {
+    std::optional<StoredGame> stored;
+    if (!readSafely([&] { stored = games_.game(year, number); })) {
+        GamePage page;
+        page.title = gameTitle(year, number) + "の記録は壊れていて、読めませんでした。";
+        return page;
+    }
+    if (!stored) {
+        GamePage page;
+        page.title = gameTitle(year, number) + "は記録にありません。";
+        return page;
+    }
+    return gamePage(*stored);
+}
+
+GameLogPage HistoryBrowser::gameLog(PlayerId id, Counter year) const {
+    std::vector<GameLogLine> log;
+    std::optional<StoredSeason> season;
+    std::vector<GameLine> games;
+    GameLogPage page;
+    if (!readSafely([&] {
+            log = games_.gameLog(id, year);
+            season = history_.season(year);
+            if (log.empty()) games = history_.games(year);
+        })) {
+        page.title = yearText(year) + "の試合ごとの成績は、記録が壊れていて読めませんでした。";
+        return page;
+    }
+    if (!season) {
+        page.title = yearText(year) + "のシーズンは記録にありません。";
+        return page;
+    }
+    if (log.empty()) {
+        const bool boxed = std::any_of(games.begin(), games.end(),
+                                       [](const GameLine& game) { return game.boxed; });
+        page.title = boxed ? yearText(year) + "には、この選手の出場した試合はありません。"
+                           : yearText(year) + "は、試合ごとの記録を残す前のシーズンです。";
+        return page;
+    }
+    return gameLogPage(year, log, season->teamNames);
 }
 
 std::string transactionWordJapanese(TransactionKind kind) {
@@ -262,6 +326,7 @@ CareerPage HistoryBrowser::career(PlayerId id) const {
                                      std::to_string(hits), average(hits, atBats)});
         page.averages.push_back(
             {season.year, static_cast<double>(season.hits) / static_cast<double>(season.atBats)});
+        page.years.push_back(season.year);
     }
     return page;
 }
@@ -313,6 +378,13 @@ std::vector<RecordsSection> HistoryBrowser::records() const {
         }
     }
     sections.push_back(std::move(members));
+
+    GameRecords games;
+    readSafely([&] { games = games_.records(); });
+    for (RecordsSection& section :
+         singleGameRecords(games, [this](int team) { return teamName(team); })) {
+        sections.push_back(std::move(section));
+    }
     return sections;
 }
 

@@ -3,9 +3,11 @@
 // champions year by year, one season's page, the transaction log, a player's career, the
 // all-time records and the series of the charts. The window only lays them out.
 //
-//   HistoryBrowser browser(league, *history.reader(), [&](const std::string& problem) { ... });
+//   HistoryBrowser browser(league, *history.reader(), *history.gameReader(),
+//                          [&](const std::string& problem) { ... });
 //   HistoryTable champions = browser.champions();
 //   CareerPage page = browser.career(league.PlayerIds[1][7]);
+//   GamePage game = browser.game(7, 3);
 //
 // A history that turns out damaged while a page is read never reaches the window: the page
 // comes back with what could be read, and the problem (in Japanese, naming the year) goes to the
@@ -20,6 +22,7 @@
 
 #include "league/league.h"
 #include "platform/history_view.h"
+#include "season/history/game_history_reader.h"
 #include "season/history/history_reader.h"
 
 namespace zelvano {
@@ -32,8 +35,10 @@ using HistoryProblemReport = std::function<void(const std::string& problem)>;
 
 class HistoryBrowser final : public HistorySource {
 public:
-    HistoryBrowser(const League& league, HistoryReader history, HistoryProblemReport report = {})
-        : league_(league), history_(history), report_(std::move(report)) {}
+    // Both readers read the same history up to the same year.
+    HistoryBrowser(const League& league, HistoryReader history, GameHistoryReader games,
+                   HistoryProblemReport report = {})
+        : league_(league), history_(history), games_(games), report_(std::move(report)) {}
 
     std::string knownSinceText() const override;
     HistoryTable champions() const override;
@@ -41,6 +46,8 @@ public:
     SeasonPage season(Counter year) const override;
     HistoryTable transactions(int team) const override;
     CareerPage career(PlayerId id) const override;
+    GamePage game(Counter year, int number) const override;
+    GameLogPage gameLog(PlayerId id, Counter year) const override;
     std::vector<RecordsSection> records() const override;
     std::array<std::vector<ChartPoint>, kTeams> teamAverages() const override;
     std::string teamName(int team) const override;
@@ -50,12 +57,14 @@ private:
     // one opening of the window, and at ten thousand seasons a reading is worth keeping.
     const std::vector<StoredSeason>& storedSeasons() const;
     std::string moveText(const Transaction& move) const;
+    std::vector<std::string> milestoneLines(Counter year, const std::vector<GameLine>& games) const;
     // Runs one reading of the history; false when the file turned out unreadable, which the
     // report then hears of (the first time only).
     bool readSafely(const std::function<void()>& reading) const;
 
     const League& league_;
     HistoryReader history_;
+    GameHistoryReader games_;
     HistoryProblemReport report_;
     mutable bool reported_ = false;
     mutable std::optional<std::vector<StoredSeason>> seasons_;
