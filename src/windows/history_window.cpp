@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -15,6 +17,8 @@
 
 #include "windows/fonts.h"
 #include "windows/history_charts.h"
+#include "windows/history_controls.h"
+#include "windows/history_game_page.h"
 #include "windows/history_table_model.h"
 #include "windows/qt_text.h"
 #include "windows/tab_keys.h"
@@ -31,53 +35,6 @@ void returnFreedMemory() {
 #if defined(__GLIBC__)
     ::malloc_trim(0);
 #endif
-}
-
-}  // namespace
-
-namespace {
-
-QTableView* makeTable(QWidget* parent, const QString& name, const QString& spoken,
-                      const QString& description) {
-    auto* table = new QTableView(parent);  // owned by its parent
-    table->setObjectName(name);
-    table->setModel(new HistoryTableModel(table));  // owned by the table
-    table->setAccessibleName(spoken);
-    table->setAccessibleDescription(description);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false);  // Tab goes on to the next control
-    // A text longer than its column ends in "…" on one line, never cut within a character.
-    table->setWordWrap(false);
-    table->setTextElideMode(Qt::ElideRight);
-    table->verticalHeader()->setVisible(false);
-    table->setFont(windowFont(FontFace::Gothic, 9.0));
-    // Rows as high as their text, so that a long career reads at a glance.
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setFont(windowFont(FontFace::Gothic, 9.0, true));
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-HistoryTableModel& modelOf(QTableView& table) {
-    return *static_cast<HistoryTableModel*>(table.model());
-}
-
-void showTable(QTableView& table, HistoryTable content) {
-    HistoryTableModel& model = modelOf(table);
-    model.setTable(std::move(content));
-    fitColumns(table, model.table());
-}
-
-QLabel* makeTitle(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(parent);  // owned by its parent
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(windowFont(FontFace::Gothic, 12.0, true));
-    label->setWordWrap(true);
-    return label;
 }
 
 }  // namespace
@@ -107,8 +64,18 @@ HistoryWindow::HistoryWindow(std::shared_ptr<const HistorySource> source, QWidge
         QStringLiteral("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { fillTab(tab); });
     buildTabKeys();
+    gamePage_ = new HistoryGamePage(
+        this, [this] { showTabs(); },
+        [this](PlayerId id) {
+            showCareer(id);
+            career_->setFocus(Qt::OtherFocusReason);
+        });
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("historyPages"));
+    pages_->addWidget(tabs_);
+    pages_->addWidget(gamePage_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    layout->addWidget(pages_);
     resize(760, 560);
 }
 
@@ -116,6 +83,7 @@ void HistoryWindow::buildTabKeys() {
     // The keys of a tabbed dialog, from wherever the focus is: a year box or a team box would
     // otherwise keep Ctrl+PgUp for itself, and a table Ctrl+Tab.
     addTabSwitchKeys(this, [this](int by) {
+        if (pages_->currentWidget() != tabs_) return;  // a game's page has no tabs
         tabs_->setCurrentIndex(tabAfter(tabs_->currentIndex(), by, tabs_->count()));
     });
 }
@@ -135,12 +103,13 @@ void HistoryWindow::showEvent(QShowEvent* event) {
 QWidget* HistoryWindow::buildChampionsTab() {
     auto* page = new QWidget;  // owned by the tab widget
     auto* layout = new QVBoxLayout(page);
-    knownSince_ = makeTitle(page, QStringLiteral("knownSince"));
+    knownSince_ = makeHistoryTitle(page, QStringLiteral("knownSince"));
     knownSince_->setFont(windowFont(FontFace::Gothic, 9.0));
-    champions_ = makeTable(page, QStringLiteral("championsTable"), QStringLiteral("歴代優勝"),
-                           QStringLiteral("記録したシーズンごとの優勝チーム、各チームの勝敗と"
-                                          "優勝回数。Enter かダブルクリックでそのシーズンの"
-                                          "ページを開きます"));
+    champions_ =
+        makeHistoryTable(page, QStringLiteral("championsTable"), QStringLiteral("歴代優勝"),
+                         QStringLiteral("記録したシーズンごとの優勝チーム、各チームの勝敗と"
+                                        "優勝回数。Enter かダブルクリックでそのシーズンの"
+                                        "ページを開きます"));
     layout->addWidget(knownSince_);
     layout->addWidget(champions_);
     // A year's row leads to its page: double-click or Enter.
@@ -161,7 +130,7 @@ QWidget* HistoryWindow::buildSeasonTab() {
     seasonYear_->setObjectName(QStringLiteral("seasonYear"));
     seasonYear_->setAccessibleName(QStringLiteral("シーズン"));
     seasonYear_->setAccessibleDescription(QStringLiteral("ページに表示するシーズンを選びます"));
-    seasonTitle_ = makeTitle(page, QStringLiteral("seasonTitle"));
+    seasonTitle_ = makeHistoryTitle(page, QStringLiteral("seasonTitle"));
     top->addWidget(seasonYear_);
     top->addWidget(seasonTitle_, 1);
     layout->addLayout(top);
@@ -169,29 +138,49 @@ QWidget* HistoryWindow::buildSeasonTab() {
     auto* left = new QWidget(split);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    standings_ = makeTable(left, QStringLiteral("standingsTable"), QStringLiteral("順位表"),
-                           QStringLiteral("このシーズンの各チームの勝敗と平均打率"));
+    standings_ = makeHistoryTable(left, QStringLiteral("standingsTable"), QStringLiteral("順位表"),
+                                  QStringLiteral("このシーズンの各チームの勝敗と平均打率"));
     standings_->setMaximumHeight(120);
-    games_ = makeTable(left, QStringLiteral("gamesTable"), QStringLiteral("試合結果"),
-                       QStringLiteral("このシーズンの12試合の先攻、後攻と得点"));
+    games_ = makeHistoryTable(left, QStringLiteral("gamesTable"), QStringLiteral("試合結果"),
+                              QStringLiteral("このシーズンの12試合の先攻、後攻、得点と安打。"
+                                             "Enter かダブルクリックで試合の詳細を開きます"));
+    gameButton_ = new QPushButton(QStringLiteral("試合の詳細"), left);
+    gameButton_->setObjectName(QStringLiteral("gameDetailsButton"));
+    gameButton_->setFont(defaultWindowFont());
+    gameButton_->setAutoDefault(true);  // Enter presses it when it has the focus
+    gameButton_->setAccessibleName(QStringLiteral("試合の詳細"));
+    gameButton_->setAccessibleDescription(
+        QStringLiteral("試合結果の表で選んだ試合のスコアと打順を表示します"));
     leftLayout->addWidget(standings_);
     leftLayout->addWidget(games_);
+    leftLayout->addWidget(gameButton_, 0, Qt::AlignLeft);
+    connect(games_, &QTableView::activated, this, [this] { openSeasonGame(); });
+    connect(gameButton_, &QPushButton::clicked, this, [this] { openSeasonGame(); });
     auto* right = new QWidget(split);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    report_ = makeTable(right, QStringLiteral("reportList"), QStringLiteral("年間結果報告"),
-                        QStringLiteral("このシーズンの終わりに表示した年間結果報告"));
+    report_ = makeHistoryTable(right, QStringLiteral("reportList"), QStringLiteral("年間結果報告"),
+                               QStringLiteral("このシーズンの終わりに表示した年間結果報告"));
     report_->setFont(columnFont(FontFace::Mincho, 9.0));
     report_->horizontalHeader()->setVisible(false);
     report_->setShowGrid(false);
-    modelOf(*report_).setToolTips(true);
-    seasonMoves_ = makeTable(right, QStringLiteral("seasonMovesTable"),
-                             QStringLiteral("このシーズンのトレード・移籍"),
-                             QStringLiteral("このシーズンのトレード、大リーグ移籍と復帰、引退、"
-                                            "新人入団"));
-    modelOf(*seasonMoves_).setToolTips(true);
-    rightLayout->addWidget(report_);
-    rightLayout->addWidget(seasonMoves_);
+    historyModelOf(*report_).setToolTips(true);
+    seasonMoves_ = makeHistoryTable(
+        right, QStringLiteral("seasonMovesTable"), QStringLiteral("このシーズンのトレード・移籍"),
+        QStringLiteral("このシーズンのトレード、大リーグ移籍と復帰、引退、"
+                       "新人入団"));
+    historyModelOf(*seasonMoves_).setToolTips(true);
+    milestones_ =
+        makeHistoryTable(right, QStringLiteral("milestonesList"), QStringLiteral("記録達成"),
+                         QStringLiteral("このシーズンに達成された通算安打などの記録"));
+    milestones_->setShowGrid(false);
+    historyModelOf(*milestones_).setToolTips(true);
+    rightLayout->addWidget(report_, 2);
+    rightLayout->addWidget(milestones_, 1);
+    rightLayout->addWidget(seasonMoves_, 2);
+    // The games' eight columns want the wider half.
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
     connect(seasonYear_, &QComboBox::currentIndexChanged, this, [this] { fillSeason(); });
     return page;
@@ -205,10 +194,11 @@ QWidget* HistoryWindow::buildMovesTab() {
     moveTeam_->setAccessibleName(QStringLiteral("チーム"));
     moveTeam_->setAccessibleDescription(
         QStringLiteral("トレード・移籍の記録を表示するチームを選びます"));
-    moves_ = makeTable(page, QStringLiteral("movesTable"), QStringLiteral("トレード・移籍の記録"),
-                       QStringLiteral("年度ごとのトレード、大リーグ移籍と復帰、引退、新人入団。"
-                                      "新しいものほど下にあります"));
-    modelOf(*moves_).setToolTips(true);
+    moves_ =
+        makeHistoryTable(page, QStringLiteral("movesTable"), QStringLiteral("トレード・移籍の記録"),
+                         QStringLiteral("年度ごとのトレード、大リーグ移籍と復帰、引退、新人入団。"
+                                        "新しいものほど下にあります"));
+    historyModelOf(*moves_).setToolTips(true);
     layout->addWidget(moveTeam_);
     layout->addWidget(moves_, 1);
     connect(moveTeam_, &QComboBox::currentIndexChanged, this, [this] { fillMoves(); });
@@ -218,21 +208,69 @@ QWidget* HistoryWindow::buildMovesTab() {
 QWidget* HistoryWindow::buildCareerTab() {
     auto* page = new QWidget;  // owned by the tab widget
     auto* layout = new QVBoxLayout(page);
-    careerTitle_ = makeTitle(page, QStringLiteral("careerTitle"));
+    careerTitle_ = makeHistoryTitle(page, QStringLiteral("careerTitle"));
     careerTitle_->setText(
         QStringLiteral("情報ウィンドウの「現役選手一覧」か「らんだむ資料館」で選手を選び、"
                        "「この選手の歩み」を押してください。"));
     auto* split = new QSplitter(Qt::Vertical, page);
-    career_ = makeTable(split, QStringLiteral("careerTable"), QStringLiteral("選手の歩み"),
-                        QStringLiteral("選手の記録の始まりと、シーズンごとの成績と通算成績"));
-    careerChart_ = makeAverageChart(split, QStringLiteral("careerChart"));
+    career_ =
+        makeHistoryTable(split, QStringLiteral("careerTable"), QStringLiteral("選手の歩み"),
+                         QStringLiteral("選手の記録の始まりと、シーズンごとの成績と通算成績"));
+    auto* below = new QWidget(split);
+    auto* belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    careerChart_ = makeAverageChart(below, QStringLiteral("careerChart"));
     careerChart_->setAccessibleName(QStringLiteral("シーズンごとの打率のグラフ"));
     careerChart_->setAccessibleDescription(QStringLiteral("選手を選ぶと、その打率を表示します"));
+    // The game log's seven columns want the wider part, whether a year is picked or not.
+    belowLayout->addWidget(careerChart_, 2);
+    belowLayout->addWidget(buildGameLog(below), 3);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
     layout->addWidget(careerTitle_);
     layout->addWidget(split, 1);
     return page;
+}
+
+QWidget* HistoryWindow::buildGameLog(QWidget* parent) {
+    auto* box = new QWidget(parent);  // owned by its parent
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    logYear_ = new QComboBox(box);
+    logYear_->setObjectName(QStringLiteral("gameLogYear"));
+    logYear_->setPlaceholderText(QStringLiteral("年度を選ぶ"));
+    logYear_->setAccessibleName(QStringLiteral("試合ごとの成績の年度"));
+    logYear_->setAccessibleDescription(
+        QStringLiteral("選んだ年度の、この選手の試合ごとの成績を表示します"));
+    logTitle_ = makeHistoryTitle(box, QStringLiteral("gameLogTitle"));
+    logTitle_->setFont(windowFont(FontFace::Gothic, 9.0, true));
+    // Alt+Y reaches the year from anywhere on the page.
+    auto* yearLabel = new QLabel(QStringLiteral("年度(&Y)"), box);
+    yearLabel->setFont(windowFont(FontFace::Gothic, 9.0));
+    yearLabel->setBuddy(logYear_);
+    top->addWidget(yearLabel);
+    top->addWidget(logYear_);
+    top->addWidget(logTitle_, 1);
+    gameLog_ =
+        makeHistoryTable(box, QStringLiteral("gameLogTable"), QStringLiteral("試合ごとの成績"),
+                         QStringLiteral("選んだ年度の試合ごとの打順、打数、安打と勝敗。"
+                                        "Enter かダブルクリックで試合の詳細を開きます"));
+    gameLog_->setVisible(false);  // until a year is picked
+    layout->addLayout(top);
+    layout->addWidget(gameLog_, 1);
+    layout->addStretch();  // the year box stays at the top while no year is picked
+    connect(logYear_, &QComboBox::currentIndexChanged, this, [this] { fillGameLog(); });
+    connect(gameLog_, &QTableView::activated, this, [this](const QModelIndex& index) {
+        const QVariant year = logYear_->currentData();
+        if (!year.isValid() || index.row() < 0 ||
+            index.row() >= static_cast<int>(logGames_.size())) {
+            return;
+        }
+        const int number = logGames_[static_cast<std::size_t>(index.row())];
+        if (number != 0) showGame(year.value<Counter>(), number);
+    });
+    return box;
 }
 
 QWidget* HistoryWindow::buildRecordsTab() {
@@ -247,8 +285,9 @@ QWidget* HistoryWindow::buildRecordsTab() {
         QStringLiteral("選んだ項目の記録を、右の表に表示します"));
     recordsSections_->setFont(windowFont(FontFace::Gothic, 9.0));
     recordsSections_->setMaximumWidth(200);
-    recordsTable_ = makeTable(page, QStringLiteral("recordsTable"), QStringLiteral("通算記録"),
-                              QStringLiteral("左で選んだ通算記録"));
+    recordsTable_ =
+        makeHistoryTable(page, QStringLiteral("recordsTable"), QStringLiteral("通算記録"),
+                         QStringLiteral("左で選んだ通算記録"));
     layout->addWidget(recordsSections_);
     layout->addWidget(recordsTable_, 1);
     connect(recordsSections_, &QListWidget::currentRowChanged, this,
@@ -305,7 +344,7 @@ const std::vector<Counter>& HistoryWindow::years() {
 
 void HistoryWindow::fillChampions() {
     knownSince_->setText(toQString(source_->knownSinceText()));
-    showTable(*champions_, source_->champions());
+    showHistoryTable(*champions_, source_->champions());
 }
 
 void HistoryWindow::fillSeasonYears() {
@@ -330,12 +369,17 @@ void HistoryWindow::fillSeason() {
     }
     SeasonPage page = source_->season(year.value<Counter>());
     seasonTitle_->setText(toQString(page.title));
-    showTable(*standings_, std::move(page.standings));
-    showTable(*games_, std::move(page.games));
+    showHistoryTable(*standings_, std::move(page.standings));
+    seasonGames_ = std::move(page.gameNumbers);
+    showHistoryTable(*games_, std::move(page.games));
+    gameButton_->setEnabled(!seasonGames_.empty());
+    HistoryTable milestones{{"記録達成"}, {}};
+    for (std::string& line : page.milestones) milestones.rows.push_back({std::move(line)});
+    showHistoryTable(*milestones_, std::move(milestones));
     HistoryTable report{{"年間結果報告"}, {}};
     for (std::string& line : page.report) report.rows.push_back({std::move(line)});
-    showTable(*report_, std::move(report));
-    showTable(*seasonMoves_, std::move(page.moves));
+    showHistoryTable(*report_, std::move(report));
+    showHistoryTable(*seasonMoves_, std::move(page.moves));
 }
 
 void HistoryWindow::fillMoveTeams() {
@@ -352,7 +396,7 @@ void HistoryWindow::fillMoveTeams() {
 }
 
 void HistoryWindow::fillMoves() {
-    showTable(*moves_, source_->transactions(std::max(moveTeam_->currentIndex(), 0)));
+    showHistoryTable(*moves_, source_->transactions(std::max(moveTeam_->currentIndex(), 0)));
     moves_->scrollToBottom();  // the newest last, where the player looks first
 }
 
@@ -372,7 +416,7 @@ void HistoryWindow::showRecordsSection(int section) {
     if (section < 0 || section >= static_cast<int>(records_.size())) return;
     const RecordsSection& shown = records_[static_cast<std::size_t>(section)];
     recordsTable_->setAccessibleName(toQString(shown.title));
-    showTable(*recordsTable_, shown.table);
+    showHistoryTable(*recordsTable_, shown.table);
 }
 
 void HistoryWindow::fillTeamChart() {
@@ -388,12 +432,59 @@ void HistoryWindow::fillCareer() {
     CareerPage page = source_->career(careerId_);
     careerTitle_->setText(toQString(page.title));
     career_->setAccessibleName(toQString(page.title));
-    showTable(*career_, std::move(page.seasons));
+    showHistoryTable(*career_, std::move(page.seasons));
     showAverages(*careerChart_, QStringLiteral("シーズンごとの打率"), {toQString(page.title)},
                  {page.averages});
+    // His games are read only when the player picks a year.
+    {
+        const QSignalBlocker quiet(logYear_);
+        logYear_->clear();
+        for (const Counter year : page.years) {
+            logYear_->addItem(QString::number(year) + QStringLiteral("年目"), year);
+        }
+        logYear_->setCurrentIndex(-1);
+    }
+    logYear_->setEnabled(logYear_->count() > 0);
+    logTitle_->clear();
+    logGames_.clear();
+    showHistoryTable(*gameLog_, {});
+    gameLog_->setVisible(false);  // until a year is picked
+}
+
+void HistoryWindow::fillGameLog() {
+    const QVariant year = logYear_->currentData();
+    if (!year.isValid() || careerId_ == 0) return;
+    GameLogPage page = source_->gameLog(careerId_, year.value<Counter>());
+    logTitle_->setText(toQString(page.title));
+    logGames_ = std::move(page.gameNumbers);
+    showHistoryTable(*gameLog_, std::move(page.games));
+    gameLog_->setVisible(!logGames_.empty());
+}
+
+void HistoryWindow::openSeasonGame() {
+    const QVariant year = seasonYear_->currentData();
+    if (!year.isValid() || seasonGames_.empty()) return;
+    // Without a row picked, the season's first game.
+    const int row = std::max(games_->currentIndex().row(), 0);
+    if (row >= static_cast<int>(seasonGames_.size())) return;
+    showGame(year.value<Counter>(), seasonGames_[static_cast<std::size_t>(row)]);
+}
+
+void HistoryWindow::showGame(Counter year, int number) {
+    if (pages_->currentWidget() == tabs_) beforeGame_ = focusWidget();
+    gamePage_->showPage(source_->game(year, number));
+    pages_->setCurrentWidget(gamePage_);
+    gamePage_->takeFocus();
+}
+
+void HistoryWindow::showTabs() {
+    if (pages_->currentWidget() == tabs_) return;
+    pages_->setCurrentWidget(tabs_);
+    if (beforeGame_ && beforeGame_->isVisible()) beforeGame_->setFocus(Qt::OtherFocusReason);
 }
 
 void HistoryWindow::showSeason(Counter year) {
+    showTabs();
     fillTab(Season);
     const int at = seasonYear_->findData(year);
     if (at >= 0) seasonYear_->setCurrentIndex(at);
@@ -402,6 +493,7 @@ void HistoryWindow::showSeason(Counter year) {
 
 void HistoryWindow::showCareer(PlayerId id) {
     if (id == 0) return;
+    showTabs();
     careerId_ = id;
     filled_[Career] = true;
     fillCareer();
@@ -409,6 +501,11 @@ void HistoryWindow::showCareer(PlayerId id) {
 }
 
 void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    const bool back = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Backspace;
+    if (back && pages_->currentWidget() != tabs_) {
+        showTabs();
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         close();
         return;

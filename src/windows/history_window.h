@@ -2,8 +2,10 @@
 // "Zelvano -リーグの歴史": the league's history in six tabs, opened from the information window.
 // 歴代優勝 (the champions year by year), シーズン (one season's page), トレード・移籍 (the
 // transaction log, by team), 選手の歩み (a player's career season by season, with a chart of his
-// averages), 通算記録 (the all-time records) and チーム打率の推移 (a chart of the three team
-// averages). It lays out the pages its source works out and keeps no rule of its own.
+// averages and his games of a season), 通算記録 (the all-time records) and チーム打率の推移 (a
+// chart of the three team averages). A game of a season's page or of a player's season opens in
+// place of the tabs, and 「戻る」 brings them back as they were. It lays out the pages its source
+// works out and keeps no rule of its own.
 //
 // A page is asked of the source when it is first shown, not when the window opens: a history of
 // ten thousand seasons opened on one player's career reads that career and nothing else.
@@ -11,6 +13,7 @@
 //   auto* window = new HistoryWindow(source, parent);   // a window of its own, owned by parent
 //   window->showCareer(id);                              // deleted when it closes
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -22,11 +25,14 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
+class QStackedWidget;
 class QTableView;
 class QTabWidget;
 
 namespace zelvano {
 
+class HistoryGamePage;
 class HistoryTableModel;
 
 class HistoryWindow final : public QWidget {
@@ -38,6 +44,8 @@ public:
     // Turns to a player's career; 0 leaves the page as it is.
     void showCareer(PlayerId id);
     void showSeason(Counter year);
+    // A game's page in place of the tabs, until the player goes back.
+    void showGame(Counter year, int number);
 
     enum Tab { Champions, Season, Moves, Career, Records, TeamChart };
 
@@ -50,6 +58,7 @@ private:
     QWidget* buildSeasonTab();
     QWidget* buildMovesTab();
     QWidget* buildCareerTab();
+    QWidget* buildGameLog(QWidget* parent);
     QWidget* buildRecordsTab();
     QWidget* buildTeamChartTab();
     void buildTabKeys();
@@ -60,6 +69,9 @@ private:
     void fillMoveTeams();
     void fillMoves();
     void fillCareer();
+    void fillGameLog();
+    void openSeasonGame();
+    void showTabs();
     void fillRecords();
     void showRecordsSection(int section);
     void fillTeamChart();
@@ -70,6 +82,12 @@ private:
     std::vector<Counter> years_;
     bool yearsRead_ = false;
     std::vector<RecordsSection> records_;
+    std::vector<int> seasonGames_;  // the game of each row of the games table
+    std::vector<int> logGames_;     // likewise of the game log
+    QPointer<QWidget> beforeGame_;  // where the keyboard was when a game opened
+
+    QStackedWidget* pages_ = nullptr;  // the tabs, or a game
+    HistoryGamePage* gamePage_ = nullptr;
 
     QTabWidget* tabs_ = nullptr;
     QLabel* knownSince_ = nullptr;
@@ -78,6 +96,8 @@ private:
     QLabel* seasonTitle_ = nullptr;
     QTableView* standings_ = nullptr;
     QTableView* games_ = nullptr;
+    QPushButton* gameButton_ = nullptr;
+    QTableView* milestones_ = nullptr;
     QTableView* report_ = nullptr;
     QTableView* seasonMoves_ = nullptr;
     QComboBox* moveTeam_ = nullptr;
@@ -85,6 +105,9 @@ private:
     QLabel* careerTitle_ = nullptr;
     QTableView* career_ = nullptr;
     QChartView* careerChart_ = nullptr;
+    QComboBox* logYear_ = nullptr;
+    QLabel* logTitle_ = nullptr;
+    QTableView* gameLog_ = nullptr;
     QListWidget* recordsSections_ = nullptr;
     QTableView* recordsTable_ = nullptr;
     QChartView* teamChart_ = nullptr;

@@ -1,6 +1,7 @@
 // The history window on the real windows: reached from a roster line of the information window,
 // it shows that player's career with its chart, the champions lead to a season's page, the
-// transaction log filters by team, the team chart has a line a team, and Esc closes it.
+// transaction log filters by team, the team chart has a line a team, and Esc closes it. A game
+// opens from a season's page or a player's games by the keyboard, and a batter opens his career.
 
 #include <QApplication>
 #include <QChart>
@@ -8,10 +9,12 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -161,6 +164,60 @@ private slots:
         information.close();
     }
 
+    // From the season's games to a game by the keyboard, from a batter to his career, and back;
+    // a year of his career gives his games, and a game among them opens in turn.
+    void aGameOpensByTheKeyboardAndABatterOpensHisCareer() {
+        ShownHistory shown(30);
+        QVERIFY(QTest::qWaitForWindowActive(shown.window.get()));
+        std::map<std::string, int>& asked = shown.history->asked;
+        auto* pages = shown.find<QStackedWidget>("historyPages");
+        auto* gamePage = shown.find<QWidget>("gamePage");
+        const auto focused = [] { return QApplication::focusWidget(); };
+        shown.tabs->setCurrentIndex(HistoryWindow::Season);
+        auto* games = shown.find<QTableView>("gamesTable");
+        games->setFocus();
+        games->setCurrentIndex(games->model()->index(1, 0));
+        QTest::keyClick(games, Qt::Key_Return);
+        QCOMPARE(pages->currentWidget(), gamePage);
+        QCOMPARE(shown.find<QLabel>("gameTitle")->text(), QStringLiteral("30年目 第2試合"));
+        for (auto* control : gamePage->findChildren<QWidget*>()) {
+            if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            }
+        }
+        // Back to the row it was opened from; 「試合の詳細」 opens it again.
+        QTest::keyClick(focused(), Qt::Key_Backspace);
+        QCOMPARE(pages->currentWidget(), shown.tabs);
+        QCOMPARE(focused(), games);
+        auto* details = shown.find<QPushButton>("gameDetailsButton");
+        details->setFocus();
+        QTest::keyClick(details, Qt::Key_Space);
+        QCOMPARE(pages->currentWidget(), gamePage);
+        QCOMPARE(asked["game"], 2);
+
+        // The third batter of the side batting first.
+        auto* batting = shown.find<QTableView>("battingTable0");
+        QCOMPARE(focused(), batting);
+        batting->setCurrentIndex(batting->model()->index(2, 1));
+        QTest::keyClick(batting, Qt::Key_Return);
+        QCOMPARE(pages->currentWidget(), shown.tabs);
+        QCOMPARE(shown.tabs->currentIndex(), int(HistoryWindow::Career));
+        QCOMPARE(shown.find<QLabel>("careerTitle")->text(), QStringLiteral("選手3003の歩み"));
+
+        QCOMPARE(asked["gameLog"], 0);  // until a year is picked
+        shown.find<QComboBox>("gameLogYear")->setCurrentIndex(4);
+        QCOMPARE(asked["gameLog"], 1);
+        auto* log = shown.find<QTableView>("gameLogTable");
+        log->setFocus();
+        log->setCurrentIndex(log->model()->index(0, 0));
+        QTest::keyClick(log, Qt::Key_Return);
+        QCOMPARE(shown.find<QLabel>("gameTitle")->text(), QStringLiteral("5年目 第2試合"));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QCOMPARE(pages->currentWidget(), shown.tabs);
+        QCOMPARE(shown.tabs->currentIndex(), int(HistoryWindow::Career));
+        QVERIFY(shown.window->isVisible());
+    }
+
     // Not a check: the pictures of the history window for a person to look at, made only when
     // ZELVANO_HISTORY_SHOTS names a league folder (`zelvano-sim --dir D new`, `play N`); one
     // PNG a page beside it, at the window's default size.
@@ -174,21 +231,29 @@ private slots:
         League league;
         QVERIFY(parseLeagueFile(bytes.str(), league).ok);
         QVERIFY(readHistorySnapshot(dir + "/history.sqlite", [&](SqliteDatabase& db) {
-            auto browser = std::make_shared<HistoryBrowser>(
-                league, HistoryReader(db, league.CurrentYear),
-                GameHistoryReader(db, league.CurrentYear));
+            auto browser =
+                std::make_shared<HistoryBrowser>(league, HistoryReader(db, league.CurrentYear),
+                                                 GameHistoryReader(db, league.CurrentYear));
             HistoryWindow window(browser, nullptr);
             window.setAttribute(Qt::WA_DeleteOnClose, false);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("historyTabs"));
-            window.showCareer(league.PlayerIds[1][1]);
+            // The ids are the history's: the league file keeps none.
+            window.showCareer(HistoryReader(db, league.CurrentYear).playerAt(1, 1));
+            const QString shots = QString::fromStdString(dir);
             for (int tab = 0; tab < tabs->count(); ++tab) {
                 tabs->setCurrentIndex(tab);
                 QTest::qWait(50);
-                window.grab().save(QString::fromStdString(dir) +
-                                   QStringLiteral("/history-tab%1.png").arg(tab));
+                window.grab().save(shots + QStringLiteral("/history-tab%1.png").arg(tab));
             }
+            tabs->setCurrentIndex(HistoryWindow::Career);
+            window.findChild<QComboBox*>(QStringLiteral("gameLogYear"))->setCurrentIndex(0);
+            QTest::qWait(50);
+            window.grab().save(shots + QStringLiteral("/history-game-log.png"));
+            window.showGame(league.CurrentYear, 1);
+            QTest::qWait(50);
+            window.grab().save(shots + QStringLiteral("/history-game.png"));
         }));
     }
 
