@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots (docs/screenshots/*.png) of the real game under Xvfb: the opening
 # demo, the registration wizard, the batting order, the scoreboard during a game, the information
-# window's six tabs and the results report at the end of a season. The game runs
-# with a throw-away home folder, so the player's own league and settings are never touched.
+# window's six tabs, the league's history (a career with his games of a season, one game's page)
+# and the results report at the end of a season. The game runs with a throw-away home folder, so
+# the player's own league and settings are never touched.
 #
 #   scripts/screenshots.sh [OUTPUT_FOLDER]
+#
+# ZELVANO_BUILD_DIR names the build folder to use (build by default).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,8 +20,9 @@ out=$(cd "$out" && pwd)
 
 zelvano_install_packages
 zelvano_install_packages xvfb xdotool imagemagick
-zelvano_configure "$root" "$root/build" >/dev/null
-cmake --build "$root/build" --target zelvano zelvano-sim zelvano_data
+build=${ZELVANO_BUILD_DIR:-$root/build}
+zelvano_configure "$root" "$build" >/dev/null
+cmake --build "$build" --target zelvano zelvano-sim zelvano_data
 
 work=$(mktemp -d)
 game_pid=""
@@ -64,7 +68,7 @@ printf '[ZelvanoSim]\nZWait=8\nZNext=OFF\n' >"$XDG_CONFIG_HOME/Orvane/Orvane.ini
 
 # start_game FOLDER: the game started in FOLDER, as the launcher does.
 start_game() {
-    (cd "$1" && exec "$root/build/src/app/zelvano") >"$work/game.log" 2>&1 &
+    (cd "$1" && exec "$build/src/app/zelvano") >"$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -123,8 +127,8 @@ stop_game
 # 3. The batting order before the first game; 4. the scoreboard during that game.
 mkdir -p "$work/league"
 # Two seasons played beforehand give the players averages of their own.
-"$root/build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" new >/dev/null
-"$root/build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" play 2 >/dev/null
+"$build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" new >/dev/null
+"$build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" play 2 >/dev/null
 start_game "$work/league"
 order=$(window "打者選考")
 sleep 0.5
@@ -143,8 +147,8 @@ stop_game
 # 5. The information window's six tabs, on a league with a history: twenty seasons give the
 # rankings, the hall of fame and the major leagues something to show.
 mkdir -p "$work/veteran"
-"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" new >/dev/null
-"$root/build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 30 >/dev/null
+"$build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" new >/dev/null
+"$build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 30 >/dev/null
 start_game "$work/veteran"
 window "打者選考" >/dev/null
 for _ in $(seq 9); do
@@ -168,7 +172,8 @@ for tab in 0 1 2 3 4 5; do
     sleep 1
 done
 # The league's history, thirty seasons old: the best average's career (the first line of
-# 「打率５０傑」, then 「この選手の歩み」), the chart of the three team averages, the champions.
+# 「打率５０傑」, then 「この選手の歩み」) with his games of a season and one of those games, the
+# chart of the three team averages, the champions.
 press "Zelvano -情報ウィンドウ" ctrl+Tab
 sleep 1
 xdotool mousemove --window "$info" 100 104 click 1
@@ -177,6 +182,21 @@ xdotool mousemove --window "$info" 450 72 click 1
 history=$(window "Zelvano -リーグの歴史")
 sleep 1
 shoot "$history" history-career
+# His games of his first season, when he played every game (later he sat out most): Alt+Y
+# reaches the year box, Home picks the first year. Tab goes on to his games and Enter opens the
+# first; Backspace comes back to the career.
+press "Zelvano -リーグの歴史" alt+y
+sleep 0.5
+press "Zelvano -リーグの歴史" Home
+sleep 1
+press "Zelvano -リーグの歴史" Tab
+sleep 0.5
+shoot "$history" history-game-log
+press "Zelvano -リーグの歴史" Return
+sleep 1
+shoot "$history" history-game
+press "Zelvano -リーグの歴史" BackSpace
+sleep 0.5
 for name in history-records history-chart history-champions; do
     press "Zelvano -リーグの歴史" ctrl+Tab
     sleep 1
