@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "folder_store/folder_spellings.h"
 #include "folder_store/system_error_text.h"
 #include "folder_store/unique_fd.h"
 
@@ -26,15 +27,6 @@ namespace zelvano {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The league's file names are ASCII; that is all the folding they need.
-std::string foldCase(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
-}
 
 std::string writeProblem(int error) {
     // Only writing can meet a missing folder: a missing file to read is not a failure.
@@ -109,7 +101,7 @@ private:
 class FolderFileStore final : public FileStore {
 public:
     FolderFileStore(fs::path folder, FileSystemCalls calls)
-        : folder_(fullPath(std::move(folder))), calls_(std::move(calls)) {
+        : folder_(fullPath(std::move(folder))), spellings_(folder_), calls_(std::move(calls)) {
         // A file-size limit (ulimit -f) would end the program with SIGXFSZ in the middle of a
         // save; ignored, the write fails with EFBIG and the player is told, like a full disk.
         ::signal(SIGXFSZ, SIG_IGN);
@@ -138,10 +130,10 @@ private:
         if (!full.has_filename() && full.has_relative_path()) full = full.parent_path();
         return full;
     }
-    void removeLeftovers(const Leftovers& leftovers) const;
+    void removeLeftovers(const Leftovers& leftovers);
     static FolderLock lockExclusively(int fd);
     static bool lockNeedsAFile(int error);
-    std::optional<fs::path> findExisting(std::string_view name) const;
+    std::optional<fs::path> findExisting(std::string_view name);
     struct Temporary {
         UniqueFd file;
         fs::path path;
@@ -167,26 +159,15 @@ private:
     }
 
     fs::path folder_;
+    FolderSpellings spellings_;
     FileSystemCalls calls_;
     UniqueFd lock_;  // held until the store ends
 };
 
-std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) const {
-    std::error_code error;
-    const fs::path exact = folder_ / fs::path(std::string(name));
-    if (fs::exists(fs::symlink_status(exact, error))) return exact;
-
-    // Of several spellings (possible on this file system, never made by the program) the first
-    // in byte order is taken, so the choice does not depend on the directory's order.
-    const std::string wanted = foldCase(name);
-    std::optional<fs::path> found;
-    fs::directory_iterator entry(folder_, error);
-    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        const fs::path candidate = entry->path();
-        if (foldCase(candidate.filename().string()) != wanted) continue;
-        if (!found || candidate.filename() < found->filename()) found = candidate;
-    }
-    return found;
+std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) {
+    const std::optional<std::string> entry = spellings_.find(name);
+    if (!entry) return std::nullopt;
+    return folder_ / *entry;
 }
 
 FolderFileStore::Temporary FolderFileStore::createTemporary(const fs::path& target) const {
@@ -426,7 +407,7 @@ bool FolderFileStore::lockNeedsAFile(int error) {
     return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
 }
 
-void FolderFileStore::removeLeftovers(const Leftovers& leftovers) const {
+void FolderFileStore::removeLeftovers(const Leftovers& leftovers) {
     std::vector<std::string> temporaries;  // folded names of the temporaries that may go
     for (const Leftovers::Through& through : leftovers.replacedThrough) {
         // Not beside a dangling link or a folder of the file's name: then the temporary may
