@@ -70,6 +70,9 @@ void loadLeague(League& league, Platform& platform) {
 }
 
 void saveLeague(League& league, Platform& platform) {
+    // Each file is flushed before it is renamed into place, and the renames of one folder reach
+    // the disk in the order they were made: the folder itself is flushed once, at the end.
+    const FolderFlushOnce flush(platform.files());
     // The first save of a new league has no earlier file to fall back on.
     const bool firstSave = !platform.files().exists(kLeagueFileName);
     // The journal first: should the league file be saved and the program then stop, the next
