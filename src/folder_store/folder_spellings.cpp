@@ -5,6 +5,7 @@
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -47,7 +48,9 @@ std::string foldCase(std::string_view name) {
 }
 
 std::optional<std::string> FolderSpellings::find(std::string_view name) {
-    if (!started_) startNotices();
+    // A process forked from the one that started the notices shares them: it takes its own, so
+    // that neither takes the other's.
+    if (noticesOf_ != ::getpid()) startNotices();
     if (notices_.valid()) {
         takeNotices();
         if (!current_) readFolder();
@@ -64,7 +67,9 @@ std::optional<std::string> FolderSpellings::find(std::string_view name) {
 }
 
 void FolderSpellings::startNotices() {
-    started_ = true;
+    noticesOf_ = ::getpid();
+    notices_ = UniqueFd();
+    current_ = false;
     if (!wantNotices_ || changedFromElsewhere(folder_)) return;
     UniqueFd notices(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
     if (!notices.valid()) return;

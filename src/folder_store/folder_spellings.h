@@ -9,6 +9,8 @@
 //   FolderSpellings spellings(folder);
 //   std::optional<std::string> entry = spellings.find("Jbball.Mei");   // "JBBall.Mei"
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -44,7 +46,7 @@ private:
 
     std::filesystem::path folder_;
     bool wantNotices_;
-    bool started_ = false;
+    pid_t noticesOf_ = 0;  // the process that started them
     UniqueFd notices_;
     // Whether the spellings are the folder's as it stands, up to the notices not yet taken.
     bool current_ = false;

@@ -112,16 +112,18 @@ public:
     // of earlier saves are removed, and nothing else. Taking it again does nothing more.
     virtual FolderLock lockFolder(const FolderClaim& claim) = 0;
 
-    // A rename, a new file or a removal is on the disk once the folder is flushed too. Between
-    // these two calls the store flushes the folder once, at the end, instead of after each: for
-    // a save of several files, whose every file is flushed before its rename, and whose renames
-    // reach the disk in the order they were made (see FolderFlushOnce). Calls may nest. A store
+    // A rename, a new file or a removal is on the disk only once the folder is flushed too, and
+    // each such call flushes it. Between these two calls (which may nest) the folder is flushed
+    // once, at the end, for all of them: for a save of several files, each flushed before its
+    // rename, whose renames and removals may reach the disk in the order they were made. A store
     // without a folder on a disk has nothing to flush.
     virtual void holdFolderFlushes() {}
     virtual void releaseFolderFlushes() {}
 };
 
-// The store's folder flushed once, when this ends, for all the changes made while it lives.
+// Holds the store's folder flushes while it lives: one flush when it ends.
+//
+//   { const FolderFlushOnce flush(files); files.replaceFile(a, x); files.replaceFile(b, y); }
 class FolderFlushOnce {
 public:
     explicit FolderFlushOnce(FileStore& files) : files_(files) { files_.holdFolderFlushes(); }

@@ -1,6 +1,8 @@
 #include "folder_store/folder_spellings.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -57,6 +59,22 @@ TEST(FolderSpellings, SeeWhatChangedSinceTheFolderWasRead) {
             EXPECT_EQ(spellings.find(c.asked), c.found);
         }
     }
+}
+
+TEST(FolderSpellings, AForkedProcessLeavesItsParentTheNotices) {
+    const TempFolder folder;
+    FolderSpellings spellings(folder.folder());
+    ASSERT_EQ(spellings.find("Z02MEM.TXT"), std::nullopt);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        folder.put("z02mem.txt", "");
+        ::_exit(spellings.find("Z02MEM.TXT") == "z02mem.txt" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(spellings.find("Z02MEM.TXT"), "z02mem.txt");
 }
 
 TEST(FolderSpellings, AFolderMovedAwayIsLookedForByItsPath) {
