@@ -1,7 +1,6 @@
 // What the league's history costs a season: its commit, against the league file's save, both on
 // the disk (each flushed to it) and in memory.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
@@ -9,6 +8,7 @@
 
 #include "bench_support.h"
 #include "folder_store/folder_file_store.h"
+#include "history_support.h"
 #include "league/league_file.h"
 #include "league/league_store.h"
 #include "season/history/game_history_reader.h"
@@ -24,24 +24,6 @@ namespace zelvano {
 namespace {
 
 using namespace bench;
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zelvano-bench-XXXXXX");
-        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // One real season as the history records it: played through the season driver.
 SeasonRecord playedSeason() {
@@ -91,15 +73,6 @@ void BM_LeagueSaveInMemory(benchmark::State& state) {
     for (auto _ : state) saveLeague(league, platform);
 }
 BENCHMARK(BM_LeagueSaveInMemory)->Unit(benchmark::kMicrosecond);
-
-// A history of `seasons` made-up seasons, written in one transaction: thousands in seconds.
-void writeSyntheticHistory(SqliteDatabase& db, testing::SyntheticLeague& league, int seasons) {
-    HistoryWriter writer(db);
-    const HistoryBeginning beginning = league.beginning();
-    std::vector<SeasonRecord> records;
-    for (int year = 1; year <= seasons; ++year) records.push_back(league.season(year));
-    writer.write(&beginning, records);
-}
 
 // One season's commit on the disk behind a history of range(0) seasons: the same pages at any
 // age, so the same time.

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "folder_store/folder_spellings.h"
 #include "folder_store/system_error_text.h"
 #include "folder_store/unique_fd.h"
 
@@ -26,15 +28,6 @@ namespace zelvano {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The league's file names are ASCII; that is all the folding they need.
-std::string foldCase(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
-}
 
 std::string writeProblem(int error) {
     // Only writing can meet a missing folder: a missing file to read is not a failure.
@@ -52,6 +45,10 @@ std::string notARegularFile() {
 std::string tooLargeToRead() {
     return "ファイルが大きすぎます（" + std::to_string(kReadLimitBytes / (1024 * 1024)) +
            "MBまでしか読みません）。";
+}
+std::string shorterThanBefore() {
+    return "ファイルが、前に読んだときより短くなっています（ほかのプログラムが書き換えたようです）"
+           "。";
 }
 std::string readOnlyFile() {
     return "ファイルが読み取り専用になっています。書き込みを許可してから、もう一度試してください。";
@@ -109,7 +106,7 @@ private:
 class FolderFileStore final : public FileStore {
 public:
     FolderFileStore(fs::path folder, FileSystemCalls calls)
-        : folder_(fullPath(std::move(folder))), calls_(std::move(calls)) {
+        : folder_(fullPath(std::move(folder))), spellings_(folder_), calls_(std::move(calls)) {
         // A file-size limit (ulimit -f) would end the program with SIGXFSZ in the middle of a
         // save; ignored, the write fails with EFBIG and the player is told, like a full disk.
         ::signal(SIGXFSZ, SIG_IGN);
@@ -120,6 +117,9 @@ public:
     std::string replaceFileThrough(std::string_view name, std::string_view temporaryName,
                                    std::string_view bytes) override;
     std::string appendFile(std::string_view name, std::string_view bytes) override;
+    FileEnd readFileEnd(std::string_view name, std::size_t maxBytes) override;
+    std::string rewriteFileEnd(std::string_view name, std::uint64_t keep,
+                               std::string_view bytes) override;
     bool exists(std::string_view name) override { return findExisting(name).has_value(); }
     EntryKind entryKind(std::string_view name) override;
     std::string moveAside(std::string_view name, std::string_view newName) override;
@@ -128,6 +128,8 @@ public:
         return findExisting(name).value_or(folder_ / fs::path(std::string(name)));
     }
     FolderLock lockFolder(const FolderClaim& claim) override;
+    void holdFolderFlushes() override { ++heldFlushes_; }
+    void releaseFolderFlushes() override;
 
 private:
     // Messages name the folder in full, so the player can find it.
@@ -138,10 +140,18 @@ private:
         if (!full.has_filename() && full.has_relative_path()) full = full.parent_path();
         return full;
     }
-    void removeLeftovers(const Leftovers& leftovers) const;
+    void removeLeftovers(const Leftovers& leftovers);
     static FolderLock lockExclusively(int fd);
     static bool lockNeedsAFile(int error);
-    std::optional<fs::path> findExisting(std::string_view name) const;
+    std::optional<fs::path> findExisting(std::string_view name);
+    // A regular file opened for reading, with its status; or Missing, or Failed and why.
+    struct OpenedToRead {
+        FileRead::Status status = FileRead::Status::Missing;
+        UniqueFd file;
+        struct stat info {};
+        std::string problem;
+    };
+    OpenedToRead openToRead(std::string_view name);
     struct Temporary {
         UniqueFd file;
         fs::path path;
@@ -152,10 +162,12 @@ private:
     // 0 when every byte is written, flushed to the disk and the descriptor closed; else errno.
     int writeSyncClose(UniqueFd file, std::string_view bytes) const;
     int writeAll(int fd, std::string_view bytes) const;  // 0 or errno
-    void syncFolder() const;
+    // Flushes the folder now, or once at the end of a hold.
+    void syncFolder();
+    void flushFolder() const;
     // Writes the temporary, keeps the old file's permissions and renames it over the target.
     std::string writeAndRename(UniqueFd file, TemporaryFile& temporary, const fs::path& target,
-                               std::string_view bytes) const;
+                               std::string_view bytes);
 
     ssize_t write(int fd, const void* data, std::size_t size) const {
         return calls_.write ? calls_.write(fd, data, size) : ::write(fd, data, size);
@@ -167,26 +179,17 @@ private:
     }
 
     fs::path folder_;
+    FolderSpellings spellings_;
     FileSystemCalls calls_;
     UniqueFd lock_;  // held until the store ends
+    int heldFlushes_ = 0;
+    bool folderChanged_ = false;  // while held: a change waits for the folder's flush
 };
 
-std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) const {
-    std::error_code error;
-    const fs::path exact = folder_ / fs::path(std::string(name));
-    if (fs::exists(fs::symlink_status(exact, error))) return exact;
-
-    // Of several spellings (possible on this file system, never made by the program) the first
-    // in byte order is taken, so the choice does not depend on the directory's order.
-    const std::string wanted = foldCase(name);
-    std::optional<fs::path> found;
-    fs::directory_iterator entry(folder_, error);
-    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        const fs::path candidate = entry->path();
-        if (foldCase(candidate.filename().string()) != wanted) continue;
-        if (!found || candidate.filename() < found->filename()) found = candidate;
-    }
-    return found;
+std::optional<fs::path> FolderFileStore::findExisting(std::string_view name) {
+    const std::optional<std::string> entry = spellings_.find(name);
+    if (!entry) return std::nullopt;
+    return folder_ / *entry;
 }
 
 FolderFileStore::Temporary FolderFileStore::createTemporary(const fs::path& target) const {
@@ -229,40 +232,67 @@ int FolderFileStore::writeSyncClose(UniqueFd file, std::string_view bytes) const
     return 0;
 }
 
-void FolderFileStore::syncFolder() const {
-    // Makes the new directory entry durable. Should this fail, a crash could at worst bring back
-    // the old complete file, never a partial one, so the save still counts as done.
+void FolderFileStore::syncFolder() {
+    if (heldFlushes_ > 0) {
+        folderChanged_ = true;
+        return;
+    }
+    flushFolder();
+}
+
+void FolderFileStore::releaseFolderFlushes() {
+    if (heldFlushes_ == 0 || --heldFlushes_ > 0) return;
+    if (std::exchange(folderChanged_, false)) flushFolder();
+}
+
+void FolderFileStore::flushFolder() const {
+    // Makes the new directory entries durable. Should this fail, a crash could at worst bring
+    // back the old complete file, never a partial one, so the save still counts as done.
     UniqueFd folder(::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid()) ::fsync(folder.get());
+    if (folder.valid()) fsync(folder.get());
+}
+
+FolderFileStore::OpenedToRead FolderFileStore::openToRead(std::string_view name) {
+    OpenedToRead opened;
+    const std::optional<fs::path> path = findExisting(name);
+    if (!path) return opened;  // Missing
+    const auto failed = [&opened](std::string problem) {
+        opened.status = FileRead::Status::Failed;
+        opened.problem = std::move(problem);
+        opened.file = UniqueFd();
+        return std::move(opened);
+    };
+    // O_NONBLOCK: a FIFO put in the file's place must not hold the program at the open.
+    opened.file = UniqueFd(::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!opened.file.valid()) {
+        const int error = errno;
+        if (error == ENOENT && isSymlink(*path))
+            return failed("リンク先のファイルが見つかりません。");
+        if (error == ENOENT) return opened;  // removed since it was found
+        return failed(systemErrorText(error, FileAccess::Read));
+    }
+    if (::fstat(opened.file.get(), &opened.info) != 0)
+        return failed(systemErrorText(errno, FileAccess::Read));
+    if (S_ISDIR(opened.info.st_mode)) return failed(systemErrorText(EISDIR, FileAccess::Read));
+    if (!S_ISREG(opened.info.st_mode)) return failed(notARegularFile());
+    opened.status = FileRead::Status::Ok;
+    return opened;
 }
 
 FileRead FolderFileStore::readFile(std::string_view name) {
-    FileRead result;
-    const std::optional<fs::path> path = findExisting(name);
-    if (!path) return result;  // Missing
+    OpenedToRead opened = openToRead(name);
+    FileRead result{opened.status, {}, std::move(opened.problem)};
+    if (result.status != FileRead::Status::Ok) return result;
     const auto failed = [&result](std::string problem) {
         result.status = FileRead::Status::Failed;
         result.problem = std::move(problem);
         result.bytes.clear();
         return result;
     };
-    // O_NONBLOCK: a FIFO put in the file's place must not hold the program at the open.
-    UniqueFd file(::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.valid()) {
-        const int error = errno;
-        if (error == ENOENT && isSymlink(*path))
-            return failed("リンク先のファイルが見つかりません。");
-        if (error == ENOENT) return result;  // removed since it was found
-        return failed(systemErrorText(error, FileAccess::Read));
-    }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) return failed(systemErrorText(errno, FileAccess::Read));
-    if (S_ISDIR(status.st_mode)) return failed(systemErrorText(EISDIR, FileAccess::Read));
-    if (!S_ISREG(status.st_mode)) return failed(notARegularFile());
-    if (status.st_size > kReadLimitBytes) return failed(tooLargeToRead());
+    if (opened.info.st_size > kReadLimitBytes) return failed(tooLargeToRead());
     std::array<char, 65536> buffer;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+        const ssize_t got = ::read(opened.file.get(), buffer.data(), buffer.size());
         if (got < 0) {
             if (errno == EINTR) continue;
             return failed(systemErrorText(errno, FileAccess::Read));
@@ -274,12 +304,33 @@ FileRead FolderFileStore::readFile(std::string_view name) {
             return failed(tooLargeToRead());
         }
     }
-    result.status = FileRead::Status::Ok;
     return result;
 }
 
+FileEnd FolderFileStore::readFileEnd(std::string_view name, std::size_t maxBytes) {
+    OpenedToRead opened = openToRead(name);
+    FileEnd end{opened.status, 0, {}, std::move(opened.problem)};
+    if (end.status != FileRead::Status::Ok) return end;
+    end.length = static_cast<std::uint64_t>(opened.info.st_size);
+    const std::uint64_t from = end.length - std::min<std::uint64_t>(end.length, maxBytes);
+    end.bytes.resize(static_cast<std::size_t>(end.length - from));
+    std::size_t got = 0;
+    while (got < end.bytes.size()) {
+        const ssize_t part = ::pread(opened.file.get(), end.bytes.data() + got,
+                                     end.bytes.size() - got, static_cast<off_t>(from + got));
+        if (part < 0 && errno == EINTR) continue;
+        if (part < 0) {
+            return {FileRead::Status::Failed, 0, {}, systemErrorText(errno, FileAccess::Read)};
+        }
+        if (part == 0) break;  // cut shorter while it was read
+        got += static_cast<std::size_t>(part);
+    }
+    end.bytes.resize(got);
+    return end;
+}
+
 std::string FolderFileStore::writeAndRename(UniqueFd file, TemporaryFile& temporary,
-                                            const fs::path& target, std::string_view bytes) const {
+                                            const fs::path& target, std::string_view bytes) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     // A file the player made read-only is not replaced behind their back, even where the
@@ -348,6 +399,35 @@ std::string FolderFileStore::appendFile(std::string_view name, std::string_view 
     }
     if (close(file.release()) != 0) return writeProblem(errno);
     if (creating) syncFolder();
+    return {};
+}
+
+std::string FolderFileStore::rewriteFileEnd(std::string_view name, std::uint64_t keep,
+                                            std::string_view bytes) {
+    const std::optional<fs::path> existing = findExisting(name);
+    if (!existing && keep > 0) return shorterThanBefore();
+    const fs::path target = existing.value_or(folder_ / fs::path(std::string(name)));
+    UniqueFd file(
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (!file.valid()) return writeProblem(errno);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) return writeProblem(errno);
+    if (!S_ISREG(status.st_mode)) return notARegularFile();
+    if ((status.st_mode & 0222) == 0) return readOnlyFile();
+    const auto kept = static_cast<off_t>(keep);
+    if (status.st_size < kept) return shorterThanBefore();
+    int error = 0;
+    if (status.st_size > kept && ::ftruncate(file.get(), kept) != 0) error = errno;
+    if (error == 0 && ::lseek(file.get(), kept, SEEK_SET) < 0) error = errno;
+    if (error == 0) error = writeAll(file.get(), bytes);
+    if (error == 0 && fsync(file.get()) != 0) error = errno;
+    if (error != 0) {
+        // Half a line would run into the next ones: whatever part of them got there goes again.
+        if (::ftruncate(file.get(), kept) == 0) ::fsync(file.get());
+        return writeProblem(error);
+    }
+    if (close(file.release()) != 0) return writeProblem(errno);
+    if (!existing) syncFolder();
     return {};
 }
 
@@ -426,7 +506,7 @@ bool FolderFileStore::lockNeedsAFile(int error) {
     return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
 }
 
-void FolderFileStore::removeLeftovers(const Leftovers& leftovers) const {
+void FolderFileStore::removeLeftovers(const Leftovers& leftovers) {
     std::vector<std::string> temporaries;  // folded names of the temporaries that may go
     for (const Leftovers::Through& through : leftovers.replacedThrough) {
         // Not beside a dangling link or a folder of the file's name: then the temporary may

@@ -25,7 +25,7 @@
 namespace zelvano {
 
 // Each call behaves like its POSIX namesake (-1 and errno on failure). An empty one means the
-// real call.
+// real call. fsync flushes files and the folder alike.
 struct FileSystemCalls {
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> fsync;

@@ -69,22 +69,37 @@ void loadLeague(League& league, Platform& platform) {
     finishInterruptedSeason(league, platform);
 }
 
-void saveLeague(League& league, Platform& platform) {
+LeagueFileToSave leagueFileToSave(const League& league) {
+    LeagueFileToSave file;
+    try {
+        file.bytes = leagueFileBytes(league);
+        file.fingerprint = fingerprintOf(file.bytes);
+    } catch (const std::logic_error& fault) {
+        // Nothing is written, the old file stays.
+        file.fault = fault.what();
+    }
+    return file;
+}
+
+void saveLeague(League& league, Platform& platform, const LeagueFileToSave& file) {
+    FileStore& files = platform.files();
+    // Each file is flushed before it is renamed into place, and the renames of one folder reach
+    // the disk in the order they were made: the folder itself is flushed once, at the end.
+    const FolderFlushOnce flush(files);
     // The first save of a new league has no earlier file to fall back on.
-    const bool firstSave = !platform.files().exists(kLeagueFileName);
+    const bool firstSave = !files.exists(kLeagueFileName);
     // The journal first: should the league file be saved and the program then stop, the next
     // start finishes what the season changed beside it.
     saveWithRetries(platform, kSeasonJournalName, firstSave,
-                    [&] { return writeSeasonJournal(league, platform.files()); });
+                    [&] { return writeSeasonJournal(league, files); });
     saveWithRetries(platform, kLeagueFileSaveName, firstSave, [&] {
-        try {
-            return platform.files().replaceFile(kLeagueFileSaveName, leagueFileBytes(league));
-        } catch (const std::logic_error& fault) {
-            // A name that slipped past the name rule: nothing is written, the old file stays.
-            return std::string(fault.what());
-        }
+        return file.fault.empty() ? files.replaceFile(kLeagueFileSaveName, file.bytes) : file.fault;
     });
     carryOutSeasonJournal(league, platform);
+}
+
+void saveLeague(League& league, Platform& platform) {
+    saveLeague(league, platform, leagueFileToSave(league));
 }
 
 }  // namespace zelvano

@@ -5,7 +5,10 @@
 //   ...
 //   saveLeague(league, platform);   // the old file stays whole until the new one is complete
 
+#include <string>
+
 #include "league/league.h"
+#include "league/season_files.h"
 #include "platform/platform.h"
 
 namespace zelvano {
@@ -16,8 +19,20 @@ namespace zelvano {
 // untouched, and the program ends (throws ProgramEnded).
 void loadLeague(League& league, Platform& platform);
 
-// Writes the league file. When that fails the player is told why and may try again; declining
-// ends the program with the last completed season still in the file.
+// The league file as a season's save writes it, made once: the history keeps its fingerprint to
+// know the file again at the next start. A league its file cannot hold (a name that slipped past
+// the name rule) has no bytes, only the reason, and the fingerprint of nothing.
+struct LeagueFileToSave {
+    std::string bytes;
+    FileFingerprint fingerprint;
+    std::string fault;  // in Japanese
+};
+LeagueFileToSave leagueFileToSave(const League& league);
+
+// Writes the league file, with what the season changed beside it (season_commit.h). When that
+// fails the player is told why and may try again; declining ends the program with the last
+// completed season still in the file.
+void saveLeague(League& league, Platform& platform, const LeagueFileToSave& file);
 void saveLeague(League& league, Platform& platform);
 
 }  // namespace zelvano

@@ -17,21 +17,54 @@ constexpr const char* kTryAgain =
     "リーグのデータは保存してあります。次のシーズンを保存するとき、または次に起動したときに、"
     "もう一度書き込みます。";
 
-// Adds the records unless a save cut short already did. Empty on success, else the reason.
-std::string addHallOfFameRecords(FileStore& files, const SeasonFileChanges& changes) {
-    const FileRead read = files.readFile(kHallOfFameFileName);
-    if (read.status == FileRead::Status::Failed) return read.problem;
-    const std::string& current = read.bytes;
-    const std::string& records = changes.hallOfFameRecords;
-    if (changes.hallOfFameBefore) {
-        const FileFingerprint& before = *changes.hallOfFameBefore;
-        const bool alreadyIn =
-            current.size() == before.length + records.size() && current.ends_with(records) &&
-            fingerprintOf(std::string_view(current).substr(0, before.length)) == before;
-        if (alreadyIn) return {};
+// The hall of fame's end, as much of it as tells whether it is still as the journal found it
+// and what stands after that.
+FileEnd hallOfFameEnd(FileStore& files, const SeasonFileChanges& changes) {
+    const std::uint64_t before =
+        changes.hallOfFameBefore ? changes.hallOfFameBefore->hashedBytes : 0;
+    return files.readFileEnd(kHallOfFameFileName,
+                             static_cast<std::size_t>(before) + changes.hallOfFameRecords.size());
+}
+
+// Whether the hall of fame is as the journal found it, followed by nothing, by part of the
+// records (a write cut short) or by all of them: by nothing somebody else wrote.
+bool asTheJournalFoundIt(const FileEnd& hall, const SeasonFileChanges& changes) {
+    const std::optional<AppendPoint>& before = changes.hallOfFameBefore;
+    if (!before || hall.length < before->length ||
+        hall.length - before->length > changes.hallOfFameRecords.size() ||
+        !stillBefore(*before, hall.length, hall.bytes)) {
+        return false;
     }
-    // One whole new file: a write cut short never leaves half a record.
-    return files.replaceFile(kHallOfFameAppendName, current + records);
+    const std::string_view after =
+        std::string_view(hall.bytes)
+            .substr(hall.bytes.size() - static_cast<std::size_t>(hall.length - before->length));
+    return changes.hallOfFameRecords.starts_with(after);
+}
+
+// Writes the records after the point the journal found, over whatever an earlier attempt left
+// there, so they are in the file once and whole. Empty on success, else the reason.
+std::string addHallOfFameRecords(FileStore& files, const SeasonFileChanges& changes) {
+    const FileEnd hall = hallOfFameEnd(files, changes);
+    if (hall.status == FileRead::Status::Failed) return hall.problem;
+    const std::string& records = changes.hallOfFameRecords;
+    if (asTheJournalFoundIt(hall, changes)) {
+        return files.rewriteFileEnd(kHallOfFameAppendName, changes.hallOfFameBefore->length,
+                                    records);
+    }
+    // Changed since by someone else: the records go at its end, unless they already end it.
+    if (hall.bytes.ends_with(records)) return {};
+    return files.rewriteFileEnd(kHallOfFameAppendName, hall.length, records);
+}
+
+// A season that was never saved leaves no line in the hall of fame, even where the disk kept a
+// write made after the league file's save and lost the save itself.
+void removeUnsavedHallOfFameRecords(FileStore& files, const SeasonFileChanges& changes) {
+    if (changes.hallOfFameRecords.empty()) return;
+    const FileEnd hall = hallOfFameEnd(files, changes);
+    if (hall.status != FileRead::Status::Ok || !asTheJournalFoundIt(hall, changes)) return;
+    if (hall.length > changes.hallOfFameBefore->length) {
+        files.rewriteFileEnd(kHallOfFameAppendName, changes.hallOfFameBefore->length, "");
+    }
 }
 
 // Writes what is left of the list, unless that is done or the player has changed the list
@@ -96,12 +129,12 @@ std::string writeSeasonJournal(League& league, FileStore& files) {
     if (changes.empty())
         return files.exists(kSeasonJournalName) ? files.removeFile(kSeasonJournalName)
                                                 : std::string();
-    // What the hall of fame is now tells a later start whether the records made it in.
-    if (!changes.hallOfFameRecords.empty()) {
-        const FileRead hall = files.readFile(kHallOfFameFileName);
-        changes.hallOfFameBefore.reset();
+    // Where the records go. Records an earlier season could not write keep the point they were
+    // journaled at: the new ones follow them.
+    if (!changes.hallOfFameRecords.empty() && !changes.hallOfFameBefore) {
+        const FileEnd hall = files.readFileEnd(kHallOfFameFileName, kAppendPointBytes);
         if (hall.status != FileRead::Status::Failed) {
-            changes.hallOfFameBefore = fingerprintOf(hall.bytes);
+            changes.hallOfFameBefore = appendPointAfter(hall.length, hall.bytes);
         }
     }
     return files.replaceFile(kSeasonJournalName,
@@ -174,6 +207,7 @@ void finishInterruptedSeason(League& league, Platform& platform) {
     }
     // A whole journal of a season that was never saved is dropped.
     if (journal->year != league.CurrentYear) {
+        removeUnsavedHallOfFameRecords(files, journal->changes);
         files.removeFile(kSeasonJournalName);
         return;
     }

@@ -1,5 +1,6 @@
 #include "league/season_files.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -7,12 +8,14 @@ namespace zelvano {
 
 namespace {
 
-// Version 1 (the previous program's) has no check line: it is still read, as it always was.
+// Version 1 (the first program's) has no check line: it is still read, as it always was. Versions
+// 1 and 2 hash the whole hall of fame before its records; version 3 only its last bytes.
 constexpr std::string_view kHeadingVersion1 = "Zelvano season journal 1\n";
-constexpr std::string_view kHeading = "Zelvano season journal 2\n";
-// The last line of a version-2 journal: the FNV-1a hash of every byte before it, 16 lowercase
-// hexadecimal digits. A journal cut short, grown or changed anywhere no longer matches it, so a
-// damaged journal is never taken for a whole one.
+constexpr std::string_view kHeadingVersion2 = "Zelvano season journal 2\n";
+constexpr std::string_view kHeading = "Zelvano season journal 3\n";
+// The last line of a version-2 or -3 journal: the FNV-1a hash of every byte before it, 16
+// lowercase hexadecimal digits. A journal cut short, grown or changed anywhere no longer matches
+// it, so a damaged journal is never taken for a whole one.
 constexpr std::string_view kCheckWord = "check ";
 constexpr std::size_t kCheckDigits = 16;
 
@@ -39,6 +42,15 @@ void appendFingerprint(std::string& out, const std::optional<FileFingerprint>& f
         return;
     }
     out += ' ' + std::to_string(fingerprint->length) + ':' + std::to_string(fingerprint->hash);
+}
+
+void appendAppendPoint(std::string& out, const std::optional<AppendPoint>& point) {
+    if (!point) {
+        out += " -";
+        return;
+    }
+    out += ' ' + std::to_string(point->length) + ':' + std::to_string(point->hash) + ':' +
+           std::to_string(point->hashedBytes);
 }
 
 // Reads the journal front to back; any surprise leaves it failed.
@@ -70,6 +82,18 @@ public:
         out = read;
         return true;
     }
+    // Version 3's " length:hash:hashed bytes"; before it, the hash was of the whole file.
+    bool appendPoint(std::optional<AppendPoint>& out, bool wholeFileHashed) {
+        std::optional<FileFingerprint> before;
+        if (!fingerprint(before)) return false;
+        out.reset();
+        if (!before) return true;
+        AppendPoint read{before->length, before->length, before->hash};
+        if (!wholeFileHashed && (!literal(":") || !number(read.hashedBytes))) return false;
+        if (read.hashedBytes > read.length) return fail();
+        out = read;
+        return true;
+    }
     // A length, a line end, that many bytes and a line end.
     bool block(std::string& out) {
         std::size_t length = 0;
@@ -92,6 +116,24 @@ private:
 
 }  // namespace
 
+AppendPoint appendPointAfter(std::uint64_t length, std::string_view end) {
+    const std::string_view hashed =
+        end.substr(end.size() - std::min(end.size(), kAppendPointBytes));
+    return {length, hashed.size(), fingerprintOf(hashed).hash};
+}
+
+bool stillBefore(const AppendPoint& point, std::uint64_t length, std::string_view end) {
+    if (length < point.length || end.size() > length || point.hashedBytes > point.length) {
+        return false;
+    }
+    const std::uint64_t endStarts = length - end.size();
+    const std::uint64_t hashedStarts = point.length - point.hashedBytes;
+    if (endStarts > hashedStarts) return false;
+    const std::string_view hashed = end.substr(static_cast<std::size_t>(hashedStarts - endStarts),
+                                               static_cast<std::size_t>(point.hashedBytes));
+    return fingerprintOf(hashed).hash == point.hash;
+}
+
 FileFingerprint fingerprintOf(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ull;
     for (const char byte : bytes) {
@@ -105,7 +147,7 @@ std::string seasonJournalBytes(std::int64_t year, const SeasonFileChanges& chang
     std::string out(kHeading);
     out += "year " + std::to_string(year) + "\n";
     out += "halloffame";
-    appendFingerprint(out, changes.hallOfFameBefore);
+    appendAppendPoint(out, changes.hallOfFameBefore);
     out += ' ' + std::to_string(changes.hallOfFameRecords.size()) + '\n';
     out += changes.hallOfFameRecords + '\n';
     out += "scoutinglist";
@@ -123,20 +165,22 @@ std::string seasonJournalBytes(std::int64_t year, const SeasonFileChanges& chang
 
 std::optional<SeasonJournal> parseSeasonJournal(std::string_view bytes) {
     std::string_view heading = kHeadingVersion1;
-    if (bytes.starts_with(kHeading)) {
+    for (const std::string_view checked : {kHeading, kHeadingVersion2}) {
+        if (!bytes.starts_with(checked)) continue;
         const std::optional<std::string_view> content = checkedContent(bytes);
         if (!content) return std::nullopt;
         bytes = *content;
-        heading = kHeading;
+        heading = checked;
     }
     JournalReader reader(bytes);
     SeasonJournal journal;
     SeasonFileChanges& changes = journal.changes;
+    const bool wholeFileHashed = heading != kHeading;
     if (!reader.literal(heading) || !reader.literal("year ") || !reader.number(journal.year) ||
-        !reader.literal("\nhalloffame") || !reader.fingerprint(changes.hallOfFameBefore) ||
-        !reader.literal(" ") || !reader.block(changes.hallOfFameRecords) ||
-        !reader.literal("scoutinglist") || !reader.fingerprint(changes.scoutingListBefore) ||
-        !reader.literal(" ")) {
+        !reader.literal("\nhalloffame") ||
+        !reader.appendPoint(changes.hallOfFameBefore, wholeFileHashed) || !reader.literal(" ") ||
+        !reader.block(changes.hallOfFameRecords) || !reader.literal("scoutinglist") ||
+        !reader.fingerprint(changes.scoutingListBefore) || !reader.literal(" ")) {
         return std::nullopt;
     }
     if (reader.startsWith('-')) {

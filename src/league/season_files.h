@@ -25,12 +25,29 @@ struct FileFingerprint {
 };
 FileFingerprint fingerprintOf(std::string_view bytes);
 
+// Where lines go at the end of a file that only grows: its length before them, and the hash of
+// the bytes just before that length, enough to tell that it is still the file they go into at the
+// same cost at any length. (Journals of earlier versions hashed the whole file.)
+struct AppendPoint {
+    std::uint64_t length = 0;
+    std::uint64_t hashedBytes = 0;  // how many bytes before `length` the hash covers
+    std::uint64_t hash = 0;         // FNV-1a, 64 bits
+    friend bool operator==(const AppendPoint&, const AppendPoint&) = default;
+};
+// How much of a file's end an append point hashes: its last lines, whatever its length.
+inline constexpr std::size_t kAppendPointBytes = 4096;
+// The append point at the end of `end`, the file's last bytes (up to kAppendPointBytes).
+AppendPoint appendPointAfter(std::uint64_t length, std::string_view end);
+// Whether the bytes before `point` are still those it was made of: `end` holds the file's last
+// bytes, the file being `length` long. False when `end` does not reach back far enough.
+bool stillBefore(const AppendPoint& point, std::uint64_t length, std::string_view end);
+
 struct SeasonFileChanges {
     // Hall-of-fame records in code page 932, each ended with CR LF, in the order they were made.
     std::string hallOfFameRecords;
-    // The hall of fame as it was when the journal was written: tells whether the records are
-    // already in it. Unknown until then, or when the file could not be read.
-    std::optional<FileFingerprint> hallOfFameBefore;
+    // Where the records go in the hall of fame: its end when the first of them was journaled.
+    // Unknown until then, or when the file could not be read.
+    std::optional<AppendPoint> hallOfFameBefore;
     // The scouting list as it was before the first name was taken, and what is left of it.
     std::optional<FileFingerprint> scoutingListBefore;
     std::optional<std::string> scoutingListAfter;

@@ -9,6 +9,7 @@
 //   std::string problem = files.replaceFile("Jbball.Jdt", bytes);   // empty on success
 //   if (files.lockFolder(claim).status != FolderLock::Status::Taken) { /* another run */ }
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -22,6 +23,14 @@ struct FileRead {
     Status status = Status::Missing;
     std::string bytes;
     std::string problem;  // why it failed, in Japanese, for Status::Failed
+};
+
+// The end of a file that only grows: what a save needs of it, read at the same cost at any length.
+struct FileEnd {
+    FileRead::Status status = FileRead::Status::Missing;
+    std::uint64_t length = 0;  // the whole file's
+    std::string bytes;         // its last bytes, as many as were asked for and it has
+    std::string problem;       // why it failed, in Japanese, for Status::Failed
 };
 
 // What a save cut short (a crash, a kill, a power cut) may leave in the folder.
@@ -77,6 +86,16 @@ public:
     // Appends to a file, creating it when missing, never through a link. A failed append leaves
     // the file as long as it was. Same result convention as replaceFile.
     virtual std::string appendFile(std::string_view name, std::string_view bytes) = 0;
+    // The length of a file and its last `maxBytes` bytes; a file readFile would refuse is
+    // refused the same way.
+    virtual FileEnd readFileEnd(std::string_view name, std::size_t maxBytes) = 0;
+    // Cuts a file to its first `keep` bytes and writes `bytes` after them, flushed to the disk:
+    // lines written again this way replace whatever an interrupted write left of them, so they
+    // are never doubled nor left half-written. Creates the file when missing (`keep` must then be
+    // 0), never through a link. A file shorter than `keep` is not touched; on any failure the
+    // file is cut back to `keep` bytes where it can be. Same result convention as replaceFile.
+    virtual std::string rewriteFileEnd(std::string_view name, std::uint64_t keep,
+                                       std::string_view bytes) = 0;
     virtual bool exists(std::string_view name) = 0;
     virtual EntryKind entryKind(std::string_view name) = 0;
     // Renames whatever stands under `name` (a file, a link itself, a FIFO, a folder) to `newName`
@@ -92,6 +111,28 @@ public:
     // ends, so a crashed run never blocks the next one. Once taken, and only then, the leftovers
     // of earlier saves are removed, and nothing else. Taking it again does nothing more.
     virtual FolderLock lockFolder(const FolderClaim& claim) = 0;
+
+    // A rename, a new file or a removal is on the disk only once the folder is flushed too, and
+    // each such call flushes it. Between these two calls (which may nest) the folder is flushed
+    // once, at the end, for all of them: for a save of several files, each flushed before its
+    // rename, whose renames and removals may reach the disk in the order they were made. A store
+    // without a folder on a disk has nothing to flush.
+    virtual void holdFolderFlushes() {}
+    virtual void releaseFolderFlushes() {}
+};
+
+// Holds the store's folder flushes while it lives: one flush when it ends.
+//
+//   { const FolderFlushOnce flush(files); files.replaceFile(a, x); files.replaceFile(b, y); }
+class FolderFlushOnce {
+public:
+    explicit FolderFlushOnce(FileStore& files) : files_(files) { files_.holdFolderFlushes(); }
+    ~FolderFlushOnce() { files_.releaseFolderFlushes(); }
+    FolderFlushOnce(const FolderFlushOnce&) = delete;
+    FolderFlushOnce& operator=(const FolderFlushOnce&) = delete;
+
+private:
+    FileStore& files_;
 };
 
 }  // namespace zelvano

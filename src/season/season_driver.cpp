@@ -89,9 +89,10 @@ int runLeague(League& league, Platform& platform, SeasonObserver* observer,
         while (league.KeepPlaying) {
             seasons.playSeason();
             // The history first: should the league file's save then fail, the next start drops
-            // the season from the history again.
-            if (history != nullptr) history->commitSeason(league, platform);
-            saveLeague(league, platform);
+            // the season from the history again. It keeps the fingerprint of the file saved.
+            const LeagueFileToSave file = leagueFileToSave(league);
+            if (history != nullptr) history->commitSeason(league, platform, file.fingerprint);
+            saveLeague(league, platform, file);
             askForNextYear(league, platform);
         }
         showHallOfFameList(platform);

@@ -39,6 +39,13 @@ public:
     std::string appendFile(std::string_view name, std::string_view bytes) override {
         return files_->appendFile(name, bytes);
     }
+    FileEnd readFileEnd(std::string_view name, std::size_t maxBytes) override {
+        return files_->readFileEnd(name, maxBytes);
+    }
+    std::string rewriteFileEnd(std::string_view name, std::uint64_t keep,
+                               std::string_view bytes) override {
+        return files_->rewriteFileEnd(name, keep, bytes);
+    }
     bool exists(std::string_view name) override { return files_->exists(name); }
     EntryKind entryKind(std::string_view name) override { return files_->entryKind(name); }
     std::string moveAside(std::string_view name, std::string_view newName) override {
@@ -47,6 +54,8 @@ public:
     std::string removeFile(std::string_view name) override { return files_->removeFile(name); }
     std::filesystem::path resolve(std::string_view name) override { return files_->resolve(name); }
     FolderLock lockFolder(const FolderClaim& claim) override { return files_->lockFolder(claim); }
+    void holdFolderFlushes() override { files_->holdFolderFlushes(); }
+    void releaseFolderFlushes() override { files_->releaseFolderFlushes(); }
 
 private:
     std::unique_ptr<FileStore> files_;

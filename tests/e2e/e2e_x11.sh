@@ -5,6 +5,9 @@
 # for the player, and keeps screenshots. Skips (77) where Xvfb and its tools are not installed.
 set -uo pipefail
 game=$(realpath "$1")
+# The window titles are UTF-8, whatever locale the caller runs in.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 # In the sanitizer build the desktop platform's own libraries hold memory until the end.
 export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "$0")")/lsan-system-libraries.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for tool in Xvfb openbox xdotool import; do
@@ -39,7 +42,11 @@ openbox > /dev/null 2>&1 &
 pids+=($!)
 
 cd "$work/league"
-HOME="$work/home" "$game" > "$work/game.log" 2>&1 &
+# On this X server, whatever platform or desktop the caller's own session would choose; its
+# settings and caches in the test's home alone.
+env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache" \
+    "$game" > "$work/game.log" 2>&1 &
 game_pid=$!
 pids+=($game_pid)
 

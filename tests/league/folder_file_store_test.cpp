@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -218,6 +220,108 @@ const Failure kFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailedSaveTest, ::testing::ValuesIn(kFailures));
+
+TEST(FolderFileStoreTest, TheEndOfAFileIsReadWithTheFileLength) {
+    const FolderTest dir;
+    dir.put("JBBall.Mei", "0123456789");
+    fs::create_directory(dir.folder() / "Z02MEM.TXT");
+    const auto files = makeFolderFileStore(dir.folder());
+    struct Case {
+        const char* name;
+        std::size_t maxBytes;
+        FileRead::Status status;
+        std::uint64_t length;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"Jbball.Mei", 4, FileRead::Status::Ok, 10, "6789"},
+        {"Jbball.Mei", 100, FileRead::Status::Ok, 10, "0123456789"},
+        {"Jbball.Jdt", 4, FileRead::Status::Missing, 0, ""},
+        {"Z02MEM.TXT", 4, FileRead::Status::Failed, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const FileEnd end = files->readFileEnd(c.name, c.maxBytes);
+        EXPECT_EQ(end.status, c.status) << c.name;
+        EXPECT_EQ(end.length, c.length) << c.name;
+        EXPECT_EQ(end.bytes, c.bytes) << c.name;
+    }
+}
+
+// Lines written again after the part of the file kept replace whatever a cut write left of them.
+TEST(FolderFileStoreTest, TheEndOfAFileIsWrittenAgainOrLeftAsItWas) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> before;
+        std::uint64_t keep;
+        FileSystemCalls (*calls)();
+        const char* problem;  // the start of the reason; "" for none
+        std::optional<std::string> after;
+    };
+    const auto real = [] { return FileSystemCalls{}; };
+    const Case cases[] = {
+        {"a line cut short is replaced", "AB\r\nC", 4, real, "", "AB\r\nCD\r\n"},
+        {"nothing after the kept part", "AB\r\n", 4, real, "", "AB\r\nCD\r\n"},
+        {"a missing file is made", std::nullopt, 0, real, "", "CD\r\n"},
+        {"a file shorter than the kept part", "AB", 4, real, "ファイルが、前に読んだときより短く",
+         "AB"},
+        {"a missing file with a kept part", std::nullopt, 4, real,
+         "ファイルが、前に読んだときより短く", std::nullopt},
+        {"the disk full half-way", "AB\r\nxyz", 4, [] { return failingWriteCall(2, ENOSPC); },
+         "ディスクの空き容量が足りません。", "AB\r\n"},
+        {"the flush fails", "AB\r\n", 4, [] { return fsyncFails(EIO); },
+         "ディスクの読み書きに失敗しました。", "AB\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const FolderTest dir;
+        if (c.before) dir.put("JBBall.Mei", *c.before);
+        const auto files = makeFolderFileStore(dir.folder(), c.calls());
+        const std::string problem = files->rewriteFileEnd("Jbball.Mei", c.keep, "CD\r\n");
+        EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        EXPECT_EQ(problem.empty(), *c.problem == '\0') << problem;
+        const std::string spelling = c.before ? "JBBall.Mei" : "Jbball.Mei";
+        EXPECT_EQ(dir.entries(), c.after ? Names{spelling} : Names{});
+        if (c.after) {
+            EXPECT_EQ(dir.contents(spelling), *c.after);
+        }
+    }
+}
+
+TEST(FolderFileStoreTest, TheEndOfAFileIsNeverWrittenThroughALink) {
+    const FolderTest dir;
+    dir.put("elsewhere", "AB\r\n");
+    fs::create_symlink(dir.folder() / "elsewhere", dir.folder() / "JBBall.Mei");
+    const auto files = makeFolderFileStore(dir.folder());
+    EXPECT_NE(files->rewriteFileEnd("Jbball.Mei", 4, "CD\r\n"), "");
+    EXPECT_EQ(dir.contents("elsewhere"), "AB\r\n");
+}
+
+// Every change to the folder (a rename, a new file, a removal) is flushed with it; within a hold
+// the folder is flushed once, when the hold ends.
+TEST(FolderFileStoreTest, AHeldSaveFlushesTheFolderOnce) {
+    for (const bool held : {false, true}) {
+        SCOPED_TRACE(held ? "held" : "not held");
+        const FolderTest dir;
+        auto folderFlushes = std::make_shared<int>(0);
+        FileSystemCalls calls;
+        calls.fsync = [folderFlushes](int fd) {
+            struct stat status {};
+            if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) ++*folderFlushes;
+            return ::fsync(fd);
+        };
+        const auto files = makeFolderFileStore(dir.folder(), calls);
+        files->holdFolderFlushes();
+        if (!held) files->releaseFolderFlushes();
+        ASSERT_EQ(files->replaceFile("Jbball.Jdt", kOldBytes), "");
+        ASSERT_EQ(files->replaceFile(".zelvano-season", kOldBytes), "");
+        ASSERT_EQ(files->rewriteFileEnd("JBBall.Mei", 0, kOldBytes), "");
+        ASSERT_EQ(files->rewriteFileEnd("JBBall.Mei", 0, kNewBytes), "");  // no new entry
+        ASSERT_EQ(files->removeFile(".zelvano-season"), "");
+        EXPECT_EQ(*folderFlushes, held ? 0 : 4);
+        if (held) files->releaseFolderFlushes();
+        EXPECT_EQ(*folderFlushes, held ? 1 : 4);
+    }
+}
 
 TEST(FolderFileStoreTest, FailedAppendSaysWhy) {
     const FolderTest dir;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -60,24 +61,28 @@ TEST(SeasonCommit, ASavedSeasonWritesItsRecordsAndWhatIsLeftOfTheList) {
 }
 
 TEST(SeasonCommit, TheNextStartFinishesOrDropsWhatAnInterruptionLeft) {
-    // Where the program stopped: after the journal, after the league file, or after the hall of
-    // fame was written too. The league file's year decides.
+    // Where the program stopped, and what the hall of fame held then. The league file's year
+    // decides; the records end up in it once and whole, or not at all.
     struct Case {
         const char* what;
         bool leagueSaved;
-        bool hallWritten;
+        std::string hall;
     };
+    const std::string halfARecord = kHallBefore + kRecords.substr(0, kRecords.size() / 2 + 1);
     const Case cases[] = {
-        {"stopped after the journal", false, false},
-        {"stopped after the league file", true, false},
-        {"stopped after the hall of fame", true, true},
+        {"stopped after the journal", false, kHallBefore},
+        {"stopped after the league file", true, kHallBefore},
+        {"stopped while the records were written", true, halfARecord},
+        {"stopped after the hall of fame", true, kHallBefore + kRecords},
+        {"the disk kept the records but lost the league file", false, kHallBefore + kRecords},
+        {"the disk kept part of the records but lost the league file", false, halfARecord},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SeasonEnded run;
         ASSERT_EQ(writeSeasonJournal(run.league, *run.files), "");
         if (c.leagueSaved) run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
-        if (c.hallWritten) run.files->files["Jbball.Mei"] = kHallBefore + kRecords;
+        run.files->files["Jbball.Mei"] = c.hall;
         const League next = run.restart();
         EXPECT_EQ(next.CurrentYear, c.leagueSaved ? 8 : 7);
         EXPECT_EQ(run.file("Jbball.Mei"), c.leagueSaved ? kHallBefore + kRecords : kHallBefore);
@@ -85,6 +90,32 @@ TEST(SeasonCommit, TheNextStartFinishesOrDropsWhatAnInterruptionLeft) {
         EXPECT_FALSE(run.journal());
         EXPECT_TRUE(next.SeasonFiles.empty());
         EXPECT_TRUE(run.restartMessages.empty());
+    }
+}
+
+TEST(SeasonCommit, AHallOfFameChangedByHandGetsTheRecordsOnceAtItsEnd) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> hall;  // as the player left it after the journal was written
+        std::string after;
+    };
+    const std::string added = "Ｚ(9年度入団)【999安打】\r\n";
+    const Case cases[] = {
+        {"a member added by hand", kHallBefore + added, kHallBefore + added + kRecords},
+        {"emptied", "", kRecords},
+        {"a line removed and the records added by hand", kRecords, kRecords},
+        {"removed", std::nullopt, kRecords},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeasonEnded run;
+        ASSERT_EQ(writeSeasonJournal(run.league, *run.files), "");
+        run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+        run.files->files.erase("Jbball.Mei");
+        if (c.hall) run.files->files["Jbball.Mei"] = *c.hall;
+        run.restart();
+        EXPECT_EQ(run.file("Jbball.Mei"), c.after);
+        EXPECT_FALSE(run.journal());
     }
 }
 
@@ -141,7 +172,7 @@ TEST(SeasonCommit, AListThePlayerChangedSinceStaysTheirs) {
 TEST(SeasonJournal, ReadsBackWhatItWrote) {
     SeasonFileChanges full;
     full.hallOfFameRecords = "-\nend\n\r\x81\x40";
-    full.hallOfFameBefore = FileFingerprint{12, 345};
+    full.hallOfFameBefore = AppendPoint{12, 5, 345};
     full.scoutingListBefore = FileFingerprint{0, 1};
     full.scoutingListAfter = "-\n";
     SeasonFileChanges emptyList;
@@ -161,11 +192,11 @@ TEST(SeasonJournal, ReadsBackWhatItWrote) {
 TEST(SeasonJournal, AnyDamageIsDetected) {
     SeasonFileChanges changes;
     changes.hallOfFameRecords = kRecords;
-    changes.hallOfFameBefore = fingerprintOf(kHallBefore);
+    changes.hallOfFameBefore = appendPointAfter(kHallBefore.size(), kHallBefore);
     changes.scoutingListBefore = fingerprintOf(kListBefore);
     changes.scoutingListAfter = kListAfter;
     const std::string whole = seasonJournalBytes(8, changes);
-    ASSERT_TRUE(whole.starts_with("Zelvano season journal 2\n"));
+    ASSERT_TRUE(whole.starts_with("Zelvano season journal 3\n"));
     ASSERT_TRUE(parseSeasonJournal(whole));
     // Cut at any length, grown by a byte, or any byte changed (inside a name too, or a digit of
     // the check turned upper case): never taken for a whole journal.
@@ -189,13 +220,36 @@ TEST(SeasonJournal, AJournalOfThePreviousProgramStillReads) {
     // Version 1: the same lines under its own heading, without the check line.
     std::string old = seasonJournalBytes(8, changes);
     old.erase(old.rfind("check "));
-    old.replace(old.find(" 2\n"), 3, " 1\n");
+    old.replace(old.find(" 3\n"), 3, " 1\n");
     const std::optional<SeasonJournal> read = parseSeasonJournal(old);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->year, 8);
     EXPECT_EQ(read->changes.hallOfFameRecords, kRecords);
     EXPECT_EQ(read->changes.scoutingListAfter, kListAfter);
     EXPECT_FALSE(parseSeasonJournal(old.substr(0, old.size() - 1)));
+}
+
+TEST(SeasonJournal, AJournalThatHashedTheWholeHallOfFameIsCarriedOutOnce) {
+    // Version 2 kept the length and hash of the whole hall of fame before the records.
+    const FileFingerprint before = fingerprintOf(kHallBefore);
+    std::string journal = "Zelvano season journal 2\nyear 8\nhalloffame " +
+                          std::to_string(before.length) + ":" + std::to_string(before.hash) + " " +
+                          std::to_string(kRecords.size()) + "\n" + kRecords +
+                          "\nscoutinglist - -\nend\n";
+    char check[17] = {};
+    std::snprintf(check, sizeof check, "%016llx",
+                  static_cast<unsigned long long>(fingerprintOf(journal).hash));
+    journal += "check " + std::string(check) + "\n";
+    for (const std::string& hall : {kHallBefore, kHallBefore + kRecords}) {
+        SeasonEnded run;
+        run.files->files["Jbball.jdt"] = leagueFileBytes(run.league);
+        run.files->files["Jbball.Mei"] = hall;
+        run.files->files[".zelvano-season"] = journal;
+        run.restart();
+        EXPECT_EQ(run.file("Jbball.Mei"), kHallBefore + kRecords);
+        EXPECT_FALSE(run.journal());
+        EXPECT_TRUE(run.restartMessages.empty());
+    }
 }
 
 TEST(SeasonJournal, AnUnusableJournalIsMovedAsideNeverDropped) {

@@ -1,6 +1,8 @@
 #pragma once
 // A user for the headless windows whose every move a test writes down beforehand.
 
+#include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -65,21 +67,38 @@ private:
 class MemoryFileStore final : public FileStore {
 public:
     std::map<std::string, std::string> files;
-    std::string failReplaceWith;  // non-empty: replaceFile fails with this reason
-    int replaceFailures = 0;      // how many replaceFile calls still fail
+    // Non-empty: replaceFile and rewriteFileEnd fail with this reason, as many times as
+    // replaceFailures says (only for the file failOnly names, when it names one).
+    std::string failReplaceWith;
+    int replaceFailures = 0;
 
     FileRead readFile(std::string_view name) override {
         auto it = files.find(canonical(name));
         if (it == files.end()) return {FileRead::Status::Missing, {}, {}};
         return {FileRead::Status::Ok, it->second, {}};
     }
-    std::string failOnly;  // non-empty: only replacements of this file fail
+    std::string failOnly;
     std::string replaceFile(std::string_view name, std::string_view bytes) override {
-        if (replaceFailures > 0 && (failOnly.empty() || canonical(failOnly) == canonical(name))) {
-            --replaceFailures;
-            return failReplaceWith;
-        }
+        if (failsNow(name)) return failReplaceWith;
         files[canonical(name)] = std::string(bytes);
+        return {};
+    }
+    FileEnd readFileEnd(std::string_view name, std::size_t maxBytes) override {
+        auto it = files.find(canonical(name));
+        if (it == files.end()) return {};
+        const std::string& bytes = it->second;
+        return {FileRead::Status::Ok,
+                bytes.size(),
+                bytes.substr(bytes.size() - std::min(bytes.size(), maxBytes)),
+                {}};
+    }
+    std::string rewriteFileEnd(std::string_view name, std::uint64_t keep,
+                               std::string_view bytes) override {
+        if (failsNow(name)) return failReplaceWith;
+        std::string& file = files[canonical(name)];
+        if (file.size() < keep) return "ファイルが短くなっています。";
+        file.resize(keep);
+        file += bytes;
         return {};
     }
     std::string replaceFileThrough(std::string_view name, std::string_view,
@@ -114,6 +133,12 @@ public:
     FolderLock lockFolder(const FolderClaim&) override { return {FolderLock::Status::Taken, {}}; }
 
 private:
+    bool failsNow(std::string_view name) {
+        if (replaceFailures <= 0 || (!failOnly.empty() && canonical(failOnly) != canonical(name)))
+            return false;
+        --replaceFailures;
+        return true;
+    }
     // The program spells its files in several ways ("Jbball.Jdt" and "Jbball.jdt", "JBBall.Mei"
     // and "Jbball.Mei", "Z02mem.txt" and "Z02MEM.TXT"); each is one file, kept under one key.
     static std::string canonical(std::string_view name) {

@@ -236,8 +236,9 @@ void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYe
          MessageIcon::Information);
 }
 
-void LeagueHistory::commitSeason(const League& league, Platform& platform) {
-    std::optional<SeasonRecord> season = recorder_.finish(league);
+void LeagueHistory::commitSeason(const League& league, Platform& platform,
+                                 std::optional<FileFingerprint> leagueFile) {
+    std::optional<SeasonRecord> season = recorder_.finish(league, leagueFile);
     // The league file is saved next; until it is, nothing else is shown.
     savedYear_ = league.CurrentYear;
     if (!writable_ || !writer_) return;

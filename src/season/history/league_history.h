@@ -42,8 +42,10 @@ public:
 
     SeasonObserver& recorder() { return recorder_; }
 
-    // Writes the season just played, with any an earlier failure kept back, in one transaction.
-    void commitSeason(const League& league, Platform& platform);
+    // Writes the season just played, with any an earlier failure kept back, in one transaction;
+    // with the fingerprint of the league file about to be saved, when the save has made it.
+    void commitSeason(const League& league, Platform& platform,
+                      std::optional<FileFingerprint> leagueFile = std::nullopt);
 
     // For the windows: the history up to the league's saved year; nothing when there is none.
     std::optional<HistoryReader> reader();

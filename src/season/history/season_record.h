@@ -4,6 +4,7 @@
 // know a league's players.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,8 +114,9 @@ struct HistoryBeginning {
     RosterIds roster;
 };
 
-// The league's rosters as they stand, with the league file they make.
-RosterIds rosterOf(const League& league);
+// The league's rosters as they stand, with the league file they make (its fingerprint given
+// when the save has made it already).
+RosterIds rosterOf(const League& league, std::optional<FileFingerprint> leagueFile = std::nullopt);
 
 // Where the id at `at` of RosterIds::ids stands: team 1..3 and slot 1..30, or team 0 and slot 0
 // for the player away in the major leagues.

@@ -25,7 +25,7 @@ constexpr int kTitleRunSlot = 8;
 
 }  // namespace
 
-RosterIds rosterOf(const League& league) {
+RosterIds rosterOf(const League& league, std::optional<FileFingerprint> leagueFile) {
     RosterIds roster;
     std::size_t at = 0;
     for (int team = 1; team <= kTeams; ++team) {
@@ -33,6 +33,10 @@ RosterIds rosterOf(const League& league) {
             roster.ids[at++] = league.PlayerIds[team][slot];
     }
     roster.ids[at] = league.LoanedPlayerId;
+    if (leagueFile) {
+        roster.league = *leagueFile;
+        return roster;
+    }
     try {
         roster.league = fingerprintOf(leagueFileBytes(league));
     } catch (const std::logic_error&) {
@@ -133,9 +137,10 @@ void SeasonRecorder::transactionMade(const League& league, const Transaction& mo
     }
 }
 
-std::optional<SeasonRecord> SeasonRecorder::finish(const League& league) {
+std::optional<SeasonRecord> SeasonRecorder::finish(const League& league,
+                                                   std::optional<FileFingerprint> leagueFile) {
     if (!season_) return std::nullopt;
-    season_->roster = rosterOf(league);
+    season_->roster = rosterOf(league, leagueFile);
     std::optional<SeasonRecord> finished = std::move(season_);
     season_.reset();
     return finished;

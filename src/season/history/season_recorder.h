@@ -23,7 +23,8 @@ public:
 
     // The season with the league's rosters as they are now, at its end; nothing when no season
     // was begun since the last one was finished.
-    std::optional<SeasonRecord> finish(const League& league);
+    std::optional<SeasonRecord> finish(const League& league,
+                                       std::optional<FileFingerprint> leagueFile = std::nullopt);
 
 private:
     std::optional<SeasonRecord> season_;
