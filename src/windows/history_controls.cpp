@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 
 #include "windows/fonts.h"
@@ -50,6 +51,17 @@ QLabel* makeHistoryTitle(QWidget* parent, const QString& name) {
     label->setFont(windowFont(FontFace::Gothic, 12.0, true));
     label->setWordWrap(true);
     return label;
+}
+
+QPushButton* makeHistoryButton(QWidget* parent, const QString& name, const QString& caption,
+                               const QString& description) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(defaultWindowFont());
+    button->setAutoDefault(true);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(description);
+    return button;
 }
 
 }  // namespace zelvano

@@ -10,6 +10,7 @@
 #include "platform/history_view.h"
 
 class QLabel;
+class QPushButton;
 class QTableView;
 class QWidget;
 
@@ -26,5 +27,8 @@ HistoryTableModel& historyModelOf(QTableView& table);
 void showHistoryTable(QTableView& table, HistoryTable content);
 // A bold title above a page; plain text, so a name is never taken for markup.
 QLabel* makeHistoryTitle(QWidget* parent, const QString& name);
+// A button that Enter presses when it has the focus, named and described for a screen reader.
+QPushButton* makeHistoryButton(QWidget* parent, const QString& name, const QString& caption,
+                               const QString& description);
 
 }  // namespace zelvano

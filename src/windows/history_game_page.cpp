@@ -21,12 +21,6 @@ namespace zelvano {
 
 namespace {
 
-// The scoreboard's colours: the inning on pink, the score on light grey, the side batting first
-// on light green and the side batting second on light cyan.
-const QColor kPink(255, 192, 255);
-const QColor kLightGrey(224, 224, 224);
-const QColor kLightGreen(192, 255, 192);
-const QColor kLightCyan(192, 255, 255);
 const std::array<QColor, 2> kSideColours{kLightGreen, kLightCyan};
 
 const QString kLineScoreWords =
@@ -108,13 +102,9 @@ HistoryGamePage::HistoryGamePage(QWidget* parent, std::function<void()> back,
     setObjectName(QStringLiteral("gamePage"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    backButton_ = new QPushButton(QStringLiteral("戻る"), this);
-    backButton_->setObjectName(QStringLiteral("gameBackButton"));
-    backButton_->setFont(defaultWindowFont());
-    backButton_->setAutoDefault(true);  // Enter presses it when it has the focus
-    backButton_->setAccessibleName(QStringLiteral("戻る"));
-    backButton_->setAccessibleDescription(
-        QStringLiteral("試合を開いたページに戻ります（Esc または Backspace）"));
+    backButton_ =
+        makeHistoryButton(this, QStringLiteral("gameBackButton"), QStringLiteral("戻る"),
+                          QStringLiteral("試合を開いたページに戻ります（Esc または Backspace）"));
     connect(backButton_, &QPushButton::clicked, this, [this] { back_(); });
     title_ = makeHistoryTitle(this, QStringLiteral("gameTitle"));
     top->addWidget(backButton_);

@@ -144,13 +144,9 @@ QWidget* HistoryWindow::buildSeasonTab() {
     games_ = makeHistoryTable(left, QStringLiteral("gamesTable"), QStringLiteral("試合結果"),
                               QStringLiteral("このシーズンの12試合の先攻、後攻、得点と安打。"
                                              "Enter かダブルクリックで試合の詳細を開きます"));
-    gameButton_ = new QPushButton(QStringLiteral("試合の詳細"), left);
-    gameButton_->setObjectName(QStringLiteral("gameDetailsButton"));
-    gameButton_->setFont(defaultWindowFont());
-    gameButton_->setAutoDefault(true);  // Enter presses it when it has the focus
-    gameButton_->setAccessibleName(QStringLiteral("試合の詳細"));
-    gameButton_->setAccessibleDescription(
-        QStringLiteral("試合結果の表で選んだ試合のスコアと打順を表示します"));
+    gameButton_ =
+        makeHistoryButton(left, QStringLiteral("gameDetailsButton"), QStringLiteral("試合の詳細"),
+                          QStringLiteral("試合結果の表で選んだ試合のスコアと打順を表示します"));
     leftLayout->addWidget(standings_);
     leftLayout->addWidget(games_);
     leftLayout->addWidget(gameButton_, 0, Qt::AlignLeft);

@@ -16,6 +16,14 @@ namespace zelvano {
 
 class ElidedLabel;
 
+// The scoreboard's colours, which a game's page in the history shows again: the inning on pink,
+// the score on light grey, the side batting first on light green, the side batting second on
+// light cyan.
+inline const QColor kPink(255, 192, 255);
+inline const QColor kLightGrey(224, 224, 224);
+inline const QColor kLightGreen(192, 255, 192);
+inline const QColor kLightCyan(192, 255, 255);
+
 // Fills the widget's background with the colour. A style sheet would override the font set on
 // the widget, so the palette is used instead.
 void setBackground(QWidget& widget, const QColor& colour);

@@ -23,10 +23,6 @@ namespace zelvano {
 
 namespace {
 
-const QColor kPink(255, 192, 255);
-const QColor kLightGrey(224, 224, 224);
-const QColor kLightGreen(192, 255, 192);
-const QColor kLightCyan(192, 255, 255);
 const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
 
