@@ -33,9 +33,6 @@ TEST(FolderSpellings, SeeWhatChangedSinceTheFolderWasRead) {
          "z02mem.txt"},
         {"a file removed", [](const TempFolder& f) { fs::remove(f.folder() / "JBBall.Mei"); },
          "Jbball.Mei", std::nullopt},
-        {"a file renamed",
-         [](const TempFolder& f) { fs::rename(f.folder() / "JBBall.Mei", f.folder() / "X"); },
-         "Jbball.Mei", std::nullopt},
         {"a file renamed to another spelling",
          [](const TempFolder& f) {
              fs::rename(f.folder() / "JBBall.Mei", f.folder() / "jbball.mei");
@@ -75,18 +72,6 @@ TEST(FolderSpellings, AForkedProcessLeavesItsParentTheNotices) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(spellings.find("Z02MEM.TXT"), "z02mem.txt");
-}
-
-TEST(FolderSpellings, AFolderMovedAwayIsLookedForByItsPath) {
-    const TempFolder parent;
-    const fs::path folder = parent.folder() / "league";
-    fs::create_directory(folder);
-    FolderSpellings spellings(folder);
-    EXPECT_EQ(spellings.find("Jbball.Jdt"), std::nullopt);
-    fs::rename(folder, parent.folder() / "old");
-    fs::create_directory(folder);
-    parent.put("league/JBBALL.JDT", "");
-    EXPECT_EQ(spellings.find("Jbball.Jdt"), "JBBALL.JDT");
 }
 
 }  // namespace

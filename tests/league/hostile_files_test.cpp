@@ -84,6 +84,7 @@ TEST(HostileFiles, NothingIsWrittenThroughALink) {
     ASSERT_EQ(files->lockFolder({}).status, FolderLock::Status::Taken);
     EXPECT_EQ(files->replaceFileThrough("Z02MEM.TXT", "Z02mem.$$$", "B\r\n"), "");
     EXPECT_NE(files->appendFile("JBBall.Mei", "record\r\n"), "");
+    EXPECT_NE(files->rewriteFileEnd("JBBall.Mei", 0, "record\r\n"), "");
 
     EXPECT_EQ(dir.contents("Z02MEM.TXT"), "B\r\n");
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir.folder() / "Z02mem.$$$")));

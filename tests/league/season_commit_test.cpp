@@ -102,7 +102,6 @@ TEST(SeasonCommit, AHallOfFameChangedByHandGetsTheRecordsOnceAtItsEnd) {
     const std::string added = "Ｚ(9年度入団)【999安打】\r\n";
     const Case cases[] = {
         {"a member added by hand", kHallBefore + added, kHallBefore + added + kRecords},
-        {"emptied", "", kRecords},
         {"a line removed and the records added by hand", kRecords, kRecords},
         {"removed", std::nullopt, kRecords},
     };
