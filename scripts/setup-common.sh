@@ -8,6 +8,8 @@ ZELVANO_PACKAGES=(
     # The history's charts; Qt Charts' CMake files need Qt OpenGL's, which it does not bring.
     qt6-charts-dev libqt6opengl6-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
+    # The translations: msgfmt compiles them, xgettext extracts their texts.
+    gettext
     libgtest-dev libgmock-dev libbenchmark-dev libpcg-cpp-dev
     # The league's history beside the league file.
     libsqlite3-dev

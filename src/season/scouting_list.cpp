@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "text/cp932.h"
+#include "text/translation.h"
 #include "text/utf8_decode.h"
 
 namespace zelvano {
@@ -39,7 +40,7 @@ ScoutedLine takeFirstLine(std::string_view bytes) {
     const bool utf8 = validUtf8(bytes);
     std::string_view rest = bytes;
     // An editor may begin a UTF-8 file with a byte-order mark; it is no part of the name.
-    if (utf8 && rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+    if (utf8 && rest.starts_with(text::dataText("\xEF\xBB\xBF"))) rest.remove_prefix(3);
     const std::string_view first = nextLine(rest);
     taken.found = true;
     if (utf8) {
