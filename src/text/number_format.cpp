@@ -174,3 +174,13 @@ std::int64_t roundHalfEven(double value) {
 }
 
 }  // namespace zelvano::text
+
+namespace zelvano::text {
+
+std::string baseballAverage(double average) {
+    std::string shown = formatNumber(average, "0.000");
+    if (shown.starts_with("0.")) shown.erase(0, 1);
+    return shown;
+}
+
+}  // namespace zelvano::text

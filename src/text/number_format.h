@@ -23,4 +23,8 @@ std::string generalDecimal(double value);
 // Conversion to an integer: round to nearest, ties to even (0.5 → 0, 1.5 → 2, 2.5 → 2).
 std::int64_t roundHalfEven(double value);
 
+// A batting average as English box scores print it: three decimals, no leading zero (".312"),
+// "1.000" for a perfect one.
+std::string baseballAverage(double average);
+
 }  // namespace zelvano::text

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace zelvano::text {
 namespace {
@@ -90,6 +92,18 @@ TEST(NumberFormat, RoundHalfEven) {
         {std::numeric_limits<double>::quiet_NaN(), 0},
     };
     for (const Case& c : cases) EXPECT_EQ(roundHalfEven(c.value), c.rounded) << c.value;
+}
+
+}  // namespace
+}  // namespace zelvano::text
+
+namespace zelvano::text {
+namespace {
+
+TEST(BaseballAverageTest, ThreeDecimalsWithoutTheLeadingZero) {
+    const std::vector<std::pair<double, const char*>> cases{
+        {0.0, ".000"}, {0.1, ".100"}, {0.3125, ".313"}, {0.9996, "1.000"}, {1.0, "1.000"}};
+    for (const auto& [average, shown] : cases) EXPECT_EQ(baseballAverage(average), shown);
 }
 
 }  // namespace
