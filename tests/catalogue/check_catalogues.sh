@@ -23,8 +23,8 @@ msgids() {
 
 cd "$source_dir"
 mapfile -t sources < <(find src -name "*.cpp" -o -name "*.h" | sort)
-# Files whose texts are still to be marked; the list shrinks to nothing.
-mapfile -t pending < <(grep -v "^#" tests/catalogue/not_yet_translated.txt || true)
+# Files the check leaves out, each with its reason.
+mapfile -t pending < <(grep -v "^#" tests/catalogue/unchecked_sources.txt || true)
 mapfile -t checked < <(printf "%s\n" "${sources[@]}" | grep -vxF -f <(printf "%s\n" "${pending[@]}" "-"))
 xgettext --from-code=UTF-8 --language=C++ --no-wrap --extract-all -o "$work/all.pot" "${checked[@]}" 2>/dev/null
 xgettext --from-code=UTF-8 --language=C++ --no-wrap -o "$work/marked.pot" \
