@@ -117,11 +117,14 @@ std::string majorLeagueInformation(const League& league) {
                                      1000.0;
     const std::string shownAverage =
         text::japaneseText() ? text::generalDecimal(average) : text::baseballAverage(average);
-    // The news is one of the schedule's sentences, drawn anew every season.
+    // The news is one of the schedule's sentences, drawn anew every season; none before the
+    // first season of this run (an empty text would look up the catalogue's header).
+    const std::string news =
+        league.LoanNews.empty() ? std::string() : text::translated(league.LoanNews.c_str());
     return text::fillIn(text::translated("メジャーリーグに、我がチームから、打率{1}の  {2}が"
                                          "レンタル契約で派遣されています。"),
                         {shownAverage, league.LeagueRecordText[kLoanName]}) +
-           "\n" + text::translated(league.LoanNews.c_str());
+           "\n" + news;
 }
 
 }  // namespace zelvano
