@@ -119,7 +119,7 @@ ResultsReport shownReport(const ResultsReport& report) {
     // Names of any width and the average: no full-width columns to line them up.
     shown.mvpLines.clear();
     for (const MvpHitter& hitter : report.mvps) {
-        shown.mvpLines.push_back(hitter.name + " (" + hitter.team + ")  " +
+        shown.mvpLines.push_back(hitter.name + " (" + hitter.team + ") " +
                                  text::baseballAverage(hitter.average));
     }
     return shown;

@@ -45,7 +45,7 @@ int decideChampion(const League& league);
 ResultsReport recordChampionship(League& league, int champion);
 
 // The report as the player reads it: its lines in Japanese, the same lines written from its
-// figures in another language ("Champion: …", ".284", "Yamada (Tigers)  .523").
+// figures in another language ("Champion: …", ".284", "Yamada (Tigers) .523").
 ResultsReport shownReport(const ResultsReport& report);
 
 // The mean of the team's thirty averages, each first cut to three decimals.

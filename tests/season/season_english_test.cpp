@@ -56,7 +56,7 @@ TEST(SeasonInEnglish, TheReportIsShownInEnglishAndKeptInJapanese) {
     struct Season {
         std::string titleCount, titleRun, keptCount, keptRun;
     };
-    for (const Season& s : {Season{"(1 title)", "", "(1回目)", ""},
+    for (const Season& s : {Season{"(first title)", "", "(1回目)", ""},
                             Season{"(2 titles)", "2 in a row", "(2回目)", "【2年連続】"}}) {
         const ResultsReport kept = recordChampionship(league, 1);
         EXPECT_EQ(kept.championLine, "優勝：ABC");
@@ -70,7 +70,7 @@ TEST(SeasonInEnglish, TheReportIsShownInEnglishAndKeptInJapanese) {
         EXPECT_EQ(shown.titleCount, s.titleCount);
         EXPECT_EQ(shown.titleRun, s.titleRun);
         EXPECT_EQ(shown.teamAverages, (std::array<std::string, 3>{".310", ".300", ".300"}));
-        EXPECT_EQ(shown.mvpLines, std::vector<std::string>{"Yamada (ABC)  .600"});
+        EXPECT_EQ(shown.mvpLines, std::vector<std::string>{"Yamada (ABC) .600"});
     }
 }
 
@@ -134,7 +134,7 @@ TEST(SeasonInEnglish, TradeAndRetirementMessages) {
     OffSeason trades({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     makeTrades(trades.league, *trades.platform);
     ASSERT_EQ(trades.user.asked.size(), 3u);
-    EXPECT_EQ(trades.user.asked[0].title, "Zelvano / Trades");
+    EXPECT_EQ(trades.user.asked[0].title, "Zelvano - Trades");
     EXPECT_EQ(trades.user.asked[0].text,
               "A trade has been made:\nABC\nＡ０１ (.300) for\nDEF\nＢ０１ (.300)");
 
@@ -145,7 +145,7 @@ TEST(SeasonInEnglish, TradeAndRetirementMessages) {
     league.AtBats[1][1] = 335;
     retirePlayers(league, *retirement.platform);
     ASSERT_EQ(retirement.user.asked.size(), 1u);
-    EXPECT_EQ(retirement.user.asked[0].title, "Zelvano / Retirement");
+    EXPECT_EQ(retirement.user.asked[0].title, "Zelvano - Retirement");
     EXPECT_EQ(
         retirement.user.asked[0].text,
         "Ａ０１ has announced his retirement.\nSince joining in year 1, he went 101-for-335 in "
@@ -198,8 +198,8 @@ TEST(SeasonInEnglish, SeasonsLeaveNoJapaneseInWhatThePlayerReads) {
         })) << text;
     }
     for (const char* title :
-         {"Zelvano / Trades", "Zelvano / Off to the Majors", "Zelvano / Major Leagues",
-          "Zelvano / Retirement", "Zelvano / Hall of Fame Members", "Zelvano / Goodbye"}) {
+         {"Zelvano - Trades", "Zelvano - Off to the Majors", "Zelvano - Major Leagues",
+          "Zelvano - Retirement", "Zelvano - Hall of Fame Members", "Zelvano - Goodbye"}) {
         EXPECT_TRUE(titles.count(title)) << title;
     }
     EXPECT_EQ(run.user.asked.back().text, "Thanks for playing. Come back soon!");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # zelvano-sim's standard output is Japanese whatever the locale says, byte for byte, and English
-# only when --language en asks for it; the league's files are the same in either language.
+# only when --language en asks for it; the league's files are the same in either language. Its
+# standard error tells a damaged file's details in the desktop's language.
 set -euo pipefail
 sim="$1"
 work=$(mktemp -d)
@@ -36,13 +37,25 @@ grep -q $'^question\tZelvano 2004\t31年目に進みますか？\tno$' "$work/pl
     || fail "no Japanese year question"
 grep -q $'^question\tZelvano 2004\tGo on to year 31?\tno$' "$work/english.out" \
     || fail "--language en did not ask the year question in English"
-grep -q $'^message\tZelvano / Goodbye\tThanks for playing. Come back soon!$' "$work/english.out" \
+grep -q $'^message\tZelvano - Goodbye\tThanks for playing. Come back soon!$' "$work/english.out" \
     || fail "--language en did not say goodbye in English"
 grep -q $'^report\tChampion: ' "$work/english.out" || fail "the report is not in English"
 # The titles of the season's messages hold no Japanese (the texts hold the league's names).
 if grep -E $'^(message|question|input)\t' "$work/english.out" | cut -f 2 \
     | LC_ALL=C grep -q -P '[^\x00-\x7f]'; then
     fail "Japanese left in the English titles"
+fi
+
+# A refusal's details on standard error follow the desktop's language, whatever --language says.
+mkdir "$work/damaged"
+head -c 100 "$work/plain/Jbball.Jdt" > "$work/damaged/JBBALL.JDT"
+if japanese_locale "$sim" --dir "$work/damaged" play 1 > /dev/null 2> "$work/err.ja" ||
+    english_locale "$sim" --language ja --dir "$work/damaged" play 1 > /dev/null 2> "$work/err.en"; then
+    fail "a damaged league was played"
+fi
+LC_ALL=C grep -q -P '[^\x00-\x7f]' "$work/err.ja" || fail "the damage is not told in Japanese"
+if LC_ALL=C grep -q -P '[^\x00-\x7f]' "$work/err.en"; then
+    fail "the damage is not told in English in an English locale"
 fi
 
 if "$sim" --language xx --dir "$work/plain" show majors > /dev/null 2> "$work/err"; then
