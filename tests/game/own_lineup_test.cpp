@@ -6,7 +6,6 @@
 
 #include "support/scripted_user.h"
 #include "support/test_league.h"
-#include "text/translation.h"
 
 namespace zelvano {
 namespace {
@@ -125,25 +124,6 @@ TEST(ChooseOwnLineup, FewerThanNineWhoCanPlayCompleteTheOrderThemselves) {
     for (int player = 1; player <= kPlayers; ++player) nobody.league.Hits[1][player] = 0;
     nobody.run([](HeadlessBattingOrderView&) { return false; });
     EXPECT_TRUE(nobody.prompts.empty());  // no window: the drawn lineup plays
-}
-
-TEST(ChooseOwnLineup, TheWindowsTextsInEnglish) {
-    const text::ScopedLanguage english("en");
-    Picking picking;
-    picking.league.ChosenOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
-    std::string matchLine, rosterTitle, sortedCaption;
-    picking.run([&](HeadlessBattingOrderView& view) {
-        matchLine = view.matchLine;
-        rosterTitle = view.rosterTitle;
-        if (!view.pressSort()) return false;
-        sortedCaption = view.wholeOrderCaption;
-        return view.pressWholeOrder();
-    });
-    EXPECT_EQ(matchLine, "DEF vs. ABC");
-    EXPECT_EQ(rosterTitle, "ABC Roster");
-    EXPECT_EQ(picking.prompts, std::vector<std::string>{"Choose your No. 1 batter."});
-    EXPECT_EQ(picking.wholeOrderCaptionAtStart, "Last Order");
-    EXPECT_EQ(sortedCaption, "Best Order");
 }
 
 }  // namespace
