@@ -73,8 +73,8 @@ void SeasonPlayer::playOneGame(int gameNumber) {
     window->closeByProgram();
 }
 
-int runLeague(League& league, Platform& platform, SeasonObserver* observer,
-              LeagueHistory* history) {
+int runLeague(League& league, Platform& platform, SeasonObserver* observer, LeagueHistory* history,
+              CommitPacing* pacing) {
     try {
         league.KeepPlaying = true;
         showOpeningDemo(platform);
@@ -88,14 +88,29 @@ int runLeague(League& league, Platform& platform, SeasonObserver* observer,
         }
         ObserverPair observers(history != nullptr ? &history->recorder() : nullptr, observer);
         SeasonPlayer seasons(league, platform, &observers, history);
-        while (league.KeepPlaying) {
-            seasons.playSeason();
+        CommitPacing everySeason;
+        CommitPacing& paced = pacing != nullptr ? *pacing : everySeason;
+        const auto commit = [&] {
             // The history first: should the league file's save then fail, the next start drops
-            // the season from the history again. It keeps the fingerprint of the file saved.
+            // the seasons from the history again. It keeps the fingerprint of the file saved.
             const LeagueFileToSave file = leagueFileToSave(league);
             if (history != nullptr) history->commitSeason(league, platform, file.fingerprint);
             saveLeague(league, platform, file);
+            paced.committed(league);
+        };
+        while (league.KeepPlaying) {
+            seasons.playSeason();
+            const bool now = paced.commitNow(league);
+            if (now) commit();
             askForNextYear(league, platform);
+            if (now) continue;
+            // Not committed: the league in memory carries the season, with what it changed beside
+            // the league file, to a later commit. The last one commits at once.
+            if (!league.KeepPlaying) {
+                commit();
+            } else if (history != nullptr) {
+                history->holdSeason(league);
+            }
         }
         showHallOfFameList(platform);
         platform.message({text::translated("お疲れ様でした。また遊んでくださいね！"),

@@ -34,9 +34,23 @@ private:
     ScoreboardPresenter events_;
 };
 
+// When the seasons played are committed: the league file with the hall of fame and the list,
+// and the history, each commit ending at a season. The game commits every season, before the
+// year question; zelvano-sim about once a second, since each commit waits for the disk. Seasons
+// not committed yet stay in memory and go with a later one, and always with the last.
+class CommitPacing {
+public:
+    virtual ~CommitPacing() = default;
+    // Asked after every season, before the year question.
+    virtual bool commitNow(const League& /*league*/) { return true; }
+    // Once the seasons up to the league's year are in the files.
+    virtual void committed(const League& /*league*/) {}
+};
+
 // Returns the program's exit status: 0 after the goodbye or a confirmed forced quit. With a
-// history, every season is recorded in it before the league file is saved.
+// history, every season is recorded in it before the league file is saved. Without a pacing,
+// every season is committed.
 int runLeague(League& league, Platform& platform, SeasonObserver* observer = nullptr,
-              LeagueHistory* history = nullptr);
+              LeagueHistory* history = nullptr, CommitPacing* pacing = nullptr);
 
 }  // namespace zelvano

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -66,7 +67,8 @@ struct GameRun {
         for (int season = 1; season < seasons; ++season) run.user.answers.push_back(Answer::Yes);
         run.user.answers.push_back(Answer::No);
     }
-    int play() { return status = runLeague(run.league, *run.platform, nullptr, &history); }
+    CommitPacing* pacing = nullptr;  // every season when none
+    int play() { return status = runLeague(run.league, *run.platform, nullptr, &history, pacing); }
 };
 
 TEST(HistoryRun, ASeasonWhoseSaveFailedIsNeverShownAndGoneAtTheNextStart) {
@@ -515,6 +517,125 @@ TEST(HistoryRun, APlayerHisSlotStillHoldsKeepsHisIdentityAcrossAMissingSeason) {
     EXPECT_NE(told[0].find("3年目のシーズンの記録がありません"), std::string::npos) << told[0];
     EXPECT_NE(told[0].find("これまでの歩みに続けて記録します"), std::string::npos) << told[0];
     EXPECT_EQ(told[0].find("Zelvanoで遊んだ"), std::string::npos);
+}
+
+// Commits after every n-th season, and after the last.
+class EveryNth final : public CommitPacing {
+public:
+    explicit EveryNth(int n) : n_(n) {}
+    bool commitNow(const League& /*league*/) override { return ++played_ % n_ == 0; }
+    void committed(const League& league) override { commits.push_back(league.CurrentYear); }
+    std::vector<Counter> commits;  // each one's last season
+
+private:
+    int n_, played_ = 0;
+};
+
+std::string scoutingList() {
+    std::string list;
+    for (int name = 1; name <= 300; ++name) {
+        list += *text::encodeCp932("スカウト" + std::to_string(name)) + "\r\n";
+    }
+    return list;
+}
+
+// Every row of the history but the league file a roster names: of the seasons committed
+// together, only the last one's was saved.
+std::string historyRows(const fs::path& path) {
+    std::string rows;
+    readHistorySnapshot(path.string(), [&](SqliteDatabase& db) {
+        rows.clear();
+        SqliteStatement tables = db.prepare(
+            "SELECT name, (SELECT group_concat('quote(' || name || ')', '||'',''||') FROM "
+            "pragma_table_info(t.name) WHERE name NOT LIKE 'league%') FROM sqlite_master AS t "
+            "WHERE type = 'table'");
+        while (tables.step()) {
+            SqliteStatement each =
+                db.prepare("SELECT " + tables.text(1) + " FROM " + tables.text(0) + " ORDER BY 1");
+            while (each.step()) rows += tables.text(0) + ' ' + each.text(0) + '\n';
+        }
+    });
+    return rows;
+}
+
+TEST(HistoryRun, SeasonsCommittedTogetherLeaveWhatACommitOfEachLeaves) {
+    const std::pair<int, std::vector<Counter>> cases[] = {
+        {1, {1, 2, 3, 4, 5, 6, 7, 8}}, {3, {3, 6, 8}}, {INT_MAX, {8}}};
+    std::optional<std::pair<std::map<std::string, std::string>, std::string>> first;
+    for (const auto& [every, commits] : cases) {
+        SCOPED_TRACE(every);
+        const TempFolder folder;
+        GameRun run(folder, winningLeague(), 8);
+        run.run.files->files["Z02MEM.TXT"] = scoutingList();
+        EveryNth pacing(every);
+        run.pacing = &pacing;
+        ASSERT_EQ(run.play(), 0);
+        EXPECT_EQ(pacing.commits, commits);
+        const auto left =
+            std::pair(run.run.files->files, historyRows(folder.folder() / "history.sqlite"));
+        if (!first) first = left;
+        EXPECT_EQ(left, *first);
+        // The next start knows the league file the last commit saved, and says nothing.
+        GameRun next(folder, run.run.league, 1);
+        ASSERT_EQ(next.play(), 0);
+        EXPECT_TRUE(historyMessages(next.run.user).empty());
+    }
+}
+
+// A commit of several seasons whose save failed leaves them all beyond the league file; a league
+// file older than a later commit's is a copy, and the later years are set aside.
+TEST(HistoryRun, TheSeasonsOfACommitWhoseSaveFailedAreDroppedNotSetAside) {
+    for (const bool saveFails : {true, false}) {
+        SCOPED_TRACE(saveFails);
+        const TempFolder folder;
+        GameRun first(folder, testing::testLeague(), 2);
+        ASSERT_EQ(first.play(), 0);
+        League yearTwo;
+        ASSERT_TRUE(parseLeagueFile(first.run.files->files["Jbball.jdt"], yearTwo).ok);
+        GameRun more(folder, yearTwo, 10);
+        EveryNth pacing(5);  // years 3 to 7, then 8 to 12
+        more.pacing = &pacing;
+        if (saveFails) {
+            more.run.files->failReplaceWith = "ディスクがいっぱいです。";
+            more.run.files->replaceFailures = 1000;
+            more.run.user.answers = {Answer::Yes, Answer::Yes, Answer::Yes, Answer::Yes,
+                                     Answer::No};  // no retry of the save
+        }
+        EXPECT_EQ(more.play(), saveFails ? 1 : 0);
+        GameRun next(folder, yearTwo, 1);
+        ASSERT_EQ(next.play(), 0);
+        EXPECT_EQ(yearsOnDisk(folder.folder() / "history.sqlite"), (std::vector<Counter>{1, 2, 3}));
+        EXPECT_EQ(historyMessages(next.run.user).size(), saveFails ? 0u : 1u);
+    }
+}
+
+TEST(HistoryRun, ADamagedJournalOfSeveralSeasonsIsCompletedFromTheHistory) {
+    const TempFolder folder;
+    GameRun run(folder, winningLeague(), 6);
+    run.run.files->files["Z02MEM.TXT"] = scoutingList();
+    EveryNth pacing(INT_MAX);
+    run.pacing = &pacing;
+    ASSERT_EQ(run.play(), 0);
+    // Members and rookies came in more than the last season.
+    std::set<Counter> members, rookies;
+    for (const StoredMove& stored : run.history.reader()->moves()) {
+        if (stored.move.hallOfFame) members.insert(stored.year);
+        if (stored.move.kind == TransactionKind::Rookie) rookies.insert(stored.year);
+    }
+    ASSERT_GE(std::min(members.size(), rookies.size()), 2u);
+
+    // Stopped after the league file's save, before the hall of fame and the list.
+    testing::MemoryFileStore files;
+    files.files = run.run.files->files;
+    files.files.erase("Jbball.Mei");
+    files.files["Z02MEM.TXT"] = scoutingList();
+    files.files[".zelvano-season"] = "Zelvano season journal 2\nyear 6";
+    const fs::path history = folder.folder() / "history.sqlite";
+    const std::vector<std::string> told = startOn(files, &history);
+    EXPECT_EQ(files.files["Jbball.Mei"], run.run.files->files["Jbball.Mei"]);
+    EXPECT_EQ(files.files["Z02MEM.TXT"], run.run.files->files["Z02MEM.TXT"]);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("1年目から6年目までのシーズン"), std::string::npos) << told[0];
 }
 
 }  // namespace

@@ -109,6 +109,16 @@ std::vector<Counter> HistoryReader::missingYears() const {
     return missing;
 }
 
+Counter HistoryReader::firstCommittedWith(Counter year) const {
+    static_assert(kNoLeagueFile == FileFingerprint{0, 0});
+    SqliteStatement query = db_.prepare(
+        "SELECT max(year) FROM roster WHERE year >= 0 AND year < ? AND (league_length != 0 OR "
+        "league_hash != 0)");
+    query.bind(1, std::int64_t{year});
+    if (!query.step() || query.text(0).empty()) return year;
+    return static_cast<Counter>(query.integer(0) + 1);
+}
+
 std::vector<StoredSeason> HistoryReader::seasons() const {
     SqliteStatement query =
         db_.prepare(std::string(kSeasonColumns) + "WHERE s.year <= ? ORDER BY s.year, t.team");

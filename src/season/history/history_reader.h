@@ -101,6 +101,10 @@ public:
     // Years from its first beginning to the league's year that it holds no season of.
     std::vector<Counter> missingYears() const;
 
+    // The first of the seasons committed with `year`'s: `year` unless earlier ones waited for
+    // it (their rosters name no league file).
+    Counter firstCommittedWith(Counter year) const;
+
     std::vector<StoredSeason> seasons() const;
     std::optional<StoredSeason> season(Counter year) const;
     std::vector<std::string> mvpLines(Counter year) const;

@@ -65,6 +65,15 @@ std::optional<Counter> HistoryWriter::latestRosterBefore(Counter year) {
     return static_cast<Counter>(query.integer(0));
 }
 
+bool HistoryWriter::savedBetween(Counter after, std::int64_t before) {
+    static_assert(kNoLeagueFile == FileFingerprint{0, 0});
+    SqliteStatement query = db_.prepare(
+        "SELECT 1 FROM roster WHERE year > ? AND year < ? AND (league_length != 0 OR "
+        "league_hash != 0) LIMIT 1");
+    query.bind(1, std::int64_t{after}).bind(2, before);
+    return query.step();
+}
+
 std::optional<RosterIds> HistoryWriter::rosterAt(Counter year) {
     SqliteStatement fingerprint =
         db_.prepare("SELECT league_length, league_hash FROM roster WHERE year = ?");

@@ -25,6 +25,8 @@ public:
     void dropAfter(Counter year);
     // The latest year before `year` whose rosters the history kept.
     std::optional<Counter> latestRosterBefore(Counter year);
+    // Whether a roster of a year after `after` and before `before` names a league file.
+    bool savedBetween(Counter after, std::int64_t before);
     // The rosters kept for the end of `year`, when there are any.
     std::optional<RosterIds> rosterAt(Counter year);
     // The latest year the history holds anything of: a season, a roster or a beginning;

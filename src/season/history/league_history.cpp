@@ -53,12 +53,13 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
         } else if (latest && !ours && *latest > year) {
             // It goes beyond the league file's year, yet never saw the file as it stands.
             setAside(writer, platform, AsideReason::AnotherLeague);
-        } else if (latest && ours && *latest > year + 1) {
-            // A save that failed leaves one season beyond the file, never more: this league
-            // file is an older copy of the league, and the later years are kept aside whole.
+        } else if (latest && ours && writer.savedBetween(year, *latest)) {
+            // A save that failed leaves the seasons of one commit beyond the file, and only the
+            // last of them names a league file: this league file is an older copy of the
+            // league, and the later years are kept aside whole.
             setAside(writer, platform, AsideReason::OlderLeagueFile);
         }
-        // The one season whose league file was never saved goes; it is played again.
+        // The seasons whose league file was never saved go; they are played again.
         writer.dropAfter(year);
         league.NextPlayerId = writer.highestPlayerId() + 1;
         if (takeIdsFromRoster(league, roster)) return;
@@ -317,6 +318,11 @@ void LeagueHistory::commitSeason(const League& league, Platform& platform,
                  {shownPath_, std::to_string(league.CurrentYear), historyProblemText(error)}),
              MessageIcon::Exclamation);
     }
+}
+
+void LeagueHistory::holdSeason(const League& league) {
+    std::optional<SeasonRecord> season = recorder_.finish(league, kNoLeagueFile);
+    if (writable_ && writer_ && season) pending_.push_back(std::move(*season));
 }
 
 bool LeagueHistory::showWithoutWriting(Platform& platform, const SqliteError& whyNot) {

@@ -9,6 +9,7 @@
 //   history.takeLeague(league, platform);          // once the league is loaded
 //   ... the season, told to history.recorder() ...
 //   history.commitSeason(league, platform);        // right before saveLeague
+//   history.holdSeason(league);                     // or kept for the next one
 //
 // A history that cannot be opened or written is told to the player; the league plays and saves
 // as ever, and the seasons it could not keep are missing from it.
@@ -46,6 +47,9 @@ public:
     // with the fingerprint of the league file about to be saved, when the save has made it.
     void commitSeason(const League& league, Platform& platform,
                       std::optional<FileFingerprint> leagueFile = std::nullopt);
+    // Keeps the season just played, unwritten, for the next commitSeason: its league file is
+    // never saved, the later season's is.
+    void holdSeason(const League& league);
 
     // For the windows: the history up to the league's saved year; nothing when there is none.
     std::optional<HistoryReader> reader();

@@ -21,21 +21,27 @@ struct RecordedSeasonFiles {
     std::string hallOfFameRecords;  // in code page 932, in the order they were made
     int members = 0;
     std::vector<std::string> rookieNames;  // in the order they joined
+    bool severalSeasons = false;
 };
 
-RecordedSeasonFiles recordedSeasonFiles(const HistoryReader& history, Counter year) {
+// Of the seasons from `first` to `last`, committed together with one journal.
+RecordedSeasonFiles recordedSeasonFiles(const HistoryReader& history, Counter first, Counter last) {
     RecordedSeasonFiles recorded;
-    for (const StoredMove& stored : history.moves(year)) {
-        const Transaction& move = stored.move;
-        if (move.kind == TransactionKind::Retire && move.hallOfFame) {
-            // Exactly the bytes the retirement wrote; a name without a code was never written.
-            const std::optional<std::string> bytes = text::encodeCp932(
-                hallOfFameRecord(move.player.name, move.player.entryYear, move.player.hits));
-            if (!bytes) continue;
-            recorded.hallOfFameRecords += *bytes;
-            ++recorded.members;
-        } else if (move.kind == TransactionKind::Rookie) {
-            recorded.rookieNames.push_back(move.player.name);
+    recorded.severalSeasons = first != last;
+    for (Counter year = first; year <= last; ++year) {
+        for (const StoredMove& stored : history.moves(year)) {
+            const Transaction& move = stored.move;
+            if (move.kind == TransactionKind::Retire && move.hallOfFame) {
+                // Exactly the bytes the retirement wrote; a name without a code was never
+                // written.
+                const std::optional<std::string> bytes = text::encodeCp932(
+                    hallOfFameRecord(move.player.name, move.player.entryYear, move.player.hits));
+                if (!bytes) continue;
+                recorded.hallOfFameRecords += *bytes;
+                ++recorded.members;
+            } else if (move.kind == TransactionKind::Rookie) {
+                recorded.rookieNames.push_back(move.player.name);
+            }
         }
     }
     return recorded;
@@ -46,7 +52,9 @@ std::string completeHallOfFame(FileStore& files, const RecordedSeasonFiles& reco
     const std::string path = files.resolve(kHallOfFameAppendName).string();
     const std::string where = text::fillIn(text::translated("・名球会の名簿「{1}」："), {path});
     if (recorded.members == 0) {
-        return where + text::translated("この年に名球会に入った選手はいません。");
+        return where + (recorded.severalSeasons
+                            ? text::translated("この間に名球会に入った選手はいません。")
+                            : text::translated("この年に名球会に入った選手はいません。"));
     }
     const std::string members = std::to_string(recorded.members);
     const auto count = static_cast<std::uint64_t>(recorded.members);
@@ -87,7 +95,9 @@ std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& re
     const std::string path = files.resolve(kScoutingListName).string();
     const std::string where = text::fillIn(text::translated("・新人の名簿「{1}」："), {path});
     if (recorded.rookieNames.empty()) {
-        return where + text::translated("この年に入った新人はいません。");
+        return where + (recorded.severalSeasons
+                            ? text::translated("この間に入った新人はいません。")
+                            : text::translated("この年に入った新人はいません。"));
     }
     const FileRead read = files.readFile(kScoutingListName);
     if (read.status == FileRead::Status::Missing) {
@@ -108,9 +118,11 @@ std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& re
         ++removed;
     }
     if (removed == 0) {
-        return where + text::translated(
-                           "先頭にこの年の新人の名前はありませんでした（取り除き済み"
-                           "か、書き換えられています）。");
+        return where + (recorded.severalSeasons
+                            ? text::translated("先頭にこの間の新人の名前はありませんでした（取り除"
+                                               "き済みか、書き換えられています）。")
+                            : text::translated("先頭にこの年の新人の名前はありませんでした（取り除"
+                                               "き済みか、書き換えられています）。"));
     }
     const std::string problem =
         files.replaceFileThrough(kScoutingListName, kScoutingListTemporary, list);
@@ -125,16 +137,24 @@ std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& re
                         {std::to_string(removed)});
 }
 
-// What the history recorded of the year, carried into the two files; or why it could not be.
+// What the history recorded of the year's commit, carried into the two files; or why it could
+// not be.
 std::string completeFromHistory(FileStore& files, const HistoryReader* history, Counter year) {
     const std::string yearText = std::to_string(year);
     std::optional<std::string> unreadable;
     try {
         if (history != nullptr && history->season(year)) {
-            const RecordedSeasonFiles recorded = recordedSeasonFiles(*history, year);
-            return text::fillIn(text::translated("{1}年目のシーズンの名球会入りと新人の名前を、リー"
-                                                 "グの歴史から確かめました。"),
-                                {yearText}) +
+            // The journal held every season committed with this one.
+            const Counter first = history->firstCommittedWith(year);
+            const RecordedSeasonFiles recorded = recordedSeasonFiles(*history, first, year);
+            return (first == year
+                        ? text::fillIn(text::translated("{1}年目のシーズンの名球会入りと新人の名"
+                                                        "前を、リーグの歴史から確かめました。"),
+                                       {yearText})
+                        : text::fillIn(text::translated("{1}年目から{2}年目までのシーズンの名球"
+                                                        "会入りと新人の名前を、リーグの歴史から"
+                                                        "確かめました。"),
+                                       {std::to_string(first), yearText})) +
                    "\n" + completeHallOfFame(files, recorded) + "\n" +
                    completeScoutingList(files, recorded);
         }

@@ -1,9 +1,10 @@
 #pragma once
 // A season journal found unusable at start (damaged, or something other than a readable file in
 // its place) was moved aside by the league layer, which cannot read the history. Here the saved
-// season is completed from what the league's history recorded of it: its hall-of-fame members
-// are added to the hall of fame unless it already ends with them, and the names its rookies took
-// come off the top of the scouting list. The player is told all of it in one message.
+// season, with those committed together with it, is completed from what the league's history
+// recorded of them: their hall-of-fame members are added to the hall of fame unless it already
+// ends with them, and the names their rookies took come off the top of the scouting list. The
+// player is told all of it in one message.
 //
 //   loadLeague(league, platform);
 //   history.takeLeague(league, platform);

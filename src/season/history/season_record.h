@@ -23,6 +23,9 @@ struct RosterIds {
     std::array<PlayerId, kTeams * kPlayers + 1> ids{};
     FileFingerprint league;
 };
+// The league file of a year whose end was never saved on its own: a season committed with a
+// later one, or a league its file cannot hold. No file has it.
+inline constexpr FileFingerprint kNoLeagueFile{};
 
 // The figures a player brought when the history first saw him, at the end of `year`.
 struct PlayerStart {
