@@ -1,8 +1,14 @@
 // zelvano-sim: plays a league without a window, on the same season code as the game.
+#include <charconv>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -24,30 +30,75 @@ namespace {
 
 using namespace zelvano;
 
+// A commit waits for the disk: play commits once `interval` has passed since the last one (a
+// second, unless the environment says otherwise) and at its end. Standard output says no more than
+// the folder holds: what the seasons print waits here until they are committed, so a run killed in
+// between prints none of them.
+class CommittedOutput final : public CommitPacing {
+public:
+    explicit CommittedOutput(std::chrono::milliseconds interval) : interval_(interval) {}
+    std::ostream& out() { return pending_; }
+    bool commitNow(const League& /*league*/) override {
+        return std::chrono::steady_clock::now() - lastCommit_ >= interval_;
+    }
+    void committed(const League& /*league*/) override {
+        print();
+        lastCommit_ = std::chrono::steady_clock::now();
+    }
+    void print() {
+        std::cout << pending_.view();
+        std::cout.flush();
+        pending_.str({});
+    }
+
+private:
+    std::chrono::milliseconds interval_;
+    std::ostringstream pending_;
+    std::chrono::steady_clock::time_point lastCommit_ = std::chrono::steady_clock::now();
+};
+
 class RecordPrinter final : public SeasonObserver {
 public:
+    explicit RecordPrinter(std::ostream& out) : out_(out) {}
     void gamePlayed(const League& league, int gameNumber) override {
         const GameState& game = league.CurrentGame;
-        std::cout << "game\t" << league.CurrentYear << '\t' << gameNumber << '\t'
-                  << league.PairingTeam1 << '\t' << league.PairingTeam2 << '\t' << game.Runs[1]
-                  << '\t' << game.Runs[2] << '\t' << game.Inning << '\t' << game.PlateAppearances
-                  << '\n';
+        out_ << "game\t" << league.CurrentYear << '\t' << gameNumber << '\t' << league.PairingTeam1
+             << '\t' << league.PairingTeam2 << '\t' << game.Runs[1] << '\t' << game.Runs[2] << '\t'
+             << game.Inning << '\t' << game.PlateAppearances << '\n';
     }
     void seasonPlayed(const League& league, int champion, const ResultsReport& report) override {
-        printSeasonRecord(std::cout, league.CurrentYear, champion,
+        printSeasonRecord(out_, league.CurrentYear, champion,
                           {league.SeasonMarks[1], league.SeasonMarks[2], league.SeasonMarks[3]});
         const ResultsReport shown = shownReport(report);
-        printReportRecord(std::cout, shown.championLine, shown.titleCount, shown.titleRun,
+        printReportRecord(out_, shown.championLine, shown.titleCount, shown.titleRun,
                           shown.teamAverages);
         for (const std::string& line : shown.mvpLines) {
-            std::cout << "mvp\t" << tsvField(line) << '\n';
+            out_ << "mvp\t" << tsvField(line) << '\n';
         }
     }
+
+private:
+    std::ostream& out_;
 };
 
 int fail(const std::string& line) {
     std::cerr << "zelvano-sim: " << line << '\n';
     return 2;
+}
+
+constexpr const char* kCommitIntervalVariable = "ZELVANO_SIM_COMMIT_MS";
+
+// The environment's interval between commits, in milliseconds (0: every season); nothing when it
+// is not a whole number.
+std::optional<std::chrono::milliseconds> commitInterval() {
+    const char* text = std::getenv(kCommitIntervalVariable);
+    const std::string_view value(text != nullptr ? text : "");
+    if (value.empty()) return std::chrono::seconds(1);
+    std::uint32_t milliseconds = 0;
+    const auto [end, error] =
+        std::from_chars(value.data(), value.data() + value.size(), milliseconds);
+    if (error != std::errc() || end != value.data() + value.size()) return std::nullopt;
+    return std::chrono::milliseconds(milliseconds);
 }
 
 }  // namespace
@@ -62,6 +113,12 @@ int main(int argc, char** argv) {
     if (options.command == SimOptions::Command::Help) {
         std::cout << kSimUsage;
         return 0;
+    }
+    const std::optional<std::chrono::milliseconds> interval = commitInterval();
+    if (!interval && options.command == SimOptions::Command::Play) {
+        return fail(std::string(kCommitIntervalVariable) +
+                    " needs a whole number of milliseconds, not '" +
+                    std::getenv(kCommitIntervalVariable) + "'");
     }
 
     // What the checks below find wrong with the files is told in the desktop's language.
@@ -124,16 +181,17 @@ int main(int argc, char** argv) {
     text::useLanguage(options.language);
     League league;
     AutoManager manager(league, options.seasons);
+    CommittedOutput output(interval.value_or(std::chrono::seconds(1)));
     HeadlessPlatform platform(manager, std::move(files), options.seed.value_or(seedFromClock()));
     // The manager only ever presses "次へ" on the scoreboard.
     platform.gamesWatched = false;
-    platform.onDialog = [](const std::string& kind, const std::string& title,
-                           const std::string& text, const std::string& answer) {
-        std::cout << kind << '\t' << tsvField(title) << '\t' << tsvField(text);
-        if (kind != "message") std::cout << '\t' << tsvField(answer);
-        std::cout << '\n';
+    platform.onDialog = [&out = output.out()](const std::string& kind, const std::string& title,
+                                              const std::string& text, const std::string& answer) {
+        out << kind << '\t' << tsvField(title) << '\t' << tsvField(text);
+        if (kind != "message") out << '\t' << tsvField(answer);
+        out << '\n';
     };
-    RecordPrinter printer;
+    RecordPrinter printer(output.out());
     try {
         int status = 0;
         if (options.command == SimOptions::Command::New) {
@@ -150,13 +208,13 @@ int main(int argc, char** argv) {
             }
         } else {
             LeagueHistory history;
-            status = runLeague(league, platform, &printer, &history);
+            status = runLeague(league, platform, &printer, &history, &output);
         }
-        std::cout.flush();
+        output.print();
         if (status != 0) return fail("the league stopped; see the last message above");
         return 0;
     } catch (const HeadlessStall& stall) {
-        std::cout.flush();
+        output.print();
         return fail(stall.what());
     }
 }

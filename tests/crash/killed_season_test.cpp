@@ -1,5 +1,6 @@
-// Whole seasons cut short by SIGKILL at random moments, while retirements fill the hall of fame
-// and rookies take names off the scouting list: after the next start and one clean season, the
+// Whole seasons cut short by SIGKILL at random moments, committed one by one or several at once,
+// while retirements fill the hall of fame and rookies take names off the scouting list: the
+// records printed end at a saved season; after the next start and one clean season, the
 // league, the hall of fame and the list are byte for byte what an uninterrupted run gives that
 // saved as many seasons first. So no season that was not saved leaves a trace, and no saved one
 // loses anything; the league's history, read through zelvano-sim's show, is the same too. A
@@ -42,16 +43,19 @@ using testing::TempFolder;
 constexpr int kKills = 40;
 constexpr const char* kFiles[] = {"Jbball.Jdt", "Jbball.Mei", "Z02MEM.TXT"};
 
-// Runs zelvano-sim in `folder` with its records thrown away; returns its process id.
-pid_t startSim(const fs::path& folder, const std::vector<std::string>& arguments) {
+// Runs zelvano-sim in `folder`, committing every `commitMs` milliseconds when given, its records
+// written to `printed` or thrown away; returns its process id.
+pid_t startSim(const fs::path& folder, const std::vector<std::string>& arguments,
+               const char* commitMs = nullptr, const fs::path& printed = "/dev/null") {
     const pid_t child = ::fork();
     if (child != 0) return child;
+    if (commitMs != nullptr) ::setenv("ZELVANO_SIM_COMMIT_MS", commitMs, 1);
     std::vector<std::string> words = {ZELVANO_SIM, "--dir", folder.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
-    if (std::freopen("/dev/null", "w", stdout) == nullptr) ::_exit(126);
+    if (std::freopen(printed.c_str(), "w", stdout) == nullptr) ::_exit(126);
     ::execv(argv[0], argv.data());
     ::_exit(127);
 }
@@ -158,12 +162,25 @@ TEST(KilledSeason, NoUnsavedSeasonLeavesATraceAndNoSavedOneLosesAnything) {
         SCOPED_TRACE("kill " + std::to_string(kill));
         const TempFolder killed;
         copyFiles(start.folder(), killed.folder());
-        const pid_t child = startSim(killed.folder(), {"--seed", "5", "play", "100000"});
+        // Every season, as the game commits; or many at once, as zelvano-sim does every second.
+        const char* commitMs = kill % 2 == 0 ? "0" : "50";
+        const TempFolder printed;
+        const pid_t child = startSim(killed.folder(), {"--seed", "5", "play", "100000"}, commitMs,
+                                     printed.folder() / "records");
         std::this_thread::sleep_for(std::chrono::microseconds(moments() % 400000));
         ::kill(child, SIGKILL);
         waitFor(child);
         const int saved = readLeague(killed).CurrentYear - startYear;
         savedCounts.insert(saved);
+        // Its records stop at a whole line, and at a saved season.
+        const std::string records = printed.contents("records");
+        EXPECT_TRUE(records.empty() || records.ends_with('\n'));
+        int seasonsPrinted = 0;
+        for (std::size_t at = records.find("\nseason\t"); at != std::string::npos;
+             at = records.find("\nseason\t", at + 1)) {
+            ++seasonsPrinted;
+        }
+        EXPECT_LE(seasonsPrinted, saved);
         const bool journalLeft = fs::exists(killed.folder() / ".zelvano-season");
         if (journalLeft) {
             const std::string journal = killed.contents(".zelvano-season");
