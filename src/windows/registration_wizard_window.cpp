@@ -7,10 +7,12 @@
 
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -32,30 +34,31 @@ QLineEdit* makeTextBox(QWidget* parent, const QRect& geometry, const QString& na
 RegistrationWizardWindow::RegistrationWizardWindow(RegistrationWizardEvents& events)
     : events_(events) {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
-    setWindowTitle(QStringLiteral("Zelvano 2002　選手登録ウィザード"));
+    setWindowTitle(uiText("Zelvano 2002　選手登録ウィザード"));
     setWindowIcon(baseballIcon());
 
     const LabelLook look{windowFont(FontFace::Gothic, 12.0), std::nullopt};
-    teamLabel_ = makeLabel(this, twipsRect(120, 120, 1095, 375), look);
+    teamLabel_ = makeNameLabel(this, twipsRect(120, 120, 1095, 375), look);
     teamLabel_->setObjectName(QStringLiteral("teamLabel"));
     teamLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     teamNameEdit_ =
         makeTextBox(this, twipsRect(1320, 120, 5295, 375), QStringLiteral("teamNameEdit"));
-    playerLabel_ = makeLabel(this, twipsRect(120, 720, 1095, 375), look);
+    playerLabel_ = makeNameLabel(this, twipsRect(120, 720, 1095, 375), look);
     playerLabel_->setObjectName(QStringLiteral("playerLabel"));
     playerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     playerNameEdit_ =
         makeTextBox(this, twipsRect(1320, 720, 5295, 375), QStringLiteral("playerNameEdit"));
+    // Each button is read by its name alone, without the arrows and the mnemonic.
     backButton_ =
-        makeButton(this, QStringLiteral("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
+        makeFittedButton(this, uiText("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
     backButton_->setObjectName(QStringLiteral("backButton"));
-    backButton_->setAccessibleName(QStringLiteral("戻る"));
-    backButton_->setAccessibleDescription(QStringLiteral("一つ前の名前に戻ります"));
+    backButton_->setAccessibleName(uiTextIn("wizard button", "戻る"));
+    backButton_->setAccessibleDescription(uiText("一つ前の名前に戻ります"));
     forwardButton_ =
-        makeButton(this, QStringLiteral("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
+        makeFittedButton(this, uiText("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
     forwardButton_->setObjectName(QStringLiteral("forwardButton"));
-    forwardButton_->setAccessibleName(QStringLiteral("進む"));
-    forwardButton_->setAccessibleDescription(QStringLiteral("入力した名前で次の名前に進みます"));
+    forwardButton_->setAccessibleName(uiTextIn("wizard button", "進む"));
+    forwardButton_->setAccessibleDescription(uiText("入力した名前で次の名前に進みます"));
     // Each box is read by the label in front of it ("チーム名1", "選手名12"), which changes
     // with every entry.
     teamLabel_->setBuddy(teamNameEdit_);
@@ -87,12 +90,15 @@ bool RegistrationWizardWindow::eventFilter(QObject* watched, QEvent* event) {
     return ClosableWindow::eventFilter(watched, event);
 }
 
+// A box is read by its label's whole text, also when the label shows it cut.
 void RegistrationWizardWindow::setTeamLabel(const std::string& text) {
-    teamLabel_->setText(toQString(text));
+    teamLabel_->setFullText(toQString(text));
+    teamNameEdit_->setAccessibleName(teamLabel_->fullText());
 }
 
 void RegistrationWizardWindow::setPlayerLabel(const std::string& text) {
-    playerLabel_->setText(toQString(text));
+    playerLabel_->setFullText(toQString(text));
+    playerNameEdit_->setAccessibleName(playerLabel_->fullText());
 }
 
 void RegistrationWizardWindow::setTeamText(const std::string& text) {

@@ -11,11 +11,12 @@
 #include "platform/views.h"
 #include "windows/closable_window.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zelvano {
+
+class ElidedLabel;
 
 class RegistrationWizardWindow final : public ClosableWindow, public RegistrationWizardView {
 public:
@@ -39,9 +40,9 @@ protected:
 
 private:
     RegistrationWizardEvents& events_;
-    QLabel* teamLabel_ = nullptr;
+    ElidedLabel* teamLabel_ = nullptr;
     QLineEdit* teamNameEdit_ = nullptr;
-    QLabel* playerLabel_ = nullptr;
+    ElidedLabel* playerLabel_ = nullptr;
     QLineEdit* playerNameEdit_ = nullptr;
     QPushButton* backButton_ = nullptr;
     QPushButton* forwardButton_ = nullptr;
