@@ -82,7 +82,7 @@ BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(eve
         ElidedLabel* average =
             makeNameLabel(this, QRect(), {windowFont(FontFace::Mincho, 12.0), std::nullopt});
         average->setObjectName(QStringLiteral("playerAverageLabel%1").arg(index));
-        average->setAccessibleDescription(uiText("打率"));
+        average->setAccessibleDescription(uiTextIn("what a label shows", "打率"));
         playerAverageLabels_[index] = average;
         placeRow(index);
     }

@@ -103,22 +103,22 @@ void InformationWindow::buildRankingTab(QWidget& page) {
     rankingList_->setAccessibleName(rankingTitleLabel_->fullText());
     rankingList_->setAccessibleDescription(uiText("リーグ全体のランキング"));
 
-    const std::array<const char*, 5> captions{
-        text::textToTranslate("打率５０傑"), text::textToTranslate("安打５０傑"),
-        text::textToTranslate("年数５０傑"), text::textToTranslate("低打率５０貧"),
-        text::textToTranslate("長名５０傑")};
-    const std::array<const char*, 5> descriptions{
-        text::textToTranslate("打率５０傑をリーグ全体から選びます"),
-        text::textToTranslate("安打５０傑をリーグ全体から選びます"),
-        text::textToTranslate("年数５０傑をリーグ全体から選びます"),
-        text::textToTranslate("低打率５０貧をリーグ全体から選びます"),
-        text::textToTranslate("長名５０傑をリーグ全体から選びます")};
+    // Narrow buttons: their captions are translated apart from the rankings' titles.
+    const std::array<QString, 5> captions{
+        uiTextIn("ranking button", "打率５０傑"), uiTextIn("ranking button", "安打５０傑"),
+        uiTextIn("ranking button", "年数５０傑"), uiTextIn("ranking button", "低打率５０貧"),
+        uiTextIn("ranking button", "長名５０傑")};
+    const std::array<QString, 5> descriptions{uiText("打率５０傑をリーグ全体から選びます"),
+                                              uiText("安打５０傑をリーグ全体から選びます"),
+                                              uiText("年数５０傑をリーグ全体から選びます"),
+                                              uiText("低打率５０貧をリーグ全体から選びます"),
+                                              uiText("長名５０傑をリーグ全体から選びます")};
     const std::array<int, 5> lefts{240, 1920, 3600, 5280, 6960};
     for (int i = 0; i < 5; ++i) {
         rankingButtons_[i] =
-            makeFittedButton(&page, uiText(captions[i]), pageRect(lefts[i], 4800, 1500, 350));
+            makeFittedButton(&page, captions[i], pageRect(lefts[i], 4800, 1500, 350));
         rankingButtons_[i]->setObjectName(QStringLiteral("rankingButton%1").arg(i));
-        rankingButtons_[i]->setAccessibleDescription(uiText(descriptions[i]));
+        rankingButtons_[i]->setAccessibleDescription(descriptions[i]);
         connect(rankingButtons_[i], &QPushButton::clicked, this, [this, i] {
             report([i](InformationEvents& events) { events.rankingPressed(i); });
         });

@@ -73,12 +73,12 @@ void ScoreboardWindow::buildScoreboard() {
     inningLabel_ = makeNameLabel(board_, twipsRect(120, 120, 1335, 375),
                                  {windowFont(FontFace::Mincho, 15.75), kPink});
     inningLabel_->setObjectName(QStringLiteral("inningLabel"));
-    inningLabel_->setAccessibleDescription(uiText("イニング"));
+    inningLabel_->setAccessibleDescription(uiTextIn("what a label shows", "イニング"));
     scoreLabel_ =
         makeNameLabel(board_, twipsRect(1560, 120, 2655, 375),
                       {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
     scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
-    scoreLabel_->setAccessibleDescription(uiText("得点"));
+    scoreLabel_->setAccessibleDescription(uiTextIn("what a label shows", "得点"));
 
     nextButton_ = makeFittedButton(board_, uiText("次へ"), twipsRect(7920, 120, 855, 375));
     nextButton_->setObjectName(QStringLiteral("nextButton"));
@@ -111,7 +111,7 @@ void ScoreboardWindow::buildScoreboard() {
                 board_, twipsRect(kAverageLeft[side], top, 735, 255),
                 {windowFont(FontFace::Mincho, 12.0), std::nullopt}, QStringLiteral("Label3"));
             average->setObjectName(QStringLiteral("batterAverageLabel%1").arg(index));
-            average->setAccessibleDescription(uiText("打率"));
+            average->setAccessibleDescription(uiTextIn("what a label shows", "打率"));
             batterAverageLabels_[index] = average;
         }
         teamAverageLabels_[side] = makeNameLabel(
