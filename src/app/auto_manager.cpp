@@ -3,16 +3,12 @@
 #include <string>
 
 #include "league/registration.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace zelvano {
 
 namespace {
-
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 std::string fullWidthDigits(int value) {
     std::string out;
@@ -22,21 +18,22 @@ std::string fullWidthDigits(int value) {
     return out;
 }
 
-// The number after a label's prefix, as in "選手名12".
-int numberAfter(const std::string& label, const std::string& prefix) {
-    if (label.rfind(prefix, 0) != 0) return 0;
-    try {
-        return std::stoi(label.substr(prefix.size()));
-    } catch (const std::exception&) {
-        return 0;
-    }
+// The number a label ends with, as in "選手名12", whatever words the language puts before it;
+// 0 when it ends with none.
+int numberAtEnd(const std::string& label) {
+    std::size_t start = label.size();
+    while (start > 0 && label[start - 1] >= '0' && label[start - 1] <= '9') --start;
+    if (start == label.size() || label.size() - start > 4) return 0;
+    return std::stoi(label.substr(start));
 }
 
 }  // namespace
 
 Answer AutoManager::answer(const MessageRequest& request) {
     if (request.buttons == MessageButtons::Ok) return Answer::Ok;
-    if (request.title == "Zelvano 2004" && endsWith(request.text, "年目に進みますか？")) {
+    const std::string nextYear = text::fillIn(text::translated("{1}年目に進みますか？"),
+                                              {std::to_string(league_.CurrentYear + 1)});
+    if (request.title == "Zelvano 2004" && request.text == nextYear) {
         ++seasonsPlayed_;
         return seasonsPlayed_ < seasonsWanted_ ? Answer::Yes : Answer::No;
     }
@@ -51,14 +48,16 @@ std::string AutoManager::input(const std::string& /*prompt*/, const std::string&
         inputsThisYear_ = 0;
     }
     ++inputsThisYear_;
-    return "新人" + std::to_string(league_.CurrentYear) + "-" + std::to_string(inputsThisYear_);
+    // The names are the league's: the same in any language, so that a seed plays the same league.
+    return text::dataText("新人") + std::to_string(league_.CurrentYear) + "-" +
+           std::to_string(inputsThisYear_);
 }
 
 bool AutoManager::actOnWizard(HeadlessRegistrationWizardView& wizard) {
-    const int team = numberAfter(wizard.teamLabel, "チーム名");
-    const int player = numberAfter(wizard.playerLabel, "選手名");
+    const int team = numberAtEnd(wizard.teamLabel);
+    const int player = numberAtEnd(wizard.playerLabel);
     if (team < 1 || team > kTeams || player < 1 || player > kPlayers) return false;
-    wizard.typeTeam("チーム" + fullWidthDigits(team));
+    wizard.typeTeam(text::dataText("チーム") + fullWidthDigits(team));
     if (team == 1) wizard.typePlayer(defaultPlayerName(1, player));
     const std::string before = wizard.teamLabel + wizard.playerLabel;
     wizard.pressForward();

@@ -1,4 +1,5 @@
 // zelvano-sim: plays a league without a window, on the same season code as the game.
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -16,6 +17,8 @@
 #include "league/registration.h"
 #include "season/history/history_schema.h"
 #include "season/season_driver.h"
+#include "text/desktop_language.h"
+#include "text/translation.h"
 
 namespace {
 
@@ -33,9 +36,10 @@ public:
     void seasonPlayed(const League& league, int champion, const ResultsReport& report) override {
         printSeasonRecord(std::cout, league.CurrentYear, champion,
                           {league.SeasonMarks[1], league.SeasonMarks[2], league.SeasonMarks[3]});
-        printReportRecord(std::cout, report.championLine, report.titleCount, report.titleRun,
-                          report.teamAverages);
-        for (const std::string& line : report.mvpLines) {
+        const ResultsReport shown = shownReport(report);
+        printReportRecord(std::cout, shown.championLine, shown.titleCount, shown.titleRun,
+                          shown.teamAverages);
+        for (const std::string& line : shown.mvpLines) {
             std::cout << "mvp\t" << tsvField(line) << '\n';
         }
     }
@@ -60,6 +64,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // What the checks below find wrong with the files is told in the desktop's language.
+    text::useLanguage(text::desktopLanguage([](const char* name) { return std::getenv(name); }));
     std::error_code error;
     if (!std::filesystem::is_directory(options.folder, error)) {
         return fail("no such folder: " +
@@ -102,6 +108,7 @@ int main(int argc, char** argv) {
                         std::to_string(check.line) + ": " + check.problem);
         }
         if (options.command == SimOptions::Command::Show) {
+            text::useLanguage(options.language);  // the output's, as below
             try {
                 printView(options, shown, *files, std::cout);
             } catch (const SqliteError& unreadable) {
@@ -113,6 +120,8 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The standard output is the scripts' data: in its own language, whatever the desktop's.
+    text::useLanguage(options.language);
     League league;
     AutoManager manager(league, options.seasons);
     HeadlessPlatform platform(manager, std::move(files), options.seed.value_or(seedFromClock()));

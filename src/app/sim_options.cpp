@@ -1,9 +1,11 @@
 #include "app/sim_options.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "league/league.h"
 #include "season/schedule.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -95,11 +97,23 @@ SimOptionsParse parseSimOptions(const std::vector<std::string>& arguments) {
             options.command = SimOptions::Command::Help;
             return {options, {}};
         }
-        if (argument == "--seed" || argument == "--dir") {
+        if (argument == "--seed" || argument == "--dir" || argument == "--language") {
             if (i + 1 >= arguments.size()) return {std::nullopt, argument + " needs a value"};
             const std::string& value = arguments[++i];
             if (argument == "--dir") {
                 options.folder = value;
+                continue;
+            }
+            if (argument == "--language") {
+                const std::vector<std::string> spoken = text::spokenLanguages();
+                if (std::find(spoken.begin(), spoken.end(), value) == spoken.end()) {
+                    std::string known;
+                    for (const std::string& each : spoken)
+                        known += (known.empty() ? "" : ", ") + each;
+                    return {std::nullopt,
+                            "--language needs one of " + known + ", not '" + value + "'"};
+                }
+                options.language = value;
                 continue;
             }
             std::uint64_t seed = 0;

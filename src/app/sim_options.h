@@ -7,6 +7,7 @@
 //   zelvano-sim [--dir DIR] show game YEAR N | gamelog T P [YEAR]
 //                                | milestones [YEAR]
 //   zelvano-sim --help
+// Each form takes --language L too.
 
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,9 @@ struct SimOptions {
     int game = 0;    // show game: 1..12
     std::optional<std::uint64_t> seed;
     std::string folder = ".";
+    // The language of the standard output: Japanese unless asked, whatever the locale says, so
+    // that scripts read the same output everywhere.
+    std::string language = "ja";
 };
 
 struct SimOptionsParse {
@@ -75,6 +79,9 @@ inline constexpr const char* kSimUsage =
     "            games of a season, the single-game records, the milestones\n"
     "  --seed N  fix the random generator, so that the same league plays the same games\n"
     "  --dir DIR the league folder\n"
+    "  --language L\n"
+    "            the language of the output: ja (the default, whatever the locale) or en;\n"
+    "            messages on standard error follow the desktop's language\n"
     "  --help    print this help\n";
 
 }  // namespace zelvano

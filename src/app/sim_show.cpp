@@ -7,6 +7,7 @@
 #include "season/history/history_schema.h"
 #include "season/major_league_loan.h"
 #include "season/personal_data.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -51,7 +52,7 @@ void printView(const SimOptions& options, League& league, FileStore& files, std:
         case SimOptions::View::HallOfFame: {
             const HallOfFameRoster roster = hallOfFameRoster(files);
             for (const std::string& line : roster.lines) printText(out, line);
-            printText(out, roster.count.value_or("現在　0名"));
+            printText(out, roster.count.value_or(text::translated("現在　0名")));
             break;
         }
         case SimOptions::View::Majors:

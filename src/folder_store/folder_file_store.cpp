@@ -22,6 +22,7 @@
 #include "folder_store/folder_spellings.h"
 #include "folder_store/system_error_text.h"
 #include "folder_store/unique_fd.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -31,7 +32,7 @@ namespace {
 
 std::string writeProblem(int error) {
     // Only writing can meet a missing folder: a missing file to read is not a failure.
-    if (error == ENOENT) return "保存先のフォルダーが見つかりません。";
+    if (error == ENOENT) return text::translated("保存先のフォルダーが見つかりません。");
     return systemErrorText(error, FileAccess::Write);
 }
 
@@ -40,18 +41,19 @@ std::string writeProblem(int error) {
 constexpr off_t kReadLimitBytes = 8 * 1024 * 1024;
 
 std::string notARegularFile() {
-    return "通常のファイルではありません（フォルダーや特殊なファイルです）。";
+    return text::translated("通常のファイルではありません（フォルダーや特殊なファイルです）。");
 }
 std::string tooLargeToRead() {
-    return "ファイルが大きすぎます（" + std::to_string(kReadLimitBytes / (1024 * 1024)) +
-           "MBまでしか読みません）。";
+    return text::fillIn(text::translated("ファイルが大きすぎます（{1}MBまでしか読みません）。"),
+                        {std::to_string(kReadLimitBytes / (1024 * 1024))});
 }
 std::string shorterThanBefore() {
-    return "ファイルが、前に読んだときより短くなっています（ほかのプログラムが書き換えたようです）"
-           "。";
+    return text::translated(
+        "ファイルが、前に読んだときより短くなっています（ほかのプログラムが書き換えたようです）。");
 }
 std::string readOnlyFile() {
-    return "ファイルが読み取り専用になっています。書き込みを許可してから、もう一度試してください。";
+    return text::translated(
+        "ファイルが読み取り専用になっています。書き込みを許可してから、もう一度試してください。");
 }
 
 bool isSymlink(const fs::path& path) {
@@ -267,7 +269,7 @@ FolderFileStore::OpenedToRead FolderFileStore::openToRead(std::string_view name)
     if (!opened.file.valid()) {
         const int error = errno;
         if (error == ENOENT && isSymlink(*path))
-            return failed("リンク先のファイルが見つかりません。");
+            return failed(text::translated("リンク先のファイルが見つかりません。"));
         if (error == ENOENT) return opened;  // removed since it was found
         return failed(systemErrorText(error, FileAccess::Read));
     }
@@ -360,7 +362,8 @@ std::string FolderFileStore::replaceFileThrough(std::string_view name,
     const fs::path path = resolve(temporaryName);
     // Every failure names the temporary, where the player would look first.
     const auto problemWith = [&path](const std::string& problem) {
-        return "一時ファイル「" + path.string() + "」：" + problem;
+        // Translators: {1} is the temporary file's full path, {2} what went wrong.
+        return text::fillIn(text::translated("一時ファイル「{1}」：{2}"), {path.string(), problem});
     };
     struct stat leftover {};
     if (::lstat(path.c_str(), &leftover) == 0) {
@@ -369,7 +372,8 @@ std::string FolderFileStore::replaceFileThrough(std::string_view name,
         const bool removable =
             S_ISLNK(leftover.st_mode) || (S_ISREG(leftover.st_mode) && isRegularFile(target));
         if (!removable)
-            return problemWith("前回の書き換えの途中のファイルか、別のものがあります。");
+            return problemWith(
+                text::translated("前回の書き換えの途中のファイルか、別のものがあります。"));
         if (::unlink(path.c_str()) != 0 && errno != ENOENT) return problemWith(writeProblem(errno));
     }
     UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));

@@ -1,5 +1,6 @@
 #pragma once
-// Why a file operation failed, told to the user in Japanese from the errno it ended with.
+// Why a file operation failed, told to the user in the game's language from the errno it ended
+// with.
 
 #include <string>
 

@@ -5,6 +5,7 @@
 
 #include "game/lineups.h"
 #include "league/forced_quit.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -44,7 +45,7 @@ void BattingOrderPresenter::sortPressed() {
     }
     platform_.beep();
     view_->focusPlayer(league_.ChosenOrder[1] - 1);
-    view_->showWholeOrderButton("ベスト打順");
+    view_->showWholeOrderButton(text::translated("ベスト打順"));
 }
 
 void BattingOrderPresenter::wholeOrderPressed() {
@@ -68,21 +69,23 @@ void chooseOwnLineup(League& league, Platform& platform) {
     BattingOrderPresenter picker(league, platform);
     auto view = platform.createBattingOrderView(picker);
     picker.attach(*view);
-    view->setMatchLine(league.TeamName[league.PairingTeam1] + "対" +
-                       league.TeamName[league.PairingTeam2] + "の試合です。");
-    view->setRosterTitle(league.TeamName[1] + "のメンバー表");
+    view->setMatchLine(
+        text::fillIn(text::translated("{1}対{2}の試合です。"),
+                     {league.TeamName[league.PairingTeam1], league.TeamName[league.PairingTeam2]}));
+    view->setRosterTitle(text::fillIn(text::translated("{1}のメンバー表"), {league.TeamName[1]}));
     for (int player = 1; player <= kPlayers; ++player) {
         platform.yieldOnce();
         view->setPlayerRow(player - 1, league.PlayerName[1][player],
                            displayedAverage(league, 1, player));
         if (league.Hits[1][player] == 0) view->disablePlayer(player - 1, false);
     }
-    if (previousOrderPlayable(league)) view->showWholeOrderButton("前回と同順");
+    if (previousOrderPlayable(league)) view->showWholeOrderButton(text::translated("前回と同順"));
     view->show();
 
     int picked = 0;
     for (int slot = 1; slot <= kBattingSlots; ++slot) {
-        view->setPrompt(std::to_string(slot) + "番打者を決定してください。");
+        view->setPrompt(text::fillIn(text::translated("{1}番打者を決定してください。"),
+                                     {std::to_string(slot)}));
         const int remembered = league.ChosenOrder[slot];
         if (canPlay(league, remembered)) view->focusPlayer(remembered - 1);
         platform.waitUntil([&] { return league.PickedPlayer != 0; });

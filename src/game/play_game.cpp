@@ -4,6 +4,8 @@
 #include <string>
 
 #include "game/scoreboard_text.h"
+#include "text/number_format.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -44,7 +46,12 @@ public:
         }
         view_.setScoreLine(openingScoreLine(league_));
         for (int side = 1; side <= 2; ++side) {
-            view_.setTeamAverage(side, "平均：" + std::to_string(game.AverageSum[side] / 9));
+            // The mean of the nine displayed averages, in thousandths.
+            const int mean = game.AverageSum[side] / 9;
+            view_.setTeamAverage(
+                side, text::fillIn(text::translated("平均：{1}"),
+                                   {text::japaneseText() ? std::to_string(mean)
+                                                         : text::baseballAverage(mean / 1000.0)}));
         }
     }
     void startHalf(int inning, int half) {

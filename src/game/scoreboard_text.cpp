@@ -1,12 +1,14 @@
 #include "game/scoreboard_text.h"
 
 #include "platform/views.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace zelvano {
 
 std::string inningText(int inning, int half) {
-    return std::to_string(inning) + "回" + (half == 1 ? "表" : "裏");
+    return text::fillIn(half == 1 ? text::translated("{1}回表") : text::translated("{1}回裏"),
+                        {std::to_string(inning)});
 }
 
 std::string openingScoreLine(const League& league) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/views.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -99,8 +100,9 @@ public:
     bool pressWholeOrder();  // "前回と同順" / "ベスト打順"
     bool closeByUser();
 
-    std::string caption = "打者選考", matchLine, rosterTitle, prompt;
-    std::string wholeOrderCaption = "前回と同順";
+    // The window's design-time captions, in the game's language as the window shows them.
+    std::string caption = text::translated("打者選考"), matchLine, rosterTitle, prompt;
+    std::string wholeOrderCaption = text::translated("前回と同順");
     std::array<std::string, 30> names;  // as given, without the two leading spaces
     std::array<int, 30> averages{};
     std::array<bool, 30> buttonEnabled{}, nameEnabled{}, averageEnabled{};
@@ -197,7 +199,8 @@ public:
     int currentTab = 0;
     // The buttons' design-time caption, as the window shows it until the teams are named.
     std::array<std::string, 3> teamButtons{"Command1", "Command1", "Command1"};
-    std::string rosterTitle, rankingTitle = "らんだむ資料館", hallOfFameCount = "現在　0名";
+    std::string rosterTitle, rankingTitle = text::translated("らんだむ資料館"),
+                             hallOfFameCount = text::translated("現在　0名");
     std::string majorLeagueText, aboutText;
     std::vector<std::string> rosterLines, rankingLines, hallOfFameLines;
     std::array<std::string, 3> teamNameTexts;

@@ -1,6 +1,7 @@
 #include "league/league_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <type_traits>
@@ -11,6 +12,7 @@
 #include "league/string_field.h"
 #include "text/cp932.h"
 #include "text/field_reader.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -32,9 +34,12 @@ void appendIntegerLine(std::string& out, Counter value) {
 void appendTextLine(std::string& out, const std::string& value, const LeagueFieldPlace& place) {
     std::optional<std::string> bytes = text::encodeCp932(value);
     if (!bytes || !readsBackUnchanged(value)) {
-        throw std::logic_error("データファイルの" + std::to_string(place.line) + "行目（" +
-                               describeLeagueField(place) + "）に、そのままでは書けない文字列「" +
-                               value + "」があります");
+        throw std::logic_error(text::fillIn(
+            text::translated(
+                // Translators: {1} is the line's number, {2} what the value is, {3} the text
+                // itself.
+                "データファイルの{1}行目（{2}）に、そのままでは書けない文字列「{3}」があります"),
+            {std::to_string(place.line), describeLeagueField(place), value}));
     }
     out += *bytes;
     out += kLineEnd;
@@ -57,19 +62,24 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 
 LeagueFileRead fault(int line, std::string problem) { return {false, line, std::move(problem)}; }
 
+// `problem` is translated and has the place of the value's description, {1}.
 LeagueFileRead faultAt(const LeagueFieldPlace& place, const char* problem) {
-    return fault(place.line, problem + ("（" + describeLeagueField(place) + "）"));
+    return fault(place.line, text::fillIn(problem, {describeLeagueField(place)}));
 }
 
 // A count that breaks the league's rules would divide by zero or give averages above 1 later.
+// The problem as faultAt takes it, or null.
 const char* brokenCount(const League& league, const LeagueFieldPlace& place) {
     if (place.field == LeagueField::AtBats && league.AtBats[place.team][place.player] < 1) {
-        return "打数が1未満です";
+        // Translators: {1} says which value it is, "the at-bats of team 2, player 5".
+        return text::translated("打数が1未満です（{1}）");
     }
     if (place.field == LeagueField::Hits) {
         const Counter hits = league.Hits[place.team][place.player];
-        if (hits < 0) return "安打数が0未満です";
-        if (hits > league.AtBats[place.team][place.player]) return "安打数が打数を超えています";
+        if (hits < 0) return text::translated("安打数が0未満です（{1}）");
+        if (hits > league.AtBats[place.team][place.player]) {
+            return text::translated("安打数が打数を超えています（{1}）");
+        }
     }
     return nullptr;
 }
@@ -112,11 +122,14 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
         if (line.ends_with('\n')) line.remove_suffix(line.ends_with("\r\n") ? 2 : 1);
         // The reader would take a CR of its own for a line end, and count lines differently.
         if (line.find('\r') != std::string_view::npos) {
-            return fault(index + 1, "行の途中に改行の文字（CR）があります");
+            return fault(index + 1, text::translated("行の途中に改行の文字（CR）があります"));
         }
         const std::optional<std::string> utf8 = text::decodeCp932(line);
-        if (!utf8)
-            return fault(index + 1, "Shift_JIS（コードページ932）として読めない文字があります");
+        if (!utf8) {
+            return fault(
+                index + 1,
+                text::translated("Shift_JIS（コードページ932）として読めない文字があります"));
+        }
         decoded += *utf8;
         decoded += kLineEnd;
     }
@@ -126,9 +139,13 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
     LeagueFileRead result{true, 0, {}};
     visitLeagueFields(read, [&](auto& value, const LeagueFieldPlace& place) {
         if (place.line > lineCount) {
-            result = fault(place.line, "ファイルが途中で終わっています（" +
-                                           std::to_string(kLeagueFileLines) + "行必要なところ、" +
-                                           std::to_string(lineCount) + "行しかありません）");
+            const char* pattern = text::translatedCount(
+                // Translators: {1} is the number of lines a league file has, {2} how many it had.
+                "ファイルが途中で終わっています（{1}行必要なところ、{2}行しかありません）",
+                "ファイルが途中で終わっています（{1}行必要なところ、{2}行しかありません）",
+                static_cast<std::uint64_t>(lineCount));
+            result = fault(place.line, text::fillIn(pattern, {std::to_string(kLeagueFileLines),
+                                                              std::to_string(lineCount)}));
             return false;
         }
         text::FieldReader::Status status;
@@ -140,26 +157,28 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
         // One value a line: a comma or a stray line end puts the reader on another line than the
         // value belongs to, and every value after it would be taken for the wrong one.
         if (status != text::FieldReader::Status::EndOfFile && reader.lineNumber() != place.line) {
-            result = fault(std::min(reader.lineNumber(), place.line),
-                           "1行に1つの値が入るべきところ、コンマなどで値がずれています");
+            result = fault(
+                std::min(reader.lineNumber(), place.line),
+                text::translated("1行に1つの値が入るべきところ、コンマなどで値がずれています"));
             return false;
         }
         switch (status) {
             case text::FieldReader::Status::Ok:
                 break;
             case text::FieldReader::Status::EndOfFile:
-                result = faultAt(place, "値が入るべき行がありません");
+                result = faultAt(place, text::translated("値が入るべき行がありません（{1}）"));
                 return false;
             case text::FieldReader::Status::NotANumber:
-                result = faultAt(place, "数値が入るべき行に数値以外の文字があります");
+                result = faultAt(
+                    place, text::translated("数値が入るべき行に数値以外の文字があります（{1}）"));
                 return false;
         }
         // A quoted value may hold what a name cannot (a comma, leading spaces): the league would
         // load, but no season of it could ever be saved again.
         if constexpr (kIsText<decltype(value)>) {
             if (!readsBackUnchanged(value)) {
-                result = faultAt(place,
-                                 "コンマや先頭の空白を含み、このままでは保存し直せない文字列です");
+                result = faultAt(place, text::translated("コンマや先頭の空白を含み、このままでは"
+                                                         "保存し直せない文字列です（{1}）"));
                 return false;
             }
         }
@@ -167,9 +186,11 @@ LeagueFileRead parseLeagueFile(std::string_view bytes, League& league) {
         // by playing, so it was edited by hand.
         if constexpr (!kIsText<decltype(value)>) {
             if (value > kCounterLimit || value < -kCounterLimit) {
-                result =
-                    fault(place.line, "数値が大きすぎます（" + describeLeagueField(place) +
-                                          "、上限は" + std::to_string(kCounterLimit) + "です）");
+                result = fault(
+                    place.line,
+                    // Translators: {1} says which value it is, {2} is the largest one allowed.
+                    text::fillIn(text::translated("数値が大きすぎます（{1}、上限は{2}です）"),
+                                 {describeLeagueField(place), std::to_string(kCounterLimit)}));
                 return false;
             }
         }

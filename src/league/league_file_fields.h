@@ -64,7 +64,7 @@ bool visitLeagueFields(LeagueRef& league, Visit&& visit) {
     return true;
 }
 
-// What the value at `place` is, in Japanese, for the messages about a damaged file:
+// What the value at `place` is, in the game's language, for the messages about a damaged file:
 // "チーム2・選手5の打数".
 std::string describeLeagueField(const LeagueFieldPlace& place);
 

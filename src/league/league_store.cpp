@@ -8,6 +8,7 @@
 #include "league/registration.h"
 #include "league/season_commit.h"
 #include "league/settings_keys.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -16,11 +17,17 @@ namespace {
 [[noreturn]] void endAfterLoadProblem(Platform& platform, const std::string& detail) {
     // The full path, so the player learns where the league lives.
     const std::string path = platform.files().resolve(kLeagueFileName).string();
-    platform.message({"リーグのデータファイル「" + path + "」を読み込めませんでした。\n" + detail +
-                          "\n\nファイルには手を付けずに残してあります。バックアップから戻すなどして"
-                          "ファイルを直してから、もう一度起動してください。",
-                      "Zelvano／データ読込エラー", MessageIcon::Exclamation, MessageButtons::Ok,
-                      Answer::Ok});
+    platform.message(
+        {text::fillIn(
+             text::translated(
+                 // Translators: {1} is the league file's full path, {2} what is wrong with it.
+                 "リーグのデータファイル「{1}」を読み込めませんでした。\n"
+                 "（{2}）\n\nファイルには手を付けずに残してあります。"
+                 "バックアップから戻すなどしてファイルを直してから、"
+                 "もう一度起動してください。"),
+             {path, detail}),
+         text::translated("Zelvano／データ読込エラー"), MessageIcon::Exclamation,
+         MessageButtons::Ok, Answer::Ok});
     throw ProgramEnded{1};
 }
 
@@ -32,15 +39,23 @@ void saveWithRetries(Platform& platform, const char* name, bool firstSave, Save 
         const std::string problem = save();
         if (problem.empty()) return;
         const std::string path = platform.files().resolve(name).string();
-        const std::string ifDeclined =
-            firstSave ? "「いいえ」を押すと保存せずに終了します。登録した新しいリーグは保存されない"
-                        "ので、次に起動したときは、もう一度はじめから登録することになります。"
-                      : "「いいえ」を押すと保存せずに終了します。ファイルは前回保存した状態のまま"
-                        "残ります。";
+        const char* ifDeclined =
+            firstSave
+                ? text::translated(
+                      "「いいえ」を押すと保存せずに終了します。登録した新しいリーグは保存され"
+                      "ないので、次に起動したときは、もう一度はじめから登録することになります。")
+                : text::translated(
+                      "「いいえ」を押すと保存せずに終了します。ファイルは前回"
+                      "保存した状態のまま残ります。");
         const Answer retry = platform.message(
-            {"リーグのデータを「" + path + "」に保存できませんでした。\n（" + problem +
-                 "）\n\n原因を取り除いてから「はい」を押すと、もう一度保存します。\n" + ifDeclined,
-             "Zelvano／保存エラー", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::Yes});
+            // Translators: {1} is the file's full path, {2} why it could not be saved, {3} what
+            // answering No leaves.
+            {text::fillIn(text::translated("リーグのデータを「{1}」に保存できませんでした。\n"
+                                           "（{2}）\n\n原因を取り除いてから「はい」を押すと、"
+                                           "もう一度保存します。\n{3}"),
+                          {path, problem, ifDeclined}),
+             text::translated("Zelvano／保存エラー"), MessageIcon::Exclamation,
+             MessageButtons::YesNo, Answer::Yes});
         if (retry == Answer::No) throw ProgramEnded{1};
     }
 }
@@ -57,14 +72,15 @@ void loadLeague(League& league, Platform& platform) {
             registerNewLeague(league, platform);
             return;
         case FileRead::Status::Failed:
-            endAfterLoadProblem(platform, "（" + read.problem + "）");
+            endAfterLoadProblem(platform, read.problem);
         case FileRead::Status::Ok:
             break;
     }
     const LeagueFileRead parsed = parseLeagueFile(read.bytes, league);
     if (!parsed.ok) {
-        endAfterLoadProblem(platform,
-                            "（" + std::to_string(parsed.line) + "行目：" + parsed.problem + "）");
+        // Translators: {1} is the line's number, {2} what is wrong there.
+        endAfterLoadProblem(platform, text::fillIn(text::translated("{1}行目：{2}"),
+                                                   {std::to_string(parsed.line), parsed.problem}));
     }
     finishInterruptedSeason(league, platform);
 }

@@ -7,6 +7,7 @@
 
 #include "league/string_field.h"
 #include "text/cp932.h"
+#include "text/translation.h"
 #include "text/utf8_decode.h"
 
 namespace zelvano {
@@ -25,14 +26,16 @@ NameCheck admitName(std::string_view typed) {
     // Refusals first, on the text as typed; a damaged byte sequence cannot be judged further.
     for (std::size_t pos = 0; pos < typed.size();) {
         const text::DecodedChar decoded = text::decodeCharAt(typed, pos);
-        const bool typedReplacement = typed.substr(pos, decoded.length) == "\uFFFD";
+        const bool typedReplacement = typed.substr(pos, decoded.length) == text::dataText("\uFFFD");
         if (decoded.codePoint == kReplacement && !typedReplacement) {
-            return refuse("名前に読み取れない文字が含まれています。");
+            return refuse(text::translated("名前に読み取れない文字が含まれています。"));
         }
         if (decoded.codePoint == '\r' || decoded.codePoint == '\n') {
-            return refuse("名前に改行は使えません。");
+            return refuse(text::translated("名前に改行は使えません。"));
         }
-        if (isControl(decoded.codePoint)) return refuse("名前に制御文字は使えません。");
+        if (isControl(decoded.codePoint)) {
+            return refuse(text::translated("名前に制御文字は使えません。"));
+        }
         pos += decoded.length;
     }
 
@@ -42,12 +45,12 @@ NameCheck admitName(std::string_view typed) {
     std::string name;
     std::string_view rest = typed.substr(std::min(typed.find_first_not_of(' '), typed.size()));
     if (!rest.empty() && rest.front() == '"') {
-        name += "＂";
+        name += text::dataText("＂");
         rest.remove_prefix(1);
     }
     for (const char c : rest) {
         if (c == ',') {
-            name += "，";
+            name += text::dataText("，");
         } else {
             name += c;
         }
@@ -55,15 +58,18 @@ NameCheck admitName(std::string_view typed) {
 
     const std::string unencodable = text::firstUnencodableCharacter(name);
     if (!unencodable.empty()) {
-        return refuse("「" + unencodable +
-                      "」はデータファイルに保存できない文字です。別の文字に置き換えてください。");
+        return refuse(text::fillIn(
+            text::translated(
+                // Translators: {1} is the one character that cannot be saved.
+                "「{1}」はデータファイルに保存できない文字です。別の文字に置き換えてください。"),
+            {unencodable}));
     }
     // Some characters share a code with another one (the wave dash 〜 is stored as ～): the name
     // is kept as the file will give it back, so what the player sees never changes on a reload.
     name = text::decodeCp932(*text::encodeCp932(name)).value_or(name);
     // Only a change in the reader could make this fail; better refused than saved wrong.
     if (!readsBackUnchanged(name)) {
-        return refuse("この名前はデータファイルから同じ形で読み戻せません。");
+        return refuse(text::translated("この名前はデータファイルから同じ形で読み戻せません。"));
     }
     return {true, std::move(name), {}};
 }

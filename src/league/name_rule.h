@@ -14,7 +14,7 @@ namespace zelvano {
 struct NameCheck {
     bool accepted = false;
     std::string name;     // the name as stored, when accepted
-    std::string problem;  // why it was refused, in Japanese, when not
+    std::string problem;  // why it was refused, in the game's language, when not
 };
 
 // A comma becomes "，", a leading double quote "＂", leading spaces are dropped; a line break, a

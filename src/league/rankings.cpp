@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
+#include "league/plain_column.h"
 #include "text/full_width.h"
 #include "text/number_format.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace zelvano {
@@ -15,7 +18,12 @@ namespace {
 constexpr int kSlots = kTeams * kPlayers;
 constexpr int kPlacesShown = 50;
 
+// The other languages' columns, in cells of the list's font.
+constexpr std::size_t kPlainTeamWidth = 12;
+constexpr std::size_t kPlainPlayerWidth = 24;
+
 enum class Filter { None, HasAverage, NonZeroKey };
+enum class Figure { Average, Hits, Years, Characters };
 
 struct RankingKind {
     const char* title;
@@ -23,7 +31,8 @@ struct RankingKind {
     bool ascending;
     Filter filter;
     std::size_t teamWidth;
-    const char* pattern;
+    Figure figure;
+    const char* japaneseDigits;  // how Japanese lays out the key's digits
 };
 
 long long averageKey(const League& league, int team, int player) {
@@ -39,12 +48,49 @@ long long nameLengthKey(const League& league, int team, int player) {
 }
 
 const std::array<RankingKind, kRankings> kKinds = {{
-    {"打率５０傑", averageKey, false, Filter::None, 6, "打率###"},
-    {"安打５０傑", hitsKey, false, Filter::None, 5, "0000安打"},
-    {"年数５０傑", yearsKey, false, Filter::HasAverage, 6, "####年"},
-    {"低打率５０貧", averageKey, true, Filter::NonZeroKey, 6, "打率###"},
-    {"長名５０傑", nameLengthKey, false, Filter::None, 6, "###文字"},
+    {text::textToTranslate("打率５０傑"), averageKey, false, Filter::None, 6, Figure::Average,
+     "###"},
+    {text::textToTranslate("安打５０傑"), hitsKey, false, Filter::None, 5, Figure::Hits, "0000"},
+    {text::textToTranslate("年数５０傑"), yearsKey, false, Filter::HasAverage, 6, Figure::Years,
+     "####"},
+    {text::textToTranslate("低打率５０貧"), averageKey, true, Filter::NonZeroKey, 6,
+     Figure::Average, "###"},
+    {text::textToTranslate("長名５０傑"), nameLengthKey, false, Filter::None, 6, Figure::Characters,
+     "###"},
 }};
+
+// The key as the list shows it: "打率300", "0123安打" in Japanese, ".300", "123 hits" in English.
+std::string figureText(const RankingKind& kind, long long key) {
+    const bool japanese = text::japaneseText();
+    const double value = static_cast<double>(key);
+    if (kind.figure == Figure::Average) {
+        // Translators: a batting average in the ranking lists, {1} as ".312".
+        return text::fillIn(text::translated("打率{1}"),
+                            {japanese ? text::formatNumber(value, kind.japaneseDigits)
+                                      : text::baseballAverage(value / 1000.0)});
+    }
+    const std::string number =
+        japanese ? text::formatNumber(value, kind.japaneseDigits) : std::to_string(key);
+    const auto count = static_cast<std::uint64_t>(key < 0 ? -key : key);
+    switch (kind.figure) {
+        case Figure::Hits:
+            return text::fillIn(text::translatedCount("{1}安打", "{1}安打", count), {number});
+        case Figure::Years:
+            return text::fillIn(text::translatedCount("{1}年", "{1}年", count), {number});
+        case Figure::Characters:
+            // Translators: the length of a player's name, in characters.
+            return text::fillIn(text::translatedCount("{1}文字", "{1}文字", count), {number});
+        case Figure::Average:
+            break;
+    }
+    return number;
+}
+
+// "01)   " in Japanese, " 1)  " in the other languages.
+std::string placeText(int place) {
+    if (text::japaneseText()) return text::formatNumber(place, "00)   ");
+    return plainColumn(std::string(place < 10 ? " " : "") + std::to_string(place) + ")", 5);
+}
 
 int teamOf(int slot) { return (slot - 1) / kPlayers + 1; }
 int playerOf(int slot) { return (slot - 1) % kPlayers + 1; }
@@ -53,7 +99,7 @@ int playerOf(int slot) { return (slot - 1) % kPlayers + 1; }
 
 bool runRanking(const League& league, int index, RankingSink& sink) {
     const RankingKind& kind = kKinds.at(static_cast<std::size_t>(index));
-    sink.setTitle(kind.title);
+    sink.setTitle(text::translated(kind.title));
 
     std::array<long long, kSlots + 1> key{};
     std::array<int, kSlots + 1> slot{};
@@ -88,11 +134,16 @@ bool runRanking(const League& league, int index, RankingSink& sink) {
             continue;
         }
         if (kind.filter == Filter::NonZeroKey && key[place] == 0) continue;
-        sink.addLine(text::formatNumber(place, "00)   ") +
-                     text::fixedColumn(text::toFullWidth(league.TeamName[team]), kind.teamWidth) +
+        const std::string& teamName = league.TeamName[team];
+        const std::string& playerName = league.PlayerName[team][player];
+        const bool japanese = text::japaneseText();
+        sink.addLine(placeText(place) +
+                     (japanese ? text::fixedColumn(text::toFullWidth(teamName), kind.teamWidth)
+                               : plainColumn(teamName, kPlainTeamWidth)) +
                      "  " +
-                     text::fixedColumn(text::toFullWidth(league.PlayerName[team][player]), 19) +
-                     "  " + text::formatNumber(static_cast<double>(key[place]), kind.pattern));
+                     (japanese ? text::fixedColumn(text::toFullWidth(playerName), 19)
+                               : plainColumn(playerName, kPlainPlayerWidth)) +
+                     "  " + figureText(kind, key[place]));
         sink.addedPlayer(team, player);
     }
     return true;

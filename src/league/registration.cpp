@@ -3,16 +3,18 @@
 #include "league/forced_quit.h"
 #include "league/league_store.h"
 #include "league/name_rule.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace zelvano {
 
 namespace {
 
-constexpr const char* kWizardTitle = "Zelvano 2004　選手登録ウィザード";
+constexpr const char* kWizardTitle = text::textToTranslate("Zelvano 2004　選手登録ウィザード");
 
 }  // namespace
 
+// The league's data, the same in every language: the names are saved in the league file.
 std::string defaultPlayerName(int team, int player) {
     std::string name;
     text::appendUtf8(name, U'Ａ' + static_cast<char32_t>(team - 1));
@@ -39,8 +41,10 @@ void RegistrationWizardPresenter::start() {
 }
 
 void RegistrationWizardPresenter::showEntry() {
-    view_->setTeamLabel("チーム名" + std::to_string(team_));
-    view_->setPlayerLabel("選手名" + std::to_string(player_));
+    // Translators: the wizard's labels; {1} is the team's number (1 to 3) or the player's
+    // (1 to 30).
+    view_->setTeamLabel(text::fillIn(text::translated("チーム名{1}"), {std::to_string(team_)}));
+    view_->setPlayerLabel(text::fillIn(text::translated("選手名{1}"), {std::to_string(player_)}));
     view_->setTeamText(league_.TeamName[team_]);
     view_->setPlayerText(league_.PlayerName[team_][player_]);
 }
@@ -55,36 +59,37 @@ void RegistrationWizardPresenter::forwardPressed() {
     const std::string playerText = view_->playerText();
     const std::string teamText = view_->teamText();
     if (playerText.empty()) {
-        warn("選手名が未入力です。名前を登録してください。");
+        warn(text::translated("選手名が未入力です。名前を登録してください。"));
         view_->focusPlayerText(false);
         return;
     }
     if (teamText.empty()) {
-        warn("チーム名が未入力です。チームの名前を登録してください。");
+        warn(text::translated("チーム名が未入力です。チームの名前を登録してください。"));
         view_->focusTeamText();
         return;
     }
     // Both names go into the league file; one it cannot hold is refused before anything is stored.
     const NameCheck player = admitName(playerText);
     if (!player.accepted) {
-        warn("選手名を登録できません。" + player.problem);
+        // Translators: {1} says why the name is refused.
+        warn(text::fillIn(text::translated("選手名を登録できません。{1}"), {player.problem}));
         view_->focusPlayerText(true);
         return;
     }
     const NameCheck team = admitName(teamText);
     if (!team.accepted) {
-        warn("チーム名を登録できません。" + team.problem);
+        warn(text::fillIn(text::translated("チーム名を登録できません。{1}"), {team.problem}));
         view_->focusTeamText();
         return;
     }
     // A name of spaces alone would be stored empty, which the league reads as a vacant slot.
     if (player.name.empty()) {
-        warn("選手名が未入力です。名前を登録してください。");
+        warn(text::translated("選手名が未入力です。名前を登録してください。"));
         view_->focusPlayerText(true);
         return;
     }
     if (team.name.empty()) {
-        warn("チーム名が未入力です。チームの名前を登録してください。");
+        warn(text::translated("チーム名が未入力です。チームの名前を登録してください。"));
         view_->focusTeamText();
         return;
     }
@@ -126,10 +131,11 @@ void registerNewLeague(League& league, Platform& platform) {
     league.WizardFinished = false;
     setUpNewLeague(league);
     platform.message(
-        {"いまから３つのチームのチーム名と、各球団３０人づつの選手名を登録していただきます。"
-         "一見、９０人のデータを登録するというのは面倒であり、手間がかかりますが、"
-         "これから長く遊ぶための大切なデータですから丁寧に入力してください。",
-         kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+        {text::translated(
+             "いまから３つのチームのチーム名と、各球団３０人づつの選手名を登録していただきます。"
+             "一見、９０人のデータを登録するというのは面倒であり、手間がかかりますが、"
+             "これから長く遊ぶための大切なデータですから丁寧に入力してください。"),
+         text::translated(kWizardTitle), MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
     RegistrationWizardPresenter wizard(league, platform);
     auto view = platform.createRegistrationWizardView(wizard);
     wizard.attach(*view);
@@ -139,8 +145,10 @@ void registerNewLeague(League& league, Platform& platform) {
     view.reset();
     saveLeague(league, platform);
     league.RegisteredThisRun = true;
-    platform.message({"登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。",
-                      kWizardTitle, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+    platform.message(
+        {text::translated(
+             "登録は無事完了しました。お疲れ様でした。それではゲームをお楽しみください。"),
+         text::translated(kWizardTitle), MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
 }
 
 }  // namespace zelvano

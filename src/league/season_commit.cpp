@@ -6,16 +6,17 @@
 #include <string>
 
 #include "league/league_folder.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
 namespace {
 
-constexpr const char* kHallOfFameTitle = "Zelvano／名球会";
-constexpr const char* kRookieTitle = "Zelvano／新人登録";
-constexpr const char* kTryAgain =
+constexpr const char* kHallOfFameTitle = text::textToTranslate("Zelvano／名球会");
+constexpr const char* kRookieTitle = text::textToTranslate("Zelvano／新人登録");
+constexpr const char* kTryAgain = text::textToTranslate(
     "リーグのデータは保存してあります。次のシーズンを保存するとき、または次に起動したときに、"
-    "もう一度書き込みます。";
+    "もう一度書き込みます。");
 
 // The hall of fame's end, as much of it as tells whether it is still as the journal found it
 // and what stands after that.
@@ -104,7 +105,7 @@ std::string moveJournalAside(FileStore& files, std::string_view label, std::stri
         problem = files.moveAside(kSeasonJournalName, name);
         return problem.empty() ? files.resolve(name).string() : std::string();
     }
-    problem = "移し先の名前がすべて使われています。";
+    problem = text::translated("移し先の名前がすべて使われています。");
     return {};
 }
 
@@ -153,10 +154,14 @@ void carryOutSeasonJournal(League& league, Platform& platform) {
             changes.hallOfFameBefore.reset();
         } else {
             allWritten = false;
-            platform.message({"名球会に入った選手を、名簿「" +
-                                  files.resolve(kHallOfFameAppendName).string() +
-                                  "」に書き込めませんでした。\n（" + problem + "）\n\n" + kTryAgain,
-                              kHallOfFameTitle, MessageIcon::Exclamation});
+            platform.message(
+                // Translators: {1} is the hall of fame file's full path, {2} why it could not be
+                // written, {3} that it will be tried again.
+                {text::fillIn(text::translated("名球会に入った選手を、名簿「{1}」に書き込めません"
+                                               "でした。\n（{2}）\n\n{3}"),
+                              {files.resolve(kHallOfFameAppendName).string(), problem,
+                               text::translated(kTryAgain)}),
+                 text::translated(kHallOfFameTitle), MessageIcon::Exclamation});
         }
     }
     if (changes.scoutingListAfter) {
@@ -166,11 +171,15 @@ void carryOutSeasonJournal(League& league, Platform& platform) {
             changes.scoutingListBefore.reset();
         } else {
             allWritten = false;
-            platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
-                                  "」を書き換えられませんでした。\n（" + problem +
-                                  "）\n\n今シーズンに使った名前は、まだ名簿に残っています。" +
-                                  kTryAgain,
-                              kRookieTitle, MessageIcon::Exclamation});
+            platform.message(
+                // Translators: {1} is the rookie list's full path, {2} why it could not be
+                // rewritten, {3} that it will be tried again.
+                {text::fillIn(text::translated("新人の名簿「{1}」を書き換えられませんでした。\n"
+                                               "（{2}）\n\n今シーズンに使った名前は、まだ名簿に"
+                                               "残っています。{3}"),
+                              {files.resolve(kScoutingListName).string(), problem,
+                               text::translated(kTryAgain)}),
+                 text::translated(kRookieTitle), MessageIcon::Exclamation});
         }
     }
     // A journal that cannot be removed is carried out again at the next start, which finds
@@ -185,11 +194,14 @@ void finishInterruptedSeason(League& league, Platform& platform) {
         case EntryKind::Missing:
             return;
         case EntryKind::Link:
-            return setJournalAside(league, files, "ファイルではなく、リンクが置かれています。",
+            return setJournalAside(league, files,
+                                   text::translated("ファイルではなく、リンクが置かれています。"),
                                    "not-a-file");
         case EntryKind::Other:
             return setJournalAside(
-                league, files, "通常のファイルではありません（フォルダーや特殊なファイルです）。",
+                league, files,
+                text::translated(
+                    "通常のファイルではありません（フォルダーや特殊なファイルです）。"),
                 "not-a-file");
         case EntryKind::RegularFile:
             break;
@@ -202,7 +214,9 @@ void finishInterruptedSeason(League& league, Platform& platform) {
     const std::optional<SeasonJournal> journal = parseSeasonJournal(read.bytes);
     if (!journal) {
         return setJournalAside(
-            league, files, "ファイルが壊れています（途中で切れているか、中身が変わっています）。",
+            league, files,
+            text::translated(
+                "ファイルが壊れています（途中で切れているか、中身が変わっています）。"),
             "damaged");
     }
     // A whole journal of a season that was never saved is dropped.

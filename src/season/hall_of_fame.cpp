@@ -4,6 +4,7 @@
 
 #include "text/cp932.h"
 #include "text/field_reader.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -34,9 +35,11 @@ bool qualifiesForHallOfFame(Counter hits, double average) {
 }
 
 std::string hallOfFameRecord(const std::string& name, Counter entryYear, Counter hits) {
-    std::string record = name + "(" + std::to_string(entryYear + 1) + "年度入団)【" +
-                         std::to_string(hits) + "安打】";
-    if (hits >= 1000) record += "《殿堂入り》";
+    // The file's own words, in Japanese whatever the game speaks.
+    std::string record = name + "(" + std::to_string(entryYear + 1) +
+                         text::dataText("年度入団)【") + std::to_string(hits) +
+                         text::dataText("安打】");
+    if (hits >= 1000) record += text::dataText("《殿堂入り》");
     return record + "\r\n";
 }
 
@@ -53,12 +56,17 @@ std::vector<std::string> hallOfFamePages(const std::vector<std::string>& entries
     std::vector<std::string> pages;
     std::size_t next = 0;
     while (next < entries.size()) {
-        std::string page = "名球会会員一覧\n";
+        std::string page = text::translated("名球会会員一覧");
+        page += "\n";
         for (std::size_t onPage = 0; onPage < kEntriesPerPage && next < entries.size(); ++onPage) {
             page += std::to_string(next + 1) + ")" + entries[next] + "\n";
             ++next;
         }
-        if (next == entries.size()) page += "\n  以上" + std::to_string(next) + "人です。";
+        if (next == entries.size()) {
+            page += "\n  " +
+                    text::fillIn(text::translatedCount("以上{1}人です。", "以上{1}人です。", next),
+                                 {std::to_string(next)});
+        }
         pages.push_back(std::move(page));
     }
     return pages;
@@ -68,16 +76,20 @@ HallOfFameRoster hallOfFameRoster(FileStore& files) {
     const FileRead read = files.readFile(kHallOfFameFileName);
     switch (read.status) {
         case FileRead::Status::Missing:
-            return {{"現在、名球会に登録されている引退選手はいません。"}, std::nullopt};
-        case FileRead::Status::Failed:
-            return {{"名球会の名簿「" + files.resolve(kHallOfFameFileName).string() +
-                     "」を読めませんでした。（" + read.problem + "）"},
+            return {{text::translated("現在、名球会に登録されている引退選手はいません。")},
                     std::nullopt};
+        case FileRead::Status::Failed:
+            return {
+                {text::fillIn(text::translated("名球会の名簿「{1}」を読めませんでした。（{2}）"),
+                              {files.resolve(kHallOfFameFileName).string(), read.problem})},
+                std::nullopt};
         case FileRead::Status::Ok:
             break;
     }
     HallOfFameRoster roster{hallOfFameEntries(read.bytes), std::nullopt};
-    roster.count = "現在" + std::to_string(roster.lines.size()) + "名";
+    roster.count =
+        text::fillIn(text::translatedCount("現在{1}名", "現在{1}名", roster.lines.size()),
+                     {std::to_string(roster.lines.size())});
     return roster;
 }
 
@@ -85,7 +97,7 @@ void showHallOfFameList(Platform& platform) {
     const FileRead read = platform.files().readFile(kHallOfFameFileName);
     if (read.status != FileRead::Status::Ok) return;
     for (const std::string& page : hallOfFamePages(hallOfFameEntries(read.bytes))) {
-        platform.message({page, "Zelvano／名球会会員一覧"});
+        platform.message({page, text::translated("Zelvano／名球会会員一覧")});
     }
 }
 

@@ -14,6 +14,7 @@
 #include "season/major_league_loan.h"
 #include "season/personal_data.h"
 #include "season/scouting_list.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -21,7 +22,7 @@ namespace {
 
 enum Tab { kRosterTab = 0, kRankingTab, kHallOfFameTab, kMajorLeagueTab, kOwnerTab, kAboutTab };
 
-constexpr const char* kScoutTitle = "Zelvano / 新人スカウト";
+constexpr const char* kScoutTitle = text::textToTranslate("Zelvano / 新人スカウト");
 
 // Tells the player that the history could not be read, or holds it back while the window opens.
 class HistoryProblemTeller {
@@ -34,10 +35,12 @@ public:
             held_ = problem;
             return;
         }
-        platform_.message({"リーグの歴史「" + path_ + "」を読めませんでした。\n" + problem +
-                               "\n\n読めたところだけを表示します。シーズンはいつもどおり遊べて、"
-                               "リーグのデータも保存されます。",
-                           "Zelvano／リーグの歴史", MessageIcon::Exclamation});
+        platform_.message(
+            {text::fillIn(text::translated("リーグの歴史「{1}」を読めませんでした。\n{2}\n\n"
+                                           "読めたところだけを表示します。シーズンはいつもどおり"
+                                           "遊べて、リーグのデータも保存されます。"),
+                          {path_, problem}),
+             text::translated("Zelvano／リーグの歴史"), MessageIcon::Exclamation});
     }
     void release() {
         holding_ = false;
@@ -103,7 +106,7 @@ void InformationPresenter::openPlayersList() {
         view_ = platform_.createInformationView(*this);
         ++opened_;
         view_->setCurrentTab(kRosterTab);
-        view_->setRankingTitle("らんだむ資料館");
+        view_->setRankingTitle(text::translated("らんだむ資料館"));
     }
     view_->setTeamButtons({league_.TeamName[1], league_.TeamName[2], league_.TeamName[3]});
     league_.ListedTeam = 1;
@@ -161,23 +164,25 @@ void InformationPresenter::careerPressed(int tab, int line) {
     // A press that leads nowhere is told why, or the player is left wondering whether the
     // button works.
     if (team < 1 || team > kTeams || player < 1 || player > kPlayers) {
-        tellNoCareer("先に一覧で選手を選んでから、「この選手の歩み」を押してください。");
+        tellNoCareer(
+            text::translated("先に一覧で選手を選んでから、「この選手の歩み」を押してください。"));
         return;
     }
     const PlayerId id = league_.PlayerIds[team][player];
     if (id != 0) {
         showHistory(id);
     } else if (league_.PlayerName[team][player] == kMajorLeaguePlaceholder) {
-        tellNoCareer(
+        tellNoCareer(text::translated(
             "この枠の選手は大リーグでプレー中です。大リーグにいる間の歩みはリーグの歴史にはなく、"
-            "「大リーグ情報」で見られます。");
+            "「大リーグ情報」で見られます。"));
     } else {
-        tellNoCareer("この枠には選手がいません。一覧で選手を選んでください。");
+        tellNoCareer(text::translated("この枠には選手がいません。一覧で選手を選んでください。"));
     }
 }
 
 void InformationPresenter::tellNoCareer(const std::string& text) {
-    platform_.message({text, "Zelvano／この選手の歩み", MessageIcon::Information});
+    platform_.message(
+        {text, text::translated("Zelvano／この選手の歩み"), MessageIcon::Information});
 }
 
 void InformationPresenter::showHistory(PlayerId career) {
@@ -187,8 +192,8 @@ void InformationPresenter::showHistory(PlayerId career) {
     std::optional<GameHistoryReader> games =
         history_ != nullptr ? history_->gameReader() : std::optional<GameHistoryReader>();
     if (!reader || !games) {
-        platform_.message({"リーグの歴史は記録されていません。", "Zelvano／リーグの歴史",
-                           MessageIcon::Information});
+        platform_.message({text::translated("リーグの歴史は記録されていません。"),
+                           text::translated("Zelvano／リーグの歴史"), MessageIcon::Information});
         return;
     }
     // The window shows what can be read of a damaged history, and the player hears of the damage
@@ -252,28 +257,31 @@ void InformationPresenter::teamNameEdited(int index, const std::string& text) {
 
 void InformationPresenter::scoutPressed() {
     platform_.message(
-        {"次年度以降、入団する予定の選手名をリストアップしてください。\n"
-         "・メモ帳が開きます。\n"
-         "・一行に一名ずつ登録してください。\n"
-         "・登録が終了したら、上書き保存をしてメモ帳を閉じてください。。\n"
-         "・ここで登録した選手は、新人登録時に自動的に上から入団していきます。",
-         kScoutTitle, MessageIcon::Information});
+        {text::translated("次年度以降、入団する予定の選手名をリストアップしてください。\n"
+                          "・メモ帳が開きます。\n"
+                          "・一行に一名ずつ登録してください。\n"
+                          "・登録が終了したら、上書き保存をしてメモ帳を閉じてください。。\n"
+                          "・ここで登録した選手は、新人登録時に自動的に上から入団していきます。"),
+         text::translated(kScoutTitle), MessageIcon::Information});
     FileStore& files = platform_.files();
     const std::string path = files.resolve(kScoutingListName).string();
     if (!files.exists(kScoutingListName)) {
         if (const std::string problem = files.appendFile(kScoutingListName, ""); !problem.empty()) {
             platform_.message(
-                {"新人の名簿「" + path + "」を作れませんでした。\n（" + problem + "）", kScoutTitle,
-                 MessageIcon::Exclamation});
+                {text::fillIn(text::translated("新人の名簿「{1}」を作れませんでした。\n（{2}）"),
+                              {path, problem}),
+                 text::translated(kScoutTitle), MessageIcon::Exclamation});
             return;
         }
     }
     // The answer may come after this window has closed: it needs nothing of the window.
     platform_.startEditor(kScoutingListName, [&platform = platform_, path] {
-        platform.message({"テキストエディターを起動できませんでした。\n新人の名簿は「" + path +
-                              "」です。お使いのテキストエディターで開いて、一行に一名ずつ"
-                              "書いて保存してください。",
-                          kScoutTitle, MessageIcon::Exclamation});
+        platform.message(
+            {text::fillIn(text::translated("テキストエディターを起動できませんでした。\n"
+                                           "新人の名簿は「{1}」です。お使いのテキストエディターで"
+                                           "開いて、一行に一名ずつ書いて保存してください。"),
+                          {path}),
+             text::translated(kScoutTitle), MessageIcon::Exclamation});
     });
 }
 

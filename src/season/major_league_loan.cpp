@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "text/number_format.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -28,10 +29,11 @@ void sendAway(League& league, Platform& platform, int player, SeasonObserver* ob
     league.LeagueRecordText[kLoanName] = league.PlayerName[1][player];
     platform.beep();
     platform.message(
-        {league.PlayerName[1][player] +
-             "はメジャーリーグへの移籍を希望し、球団はレンタル移籍契約として、それを了承"
-             "しました。契約期間が終わるまで、球団へは戻りません。",
-         "Zelvano／大リーグ移籍", MessageIcon::Information});
+        {text::fillIn(text::translated("{1}はメジャーリーグへの移籍を希望し、球団はレンタル移籍契約"
+                                       "として、それを了承しました。契約期間が終わるまで、球団へは"
+                                       "戻りません。"),
+                      {league.PlayerName[1][player]}),
+         text::translated("Zelvano／大リーグ移籍"), MessageIcon::Information});
     league.Hits[1][player] = 0;
     league.PlayerName[1][player] = kMajorLeaguePlaceholder;
     league.LoanedPlayerId = league.PlayerIds[1][player];
@@ -53,9 +55,11 @@ int returnSlot(const League& league) {
 
 void bringBack(League& league, Platform& platform, int slot, SeasonObserver* observer) {
     platform.beep();
-    platform.message({league.LeagueRecordText[kLoanName] +
-                          "がメジャーリーグですばらしい経験をつみ、球団へ復帰しました！",
-                      "Zelvano／大リーグ", MessageIcon::Information});
+    platform.message(
+        {text::fillIn(
+             text::translated("{1}がメジャーリーグですばらしい経験をつみ、球団へ復帰しました！"),
+             {league.LeagueRecordText[kLoanName]}),
+         text::translated("Zelvano／大リーグ"), MessageIcon::Information});
     const PlayerSnapshot replaced = snapshotOf(league, 1, slot);
     const LoanedFigures figures = loanedPlayerFigures(league);
     league.PlayerName[1][slot] = league.LeagueRecordText[kLoanName];
@@ -103,7 +107,7 @@ void processMajorLeagueLoan(League& league, Platform& platform, SeasonObserver* 
 }
 
 std::string majorLeagueInformation(const League& league) {
-    if (!loanRunning(league)) return "メジャーリーグへは誰も派遣されていません。";
+    if (!loanRunning(league)) return text::translated("メジャーリーグへは誰も派遣されていません。");
     // His average when he left, cut to three decimals (0 should the kept at-bats be 0).
     const Counter atBats = league.LeagueRecord[kLoanAtBats];
     const double average = atBats == 0
@@ -111,9 +115,16 @@ std::string majorLeagueInformation(const League& league) {
                                : std::floor(static_cast<double>(league.LeagueRecord[kLoanHits]) /
                                             static_cast<double>(atBats) * 1000.0) /
                                      1000.0;
-    return "メジャーリーグに、我がチームから、打率" + text::generalDecimal(average) + "の  " +
-           league.LeagueRecordText[kLoanName] + "がレンタル契約で派遣されています。\n" +
-           league.LoanNews;
+    const std::string shownAverage =
+        text::japaneseText() ? text::generalDecimal(average) : text::baseballAverage(average);
+    // The news is one of the schedule's sentences, drawn anew every season; none before the
+    // first season of this run (an empty text would look up the catalogue's header).
+    const std::string news =
+        league.LoanNews.empty() ? std::string() : text::translated(league.LoanNews.c_str());
+    return text::fillIn(text::translated("メジャーリーグに、我がチームから、打率{1}の  {2}が"
+                                         "レンタル契約で派遣されています。"),
+                        {shownAverage, league.LeagueRecordText[kLoanName]}) +
+           "\n" + news;
 }
 
 }  // namespace zelvano

@@ -11,12 +11,14 @@
 #include "league/league.h"
 #include "platform/platform.h"
 #include "season/season_observer.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
-inline constexpr const char* kMajorLeaguePlaceholder = "(大リーグ)";
+// Names kept in the league file, in Japanese whatever the game speaks.
+inline constexpr const char* kMajorLeaguePlaceholder = text::dataText("(大リーグ)");
 // A slot named so in a league file is free for the returning player too.
-inline constexpr const char* kOlympicPlaceholder = "（五輪代表）";
+inline constexpr const char* kOlympicPlaceholder = text::dataText("（五輪代表）");
 
 bool loanRunning(const League& league);
 

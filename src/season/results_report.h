@@ -4,6 +4,7 @@
 //
 //   const int champion = decideChampion(league);
 //   ResultsReport report = recordChampionship(league, champion);   // counts the title
+//   show(shownReport(report));                                     // in the game's language
 
 #include <array>
 #include <string>
@@ -13,6 +14,14 @@
 
 namespace zelvano {
 
+// A hitter above .500.
+struct MvpHitter {
+    std::string team, name;
+    double average = 0;
+};
+
+// The lines are Japanese whatever the game speaks: the history keeps them as they are. The
+// figures they are made of write them anew in another language.
 struct ResultsReport {
     std::string championLine;                 // "優勝：" + team name
     std::string titleCount;                   // "(n回目)"
@@ -20,6 +29,12 @@ struct ResultsReport {
     std::array<std::string, 3> teamNames;     // teams 1..3
     std::array<std::string, 3> teamAverages;  // teams 1..3
     std::vector<std::string> mvpLines;        // the hitters above .500
+
+    std::string championName;
+    Counter titles = 0;  // the champion's, this one counted
+    Counter run = 0;     // the own team's run of titles; 0 when another team won
+    std::array<double, 3> teamMeans{};
+    std::vector<MvpHitter> mvps;
 };
 
 // The team with the most wins ("☆"); a tie goes to the higher team number.
@@ -29,11 +44,17 @@ int decideChampion(const League& league);
 // counters and returns the report of the season.
 ResultsReport recordChampionship(League& league, int champion);
 
+// The report as the player reads it: its lines in Japanese, the same lines written from its
+// figures in another language ("Champion: …", ".284", "Yamada (Tigers) .523").
+ResultsReport shownReport(const ResultsReport& report);
+
 // The mean of the team's thirty averages, each first cut to three decimals.
+double teamAverage(const League& league, int team);
 std::string teamAverageText(const League& league, int team);
 
 // One line for every player above .500, teams 1..3 and players 1..30 in order: the team name
 // and the player name in full-width columns of 10 and 15 characters, then （0.000）.
 std::vector<std::string> mvpLines(const League& league);
+std::vector<MvpHitter> mvpHitters(const League& league);
 
 }  // namespace zelvano

@@ -3,6 +3,7 @@
 #include "league/forced_quit.h"
 #include "league/name_rule.h"
 #include "season/scouting_list.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr int kMaxRookies = 3;
 constexpr Counter kRookieAtBats = 30;
-constexpr const char* kTitle = "Zelvano／新人登録";
+constexpr const char* kTitle = text::textToTranslate("Zelvano／新人登録");
 
 // The batting-order window for a rookie: every slot can be picked.
 class RookieSlotPicker final : public BattingOrderEvents {
@@ -35,20 +36,23 @@ std::string counted(int rookieNumber, int rookieCount) {
 
 // The player's name for the rookie, asked until one the league can keep is typed.
 std::string askRookieName(Platform& platform, int rookieNumber, int rookieCount) {
-    const std::string prompt = "新人が入りました。\n選手名を決定してください。\n（" +
-                               counted(rookieNumber, rookieCount) + "人め）";
+    const std::string prompt = text::fillIn(
+        text::translated("新人が入りました。\n選手名を決定してください。\n（{1}人め）"),
+        {counted(rookieNumber, rookieCount)});
+    const char* title = text::translated(kTitle);
     std::string refused;  // given back to the box, to be corrected
     for (;;) {
-        const std::string typed = platform.inputBox(prompt, kTitle, refused);
+        const std::string typed = platform.inputBox(prompt, title, refused);
         refused.clear();
         if (typed.empty()) continue;  // Cancel or nothing typed: the box comes back
         const NameCheck check = admitName(typed);
         if (!check.accepted) {
-            platform.message({check.problem, kTitle, MessageIcon::Exclamation});
+            platform.message({check.problem, title, MessageIcon::Exclamation});
             refused = typed;
         } else if (check.name.empty()) {
-            platform.message({"空白だけの名前は登録できません。選手名を入力してください。", kTitle,
-                              MessageIcon::Exclamation});
+            platform.message(
+                {text::translated("空白だけの名前は登録できません。選手名を入力してください。"),
+                 title, MessageIcon::Exclamation});
         } else {
             return check.name;
         }
@@ -74,11 +78,12 @@ std::string takeScoutedName(League& league, Platform& platform, int rookieNumber
         FileRead read = files.readFile(kScoutingListName);
         if (read.status == FileRead::Status::Missing) return {};
         if (read.status == FileRead::Status::Failed) {
-            platform.message({"新人の名簿「" + files.resolve(kScoutingListName).string() +
-                                  "」を読めませんでした。\n（" + read.problem +
-                                  "）\n\n名簿はそのまま残してあります。新人の名前は入力してくだ"
-                                  "さい。",
-                              kTitle, MessageIcon::Exclamation});
+            platform.message(
+                {text::fillIn(text::translated("新人の名簿「{1}」を読めませんでした。\n（{2}）\n\n"
+                                               "名簿はそのまま残してあります。新人の名前は入力して"
+                                               "ください。"),
+                              {files.resolve(kScoutingListName).string(), read.problem}),
+                 text::translated(kTitle), MessageIcon::Exclamation});
             return {};
         }
         list = std::move(read.bytes);
@@ -87,32 +92,34 @@ std::string takeScoutedName(League& league, Platform& platform, int rookieNumber
     if (!top.found) return {};
 
     platform.message(
-        {"新人が入りました。" + counted(rookieNumber, rookieCount) + "人めを自動登録しました。",
-         kTitle, MessageIcon::Information});
+        {text::fillIn(text::translated("新人が入りました。{1}人めを自動登録しました。"),
+                      {counted(rookieNumber, rookieCount)}),
+         text::translated(kTitle), MessageIcon::Information});
     // The list file itself is rewritten when the league is saved with this rookie.
     if (!changes.scoutingListAfter) changes.scoutingListBefore = fingerprintOf(list);
     changes.scoutingListAfter = top.rest;
 
     if (!top.readable) {
         platform.message(
-            {"名簿の先頭の行は、文字として読めませんでした。新人の名前は入力してく"
-             "ださい。",
-             kTitle, MessageIcon::Exclamation});
+            {text::translated("名簿の先頭の行は、文字として読めませんでした。新人の名前は入力して"
+                              "ください。"),
+             text::translated(kTitle), MessageIcon::Exclamation});
         return {};
     }
     const NameCheck check = admitName(top.name);
     // An empty line gives no name either: the input box asks for it.
     if (check.accepted) return check.name;
     platform.message(
-        {check.problem + "\n新人の名前は入力してください。", kTitle, MessageIcon::Exclamation});
+        {text::fillIn(text::translated("{1}\n新人の名前は入力してください。"), {check.problem}),
+         text::translated(kTitle), MessageIcon::Exclamation});
     return {};
 }
 
 int chooseRookieSlot(League& league, Platform& platform) {
     RookieSlotPicker picker(league, platform);
     auto view = platform.createBattingOrderView(picker);
-    view->setMatchLine("新人を登録する番号を登録してください。");
-    view->setRosterTitle(league.TeamName[1] + "のメンバー表");
+    view->setMatchLine(text::translated("新人を登録する番号を登録してください。"));
+    view->setRosterTitle(text::fillIn(text::translated("{1}のメンバー表"), {league.TeamName[1]}));
     for (int player = 1; player <= kPlayers; ++player) {
         platform.yieldOnce();
         view->setPlayerRow(player - 1, league.PlayerName[1][player],
@@ -120,7 +127,7 @@ int chooseRookieSlot(League& league, Platform& platform) {
     }
     view->hideShortcuts();
     view->setPrompt("");
-    view->setCaption(kTitle);
+    view->setCaption(text::translated(kTitle));
     view->show();
     league.PickedPlayer = 0;
     platform.waitUntil([&] { return league.PickedPlayer != 0; });

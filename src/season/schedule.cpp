@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "text/translation.h"
+
 namespace zelvano {
 
 void startSchedule(League& league) {
@@ -20,22 +22,23 @@ void stepPairing(League& league) {
 void appendSeasonMarks(League& league) {
     for (int team = 1; team <= kTeams; ++team) {
         if (team == league.LastWinner) {
-            league.SeasonMarks[team] += "☆";
+            league.SeasonMarks[team] += text::dataText("☆");
         } else if (team == league.LastLoser) {
-            league.SeasonMarks[team] += "★";
+            league.SeasonMarks[team] += text::dataText("★");
         } else {
-            league.SeasonMarks[team] += "　";
+            league.SeasonMarks[team] += text::dataText("　");
         }
     }
 }
 
 void drawLoanNews(League& league, RandomSource& random) {
     static const std::array<const char*, 5> kNews = {
-        "連続安打記録を更新する勢いで活躍中です。",
-        "連日、チームの連勝に貢献しています。",
-        "高打率をキープし、リーグ記録を塗り替える勢いで活躍中です。",
-        "連日、スターティングメンバーとして活躍中です。",
-        "愛嬌のあるキャラクタで子供たちの間でも大人気。チームのムードメーカーです。",
+        text::textToTranslate("連続安打記録を更新する勢いで活躍中です。"),
+        text::textToTranslate("連日、チームの連勝に貢献しています。"),
+        text::textToTranslate("高打率をキープし、リーグ記録を塗り替える勢いで活躍中です。"),
+        text::textToTranslate("連日、スターティングメンバーとして活躍中です。"),
+        text::textToTranslate(
+            "愛嬌のあるキャラクタで子供たちの間でも大人気。チームのムードメーカーです。"),
     };
     league.LoanNews = kNews[static_cast<std::size_t>(drawWholePartPlusOne(random, 5) - 1)];
 }

@@ -20,7 +20,8 @@ inline bool scheduleOver(const League& league) { return league.PairingTeam1 >= 4
 // Appends "☆" for the winner, "★" for the loser and "　" for the team that did not play.
 void appendSeasonMarks(League& league);
 
-// One sentence on how the loaned player is doing, drawn every season.
+// One sentence on how the loaned player is doing, drawn every season; kept in Japanese and
+// translated where it is shown.
 void drawLoanNews(League& league, RandomSource& random);
 
 }  // namespace zelvano

@@ -14,6 +14,7 @@
 #include "season/schedule.h"
 #include "season/scoreboard_presenter.h"
 #include "season/season_end.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -22,9 +23,10 @@ namespace {
 constexpr int kAutoAdvancePeriodMs = 15000;
 
 void askForNextYear(League& league, Platform& platform) {
-    const Answer answer = platform.message(
-        {std::to_string(league.CurrentYear + 1) + "年目に進みますか？", "Zelvano 2004",
-         MessageIcon::Question, MessageButtons::YesNo, Answer::Yes});
+    const Answer answer = platform.message({text::fillIn(text::translated("{1}年目に進みますか？"),
+                                                         {std::to_string(league.CurrentYear + 1)}),
+                                            "Zelvano 2004", MessageIcon::Question,
+                                            MessageButtons::YesNo, Answer::Yes});
     if (answer == Answer::No) league.KeepPlaying = false;
 }
 
@@ -96,8 +98,9 @@ int runLeague(League& league, Platform& platform, SeasonObserver* observer,
             askForNextYear(league, platform);
         }
         showHallOfFameList(platform);
-        platform.message({"お疲れ様でした。また遊んでくださいね！", "Zelvano／終了",
-                          MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+        platform.message({text::translated("お疲れ様でした。また遊んでくださいね！"),
+                          text::translated("Zelvano／終了"), MessageIcon::Information,
+                          MessageButtons::Ok, Answer::Ok});
         return 0;
     } catch (const ProgramEnded& ended) {
         return ended.status;

@@ -7,7 +7,8 @@
 
 namespace zelvano {
 
-void showResultsReport(Platform& platform, const ResultsReport& report) {
+void showResultsReport(Platform& platform, const ResultsReport& kept) {
+    const ResultsReport report = shownReport(kept);
     auto view = platform.createResultsReportView();
     view->setChampionLine(report.championLine);
     view->setTitleCount(report.titleCount);

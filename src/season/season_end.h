@@ -17,7 +17,7 @@ namespace zelvano {
 int processSeasonEnd(League& league, Platform& platform, SeasonObserver* observer = nullptr,
                      InformationPresenter* information = nullptr);
 
-// Shows the report and waits until the player closes it.
+// Shows the report in the game's language and waits until the player closes it.
 void showResultsReport(Platform& platform, const ResultsReport& report);
 
 }  // namespace zelvano

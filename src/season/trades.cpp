@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "text/number_format.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace zelvano {
@@ -11,9 +12,9 @@ namespace {
 
 constexpr std::pair<int, int> kTradePairs[] = {{1, 2}, {1, 3}, {2, 3}};
 
-std::string playerInTrade(const League& league, int team, int player) {
-    return text::leftChars(league.PlayerName[team][player], 15) + "（" +
-           text::generalDecimal(battingAverage(league, team, player));
+std::string averageInTrade(const League& league, int team, int player) {
+    const double average = battingAverage(league, team, player);
+    return text::japaneseText() ? text::generalDecimal(average) : text::baseballAverage(average);
 }
 
 void swapPlayers(League& league, int teamA, int a, int teamB, int b) {
@@ -30,16 +31,17 @@ void makeTrades(League& league, Platform& platform, SeasonObserver* observer) {
     for (const auto& [first, second] : kTradePairs) {
         const int a = drawWholePartPlusOne(platform.random(), kPlayers);
         const int b = drawWholePartPlusOne(platform.random(), kPlayers);
-        const std::string text = "トレードが行われました。\n" + league.TeamName[first] + "\n" +
-                                 playerInTrade(league, first, a) + "）と\n" +
-                                 league.TeamName[second] + "\n" + playerInTrade(league, second, b) +
-                                 "）です。";
+        const std::string text = text::fillIn(
+            text::translated("トレードが行われました。\n{1}\n{2}（{3}）と\n{4}\n{5}（{6}）です。"),
+            {league.TeamName[first], text::leftChars(league.PlayerName[first][a], 15),
+             averageInTrade(league, first, a), league.TeamName[second],
+             text::leftChars(league.PlayerName[second][b], 15), averageInTrade(league, second, b)});
         const Transaction trade{TransactionKind::Trade,       first,  a,
                                 snapshotOf(league, first, a), second, b,
                                 snapshotOf(league, second, b)};
         swapPlayers(league, first, a, second, b);
         if (observer != nullptr) observer->transactionMade(league, trade);
-        platform.message({text, "Zelvano／トレード交渉"});
+        platform.message({text, text::translated("Zelvano／トレード交渉")});
     }
 }
 

@@ -8,6 +8,7 @@
 #include "game/scoreboard_text.h"
 #include "support/scripted_user.h"
 #include "support/test_league.h"
+#include "text/translation.h"
 
 namespace zelvano {
 namespace {
@@ -199,6 +200,15 @@ TEST(PlayGame, ScoreboardTexts) {
         const std::string lastInning = c.final ? "9回裏" : "10回表";
         EXPECT_EQ(inningText(run.window().inning, run.window().half), lastInning);
     }
+}
+
+TEST(PlayGame, ScoreboardTextsInEnglish) {
+    const text::ScopedLanguage english("en");
+    GameRun run(halves(scoreless(18)));
+    run.play();
+    EXPECT_EQ(run.window().teamAverages[0], "Avg .300");
+    EXPECT_EQ(inningText(1, 1), "Top 1");
+    EXPECT_EQ(inningText(10, 2), "Bottom 10");
 }
 
 TEST(PlayGame, LineupsWithoutAHitEndAfterNineInningsWonBySideTwo) {

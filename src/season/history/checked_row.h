@@ -4,7 +4,10 @@
 // row's year and never indexes a table, overflows a counter or sends a loop on for ever.
 //
 //   const CheckedRow row = checkedRow(query, 0, lastYear);
-//   const int team = row.team(1, "チームの番号");   // throws HistoryDamage outside 1..3
+//   const int team = row.team(1, text::translatedIn("damaged value", "チームの番号"));
+//   // throws HistoryDamage outside 1..3
+//
+// `what` names the value in the player's words: the reader's, translated where it is read.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +15,7 @@
 #include "league/league.h"
 #include "season/history/history_damage.h"
 #include "season/history/sqlite_database.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -21,9 +25,7 @@ public:
 
     std::int64_t within(int column, std::int64_t low, std::int64_t high, const char* what) const {
         const std::int64_t value = row_.integer(column);
-        if (value < low || value > high) {
-            throw HistoryDamage(year_, std::string(what) + "が" + std::to_string(value) + "です");
-        }
+        if (value < low || value > high) throw HistoryDamage(year_, unexpectedValue(what, value));
         return value;
     }
     // Teams 1..3; 0 only where the game writes it for none (the major leagues, no other side).
@@ -57,11 +59,14 @@ private:
 };
 
 // The row's year, read from `column`: within 0..lastYear, as every query asks no further.
+// `what` names the year when it is not simply the row's.
 inline CheckedRow checkedRow(const SqliteStatement& row, int column, Counter lastYear,
-                             const char* what = "年") {
+                             const char* what = nullptr) {
     const std::int64_t year = row.integer(column);
     if (year < 0 || year > lastYear) {
-        throw HistoryDamage(year, std::string(what) + "が" + std::to_string(year) + "です");
+        throw HistoryDamage(
+            year, unexpectedValue(
+                      what != nullptr ? what : text::translatedIn("damaged value", "年"), year));
     }
     return {row, year};
 }

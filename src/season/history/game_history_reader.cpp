@@ -4,13 +4,15 @@
 
 #include "season/history/checked_row.h"
 #include "season/history/game_history_writer.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
 namespace {
 
 GameEnd endOf(const CheckedRow& row, int column) {
-    return static_cast<GameEnd>(row.within(column, 0, 2, "試合の終わり方"));
+    return static_cast<GameEnd>(
+        row.within(column, 0, 2, text::translatedIn("damaged value", "試合の終わり方")));
 }
 
 // A side's line score: the innings it batted, adding up to its runs.
@@ -19,9 +21,16 @@ std::vector<int> inningsOf(const CheckedRow& row, int column, int runs, int inni
     if (!line || static_cast<int>(line->size()) > innings ||
         std::accumulate(line->begin(), line->end(), std::int64_t{0}) != runs) {
         throw HistoryDamage(
-            row.year(), "試合のイニングごとの得点が「" + row.text(column).substr(0, 40) + "」です");
+            row.year(), text::fillIn(text::translatedIn("damaged value",
+                                                        "試合のイニングごとの得点が「{1}」です"),
+                                     {row.text(column).substr(0, 40)}));
     }
     return *line;
+}
+
+std::string incompleteOrder(int number) {
+    return text::fillIn(text::translatedIn("damaged value", "試合{1}の打順が揃っていません"),
+                        {std::to_string(number)});
 }
 
 // "value DESC, year" as "b.value DESC, b.year": the order of the picked lines once joined.
@@ -53,16 +62,17 @@ std::optional<StoredGame> GameHistoryReader::game(Counter year, int number) cons
     stored.year = year;
     GameLine& line = stored.line;
     line.number = number;
-    line.team1 = row.team(0, "先攻チームの番号");
-    line.team2 = row.team(1, "後攻チームの番号");
-    line.runs1 = row.number(2, "得点");
-    line.runs2 = row.number(3, "得点");
-    line.innings = row.number(4, "回");
-    line.plateAppearances = row.number(5, "打席数");
+    line.team1 = row.team(0, text::translatedIn("damaged value", "先攻チームの番号"));
+    line.team2 = row.team(1, text::translatedIn("damaged value", "後攻チームの番号"));
+    line.runs1 = row.number(2, text::translatedIn("damaged value", "得点"));
+    line.runs2 = row.number(3, text::translatedIn("damaged value", "得点"));
+    line.innings = row.number(4, text::translatedIn("damaged value", "回"));
+    line.plateAppearances = row.number(5, text::translatedIn("damaged value", "打席数"));
     line.boxed = query.integer(6) != 0;
     stored.teamNames = {row.text(12), row.text(13)};
     if (!line.boxed) return stored;
-    line.hits = {row.number(7, "安打数"), row.number(8, "安打数")};
+    line.hits = {row.number(7, text::translatedIn("damaged value", "安打数")),
+                 row.number(8, text::translatedIn("damaged value", "安打数"))};
     line.end = endOf(row, 9);
     line.inningRuns = {inningsOf(row, 10, line.runs1, line.innings),
                        inningsOf(row, 11, line.runs2, line.innings)};
@@ -77,20 +87,25 @@ std::optional<StoredGame> GameHistoryReader::game(Counter year, int number) cons
     std::array<Counter, 2> hits{};
     while (batters.step()) {
         const CheckedRow batter(batters, year);
-        const int side = static_cast<int>(batter.within(0, 1, 2, "打順の組"));
-        const int slot = static_cast<int>(batter.within(1, 1, kBattingSlots, "打順"));
+        const int side = static_cast<int>(
+            batter.within(0, 1, 2, text::translatedIn("damaged value", "打順の組")));
+        const int slot = static_cast<int>(
+            batter.within(1, 1, kBattingSlots, text::translatedIn("damaged value", "打順")));
         if (expected == 2 * kBattingSlots || (side - 1) * kBattingSlots + slot - 1 != expected) {
-            throw HistoryDamage(year, "試合" + std::to_string(number) + "の打順が揃っていません");
+            throw HistoryDamage(year, incompleteOrder(number));
         }
         ++expected;
         const auto s = static_cast<std::size_t>(side - 1), at = static_cast<std::size_t>(slot - 1);
-        line.batters[s][at] = {batter.id(2, "選手のID", true), batter.slot(3, "選手の枠の番号"),
-                               batter.figure(4, "打数"), batter.figure(5, "安打数")};
+        line.batters[s][at] = {
+            batter.id(2, text::translatedIn("damaged value", "選手のID"), true),
+            batter.slot(3, text::translatedIn("damaged value", "選手の枠の番号")),
+            batter.figure(4, text::translatedIn("damaged value", "打数")),
+            batter.figure(5, text::translatedIn("damaged value", "安打数"))};
         hits[s] += line.batters[s][at].hits;
         stored.batters[s][at] = batter.text(6);
     }
     if (expected != 2 * kBattingSlots || hits[0] != line.hits[0] || hits[1] != line.hits[1]) {
-        throw HistoryDamage(year, "試合" + std::to_string(number) + "の打順が揃っていません");
+        throw HistoryDamage(year, incompleteOrder(number));
     }
     return stored;
 }
@@ -105,21 +120,26 @@ std::vector<GameLogLine> GameHistoryReader::gameLog(PlayerId id, Counter year) c
     query.bind(1, std::int64_t{year}).bind(2, id);
     while (query.step()) {
         const CheckedRow row(query, year);
-        const int number = row.number(0, "試合の番号");
-        const int side = static_cast<int>(row.within(1, 1, 2, "打順の組"));
-        const Counter atBats = row.figure(3, "打数"), hits = row.figure(4, "安打数");
+        const int number = row.number(0, text::translatedIn("damaged value", "試合の番号"));
+        const int side =
+            static_cast<int>(row.within(1, 1, 2, text::translatedIn("damaged value", "打順の組")));
+        const Counter atBats = row.figure(3, text::translatedIn("damaged value", "打数")),
+                      hits = row.figure(4, text::translatedIn("damaged value", "安打数"));
         if (!log.empty() && log.back().number == number) {
             log.back().atBats += atBats;
             log.back().hits += hits;
             continue;
         }
-        const int team1 = row.team(5, "先攻チームの番号"), team2 = row.team(6, "後攻チームの番号");
-        const int runs1 = row.number(7, "得点"), runs2 = row.number(8, "得点");
+        const int team1 = row.team(5, text::translatedIn("damaged value", "先攻チームの番号")),
+                  team2 = row.team(6, text::translatedIn("damaged value", "後攻チームの番号"));
+        const int runs1 = row.number(7, text::translatedIn("damaged value", "得点")),
+                  runs2 = row.number(8, text::translatedIn("damaged value", "得点"));
         GameLogLine line;
         line.number = number;
         line.team = side == 1 ? team1 : team2;
         line.opponent = side == 1 ? team2 : team1;
-        line.slot = static_cast<int>(row.within(2, 1, kBattingSlots, "打順"));
+        line.slot = static_cast<int>(
+            row.within(2, 1, kBattingSlots, text::translatedIn("damaged value", "打順")));
         line.atBats = atBats;
         line.hits = hits;
         line.runsFor = side == 1 ? runs1 : runs2;
@@ -150,19 +170,22 @@ std::vector<SingleGameMark> GameHistoryReader::marks(const std::string& table, i
     std::vector<SingleGameMark> marks;
     while (query.step()) {
         const CheckedRow row = checkedRow(query, 0, lastYear_);
-        const int side = static_cast<int>(row.within(2, 0, 2, "記録の組"));
-        const int team1 = row.team(4, "先攻チームの番号"), team2 = row.team(5, "後攻チームの番号");
-        const int runs1 = row.number(6, "得点"), runs2 = row.number(7, "得点");
+        const int side =
+            static_cast<int>(row.within(2, 0, 2, text::translatedIn("damaged value", "記録の組")));
+        const int team1 = row.team(4, text::translatedIn("damaged value", "先攻チームの番号")),
+                  team2 = row.team(5, text::translatedIn("damaged value", "後攻チームの番号"));
+        const int runs1 = row.number(6, text::translatedIn("damaged value", "得点")),
+                  runs2 = row.number(7, text::translatedIn("damaged value", "得点"));
         SingleGameMark mark;
         mark.year = row.year();
-        mark.number = row.number(1, "試合の番号");
-        mark.value = row.figure(3, "記録の値");
+        mark.number = row.number(1, text::translatedIn("damaged value", "試合の番号"));
+        mark.value = row.figure(3, text::translatedIn("damaged value", "記録の値"));
         mark.team = side == 2 ? team2 : team1;
         mark.opponent = side == 2 ? team1 : team2;
         mark.runsFor = side == 2 ? runs2 : runs1;
         mark.runsAgainst = side == 2 ? runs1 : runs2;
         mark.teamName = row.text(8);
-        mark.id = row.id(9, "選手のID", true);
+        mark.id = row.id(9, text::translatedIn("damaged value", "選手のID"), true);
         mark.name = row.text(10);
         marks.push_back(std::move(mark));
     }
@@ -207,7 +230,7 @@ std::vector<Milestone> GameHistoryReader::milestones(Counter year) const {
     while (query.step()) {
         const CheckedRow row(query, year);
         Milestone milestone;
-        milestone.game = row.number(0, "試合の番号");
+        milestone.game = row.number(0, text::translatedIn("damaged value", "試合の番号"));
         const std::string kind = row.text(1);
         bool known = false;
         for (const MilestoneKind each :
@@ -216,11 +239,15 @@ std::vector<Milestone> GameHistoryReader::milestones(Counter year) const {
             milestone.kind = each;
             known = true;
         }
-        if (!known) throw HistoryDamage(year, "記録の種類が「" + kind.substr(0, 40) + "」です");
-        milestone.team = row.team(2, "チームの番号");
-        milestone.id = row.id(3, "選手のID", true);
+        if (!known) {
+            throw HistoryDamage(
+                year, text::fillIn(text::translatedIn("damaged value", "記録の種類が「{1}」です"),
+                                   {kind.substr(0, 40)}));
+        }
+        milestone.team = row.team(2, text::translatedIn("damaged value", "チームの番号"));
+        milestone.id = row.id(3, text::translatedIn("damaged value", "選手のID"), true);
         milestone.name = row.text(4);
-        milestone.value = row.figure(5, "記録の値");
+        milestone.value = row.figure(5, text::translatedIn("damaged value", "記録の値"));
         milestones.push_back(std::move(milestone));
     }
     return milestones;

@@ -10,8 +10,8 @@
 //   GamePage game = browser.game(7, 3);
 //
 // A history that turns out damaged while a page is read never reaches the window: the page
-// comes back with what could be read, and the problem (in Japanese, naming the year) goes to the
-// report once, however many pages meet it.
+// comes back with what could be read, and the problem (in the player's words, naming the year)
+// goes to the report once, however many pages meet it. The pages are in the game's language.
 
 #include <array>
 #include <functional>
@@ -27,8 +27,8 @@
 
 namespace zelvano {
 
-// The kind of a transaction as the window names it: トレード, 大リーグ移籍, ...
-std::string transactionWordJapanese(TransactionKind kind);
+// The kind of a transaction as the window names it: トレード, 大リーグ移籍, ... ("Trade", ...)
+std::string transactionKindText(TransactionKind kind);
 
 // Told what made the history unreadable: the damaged year, or what SQLite found.
 using HistoryProblemReport = std::function<void(const std::string& problem)>;

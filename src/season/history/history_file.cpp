@@ -8,6 +8,7 @@
 
 #include "folder_store/unique_fd.h"
 #include "season/history/history_schema.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -26,10 +27,12 @@ HistoryFileKind historyFileKind(const std::string& path) {
 void checkHistoryFiles(const std::string& path) {
     for (const std::string& name : historyFileNames(path)) {
         if (historyFileKind(name) != HistoryFileKind::Other) continue;
-        throw HistoryProblem(SQLITE_CANTOPEN,
-                             "「" + name +
-                                 "」が通常のファイルではありません（リンク、フォルダー、FIFOなどの"
-                                 "特殊なファイルです）。取り除くか、名前を変えてください。");
+        throw HistoryProblem(
+            SQLITE_CANTOPEN,
+            text::fillIn(text::translated("「{1}」が通常のファイルではありません（リンク、フォルダ"
+                                          "ー、FIFOなどの特殊なファイルです）。取り除くか、名前を"
+                                          "変えてください。"),
+                         {name}));
     }
 }
 
@@ -45,10 +48,12 @@ SqliteDatabase openHistoryForWriting(const std::string& path) {
     // contradict tables it knows nothing of.
     const HistorySchemaState state = historySchemaState(db);
     if (state == HistorySchemaState::Newer) {
-        throw HistoryProblem(SQLITE_READONLY,
-                             "「" + path +
-                                 "」は、より新しいZelvanoが書いたリーグの歴史です。このZelvanoは"
-                                 "読むだけにして、新しいシーズンを記録しません。");
+        throw HistoryProblem(
+            SQLITE_READONLY,
+            text::fillIn(text::translated("「{1}」は、より新しいZelvanoが書いたリーグの歴史です。"
+                                          "このZelvanoは読むだけにして、新しいシーズンを記録しま"
+                                          "せん。"),
+                         {path}));
     }
     // A season is one transaction. In the write-ahead log it costs one flush to the disk, a
     // fraction of the league file's save; the rollback journal would cost three, more than the
@@ -69,22 +74,23 @@ std::string historyProblemText(const SqliteError& error) {
     if (dynamic_cast<const HistoryProblem*>(&error) != nullptr) return error.what();
     switch (error.code) {
         case SQLITE_FULL:
-            return "ディスクがいっぱいです。";
+            return text::translated("ディスクがいっぱいです。");
         case SQLITE_READONLY:
         case SQLITE_PERM:
         case SQLITE_CANTOPEN:
         case SQLITE_AUTH:
-            return "書き込みが許されていない場所か、ファイルです。";
+            return text::translated("書き込みが許されていない場所か、ファイルです。");
         case SQLITE_NOTADB:
         case SQLITE_CORRUPT:
         case SQLITE_CONSTRAINT:  // an older history whose rows cannot be carried forward
         case SQLITE_FORMAT:
-            return "ファイルが壊れているか、Zelvanoのリーグの歴史ではないファイルです。";
+            return text::translated(
+                "ファイルが壊れているか、Zelvanoのリーグの歴史ではないファイルです。");
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
-            return "ほかのプログラムがファイルを使っています。";
+            return text::translated("ほかのプログラムがファイルを使っています。");
         case SQLITE_IOERR:
-            return "ディスクへの読み書きに失敗しました。";
+            return text::translated("ディスクへの読み書きに失敗しました。");
         default:
             return std::string("SQLite: ") + error.what();
     }

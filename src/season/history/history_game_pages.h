@@ -1,10 +1,10 @@
 #pragma once
-// The history's games as the window shows them, in Japanese: a game's page with its line score
-// and both batting lines, a player's games of a season, a season's milestones and the records of
-// single games. Worked out from what the reader gave; nothing here reads the history.
+// The history's games as the window shows them, in the game's language: a game's page with its
+// line score and both batting lines, a player's games of a season, a season's milestones and the
+// records of single games. Worked out from what the reader gave; nothing here reads the history.
 //
 //   GamePage page = gamePage(*reader.game(7, 3));
-//   page.title;   // "7年目 第3試合"
+//   page.title;   // "7年目 第3試合", in English "Year 7, game 3"
 
 #include <array>
 #include <functional>
@@ -16,10 +16,12 @@
 
 namespace zelvano {
 
-// "7年目"
+// A year in a table's column of years: "7年目", in English "7".
 std::string yearText(Counter year);
 // "7年目 第3試合"
 std::string gameTitle(Counter year, int number);
+// "5勝3敗", in English "5-3".
+std::string winsAndLosses(Counter wins, Counter losses);
 
 GamePage gamePage(const StoredGame& game);
 

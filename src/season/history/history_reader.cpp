@@ -6,6 +6,7 @@
 
 #include "season/history/checked_row.h"
 #include "season/history/history_damage.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -18,14 +19,18 @@ TransactionKind kindOf(const CheckedRow& row, int column) {
           TransactionKind::Retire, TransactionKind::Rookie}) {
         if (word == transactionWord(kind)) return kind;
     }
-    throw HistoryDamage(row.year(), "移籍の種類が「" + word.substr(0, 40) + "」です");
+    throw HistoryDamage(row.year(),
+                        text::fillIn(text::translatedIn("damaged value", "移籍の種類が「{1}」です"),
+                                     {word.substr(0, 40)}));
 }
 
 // A season line of a player: written only for a season he came to bat in.
 CareerSeason readCareerSeason(const SqliteStatement& query, Counter lastYear) {
     const CheckedRow row = checkedRow(query, 0, lastYear);
-    return {row.year(), row.team(1, "チームの番号"), row.slot(2, "選手の枠の番号"),
-            row.figure(3, "安打数"), row.figure(4, "打数", 1)};
+    return {row.year(), row.team(1, text::translatedIn("damaged value", "チームの番号")),
+            row.slot(2, text::translatedIn("damaged value", "選手の枠の番号")),
+            row.figure(3, text::translatedIn("damaged value", "安打数")),
+            row.figure(4, text::translatedIn("damaged value", "打数"), 1)};
 }
 
 // A season and its three teams, one row for each team in order.
@@ -40,30 +45,33 @@ bool readSeason(SqliteStatement& query, Counter lastYear, StoredSeason& season) 
     const CheckedRow row = checkedRow(query, 0, lastYear);
     season = {};
     season.year = row.year();
-    season.champion = row.team(1, "優勝チームの番号");
+    season.champion = row.team(1, text::translatedIn("damaged value", "優勝チームの番号"));
     season.championLine = row.text(2);
     season.titleCount = row.text(3);
     season.titleRun = row.text(4);
-    season.titles = row.leagueValue(5, "優勝回数");
-    season.ownRun = row.leagueValue(6, "連続優勝の年数");
+    season.titles = row.leagueValue(5, text::translatedIn("damaged value", "優勝回数"));
+    season.ownRun = row.leagueValue(6, text::translatedIn("damaged value", "連続優勝の年数"));
     bool more = true;
     for (int team = 1; team <= kTeams; ++team) {
         const bool ofThisYear = more && query.integer(0) == season.year;
         // A team beyond the three is damage; one of them missing too.
-        if (ofThisYear) row.team(7, "チームの番号");
+        if (ofThisYear) row.team(7, text::translatedIn("damaged value", "チームの番号"));
         if (!ofThisYear || query.integer(7) != team) {
-            throw HistoryDamage(season.year,
-                                "チーム" + std::to_string(team) + "の成績がありません");
+            throw HistoryDamage(
+                season.year,
+                text::fillIn(text::translatedIn("damaged value", "チーム{1}の成績がありません"),
+                             {std::to_string(team)}));
         }
         const auto at = static_cast<std::size_t>(team - 1);
         season.teamNames[at] = row.text(8);
         season.marks[at] = row.text(9);
-        season.wins[at] = row.figure(10, "勝ち数");
-        season.losses[at] = row.figure(11, "負け数");
+        season.wins[at] = row.figure(10, text::translatedIn("damaged value", "勝ち数"));
+        season.losses[at] = row.figure(11, text::translatedIn("damaged value", "負け数"));
         season.teamAverages[at] = row.text(12);
         more = query.step();
     }
-    if (more && query.integer(0) == season.year) row.team(7, "チームの番号");
+    if (more && query.integer(0) == season.year)
+        row.team(7, text::translatedIn("damaged value", "チームの番号"));
     return more;
 }
 
@@ -77,7 +85,8 @@ std::optional<Counter> HistoryReader::knownSince() const {
     SqliteStatement query = db_.prepare("SELECT max(year) FROM beginning WHERE year <= ?");
     query.bind(1, std::int64_t{lastYear_});
     if (!query.step() || query.text(0).empty()) return std::nullopt;
-    return checkedRow(query, 0, lastYear_, "記録の始まりの年").year();
+    return checkedRow(query, 0, lastYear_, text::translatedIn("damaged value", "記録の始まりの年"))
+        .year();
 }
 
 std::vector<Counter> HistoryReader::missingYears() const {
@@ -85,7 +94,10 @@ std::vector<Counter> HistoryReader::missingYears() const {
     first.bind(1, std::int64_t{lastYear_});
     if (!first.step() || first.text(0).empty()) return {};
     // Checked to lie within 0..lastYear, the years looked at are no more than the league's.
-    const std::int64_t from = checkedRow(first, 0, lastYear_, "記録の始まりの年").year() + 1;
+    const std::int64_t from =
+        checkedRow(first, 0, lastYear_, text::translatedIn("damaged value", "記録の始まりの年"))
+            .year() +
+        1;
     std::set<std::int64_t> recorded;
     SqliteStatement years = db_.prepare("SELECT year FROM season WHERE year >= ? AND year <= ?");
     years.bind(1, from).bind(2, std::int64_t{lastYear_});
@@ -141,16 +153,17 @@ std::vector<GameLine> HistoryReader::games(Counter year) const {
     while (query.step()) {
         const CheckedRow row(query, year);
         GameLine game;
-        game.number = row.number(0, "試合の番号");
-        game.team1 = row.team(1, "先攻チームの番号");
-        game.team2 = row.team(2, "後攻チームの番号");
-        game.runs1 = row.number(3, "得点");
-        game.runs2 = row.number(4, "得点");
-        game.innings = row.number(5, "回");
-        game.plateAppearances = row.number(6, "打席数");
+        game.number = row.number(0, text::translatedIn("damaged value", "試合の番号"));
+        game.team1 = row.team(1, text::translatedIn("damaged value", "先攻チームの番号"));
+        game.team2 = row.team(2, text::translatedIn("damaged value", "後攻チームの番号"));
+        game.runs1 = row.number(3, text::translatedIn("damaged value", "得点"));
+        game.runs2 = row.number(4, text::translatedIn("damaged value", "得点"));
+        game.innings = row.number(5, text::translatedIn("damaged value", "回"));
+        game.plateAppearances = row.number(6, text::translatedIn("damaged value", "打席数"));
         // The hits of each side, where the game's box score was kept.
         game.boxed = query.integer(7) != 0;
-        game.hits = {row.number(8, "安打数"), row.number(9, "安打数")};
+        game.hits = {row.number(8, text::translatedIn("damaged value", "安打数")),
+                     row.number(9, text::translatedIn("damaged value", "安打数"))};
         games.push_back(std::move(game));
     }
     return games;
@@ -164,16 +177,20 @@ std::vector<StoredMove> HistoryReader::readMoves(SqliteStatement& query) const {
         stored.year = row.year();
         Transaction& move = stored.move;
         move.kind = kindOf(row, 1);
-        move.team = row.team(2, "チームの番号");
-        move.slot = row.slot(3, "選手の枠の番号");
+        move.team = row.team(2, text::translatedIn("damaged value", "チームの番号"));
+        move.slot = row.slot(3, text::translatedIn("damaged value", "選手の枠の番号"));
         // An empty slot traded or replaced has no player: id 0. A loan has no other side.
-        move.player = {row.id(4, "選手のID", true), row.text(5), row.figure(6, "安打数"),
-                       row.figure(7, "打数"), row.leagueValue(8, "入団年")};
-        move.otherTeam = row.team(9, "相手チームの番号", true);
-        move.otherSlot = row.slot(10, "相手の枠の番号", true);
-        move.other = {row.id(11, "相手の選手のID", true), row.text(12), row.figure(13, "安打数"),
-                      row.figure(14, "打数"), 0};
-        move.hallOfFame = row.within(15, 0, 1, "名球会入りの印") != 0;
+        move.player = {row.id(4, text::translatedIn("damaged value", "選手のID"), true),
+                       row.text(5), row.figure(6, text::translatedIn("damaged value", "安打数")),
+                       row.figure(7, text::translatedIn("damaged value", "打数")),
+                       row.leagueValue(8, text::translatedIn("damaged value", "入団年"))};
+        move.otherTeam = row.team(9, text::translatedIn("damaged value", "相手チームの番号"), true);
+        move.otherSlot = row.slot(10, text::translatedIn("damaged value", "相手の枠の番号"), true);
+        move.other = {row.id(11, text::translatedIn("damaged value", "相手の選手のID"), true),
+                      row.text(12), row.figure(13, text::translatedIn("damaged value", "安打数")),
+                      row.figure(14, text::translatedIn("damaged value", "打数")), 0};
+        move.hallOfFame =
+            row.within(15, 0, 1, text::translatedIn("damaged value", "名球会入りの印")) != 0;
         moves.push_back(std::move(stored));
     }
     return moves;
@@ -207,7 +224,8 @@ PlayerId HistoryReader::playerAt(int team, int slot) const {
     if (!query.step()) return 0;
     const PlayerId id = query.integer(0);
     if (id < 0 || id > kPlayerIdLimit) {
-        throw HistoryDamage(lastYear_, "選手のIDが" + std::to_string(id) + "です");
+        throw HistoryDamage(lastYear_,
+                            unexpectedValue(text::translatedIn("damaged value", "選手のID"), id));
     }
     return id;
 }
@@ -222,11 +240,13 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
     const CheckedRow start = checkedRow(player, 1, lastYear_);
     Career career;
     // A player away in the major leagues when the history began stands in no team's slot.
-    career.start = {start.year(),
-                    start.team(2, "チームの番号", true),
-                    start.slot(3, "選手の枠の番号", true),
-                    {id, start.text(0), start.figure(4, "安打数"), start.figure(5, "打数"),
-                     start.leagueValue(6, "入団年")}};
+    career.start = {
+        start.year(),
+        start.team(2, text::translatedIn("damaged value", "チームの番号"), true),
+        start.slot(3, text::translatedIn("damaged value", "選手の枠の番号"), true),
+        {id, start.text(0), start.figure(4, text::translatedIn("damaged value", "安打数")),
+         start.figure(5, text::translatedIn("damaged value", "打数")),
+         start.leagueValue(6, text::translatedIn("damaged value", "入団年"))}};
     SqliteStatement seasons = db_.prepare(
         "SELECT year, team, slot, hits, at_bats FROM player_season "
         "WHERE player_id = ? AND year <= ? ORDER BY year");
@@ -239,7 +259,11 @@ std::optional<Career> HistoryReader::career(PlayerId id) const {
     gaps.bind(1, id).bind(2, std::int64_t{lastYear_});
     while (gaps.step()) {
         const CheckedRow gap = checkedRow(gaps, 0, lastYear_);
-        const CareerSeason missed{gap.year(), 0, 0, gap.figure(1, "安打数"), gap.figure(2, "打数"),
+        const CareerSeason missed{gap.year(),
+                                  0,
+                                  0,
+                                  gap.figure(1, text::translatedIn("damaged value", "安打数")),
+                                  gap.figure(2, text::translatedIn("damaged value", "打数")),
                                   false};
         const auto at = std::upper_bound(
             career.seasons.begin(), career.seasons.end(), missed.year,
@@ -285,8 +309,11 @@ HistoryRecords HistoryReader::records() const {
                     orphan = true;
                     continue;
                 }
-                marks.push_back({row.year(), row.team(1, "チームの番号"), row.id(2, "選手のID"),
-                                 row.text(3), row.figure(4, "安打数"), row.figure(5, "打数", 1)});
+                marks.push_back(
+                    {row.year(), row.team(1, text::translatedIn("damaged value", "チームの番号")),
+                     row.id(2, text::translatedIn("damaged value", "選手のID")), row.text(3),
+                     row.figure(4, text::translatedIn("damaged value", "安打数")),
+                     row.figure(5, text::translatedIn("damaged value", "打数"), 1)});
             }
             if (!orphan) break;
         }
@@ -328,16 +355,17 @@ HistoryRecords HistoryReader::records() const {
     while (members.step()) {
         const CheckedRow row = checkedRow(members, 0, lastYear_);
         HallOfFameMember member{row.year(),
-                                row.id(1, "選手のID"),
+                                row.id(1, text::translatedIn("damaged value", "選手のID")),
                                 row.text(2),
-                                row.figure(3, "安打数"),
-                                row.figure(4, "打数"),
+                                row.figure(3, text::translatedIn("damaged value", "安打数")),
+                                row.figure(4, text::translatedIn("damaged value", "打数")),
                                 {}};
-        std::set<int> teams = {row.team(5, "チームの番号")};
+        std::set<int> teams = {row.team(5, text::translatedIn("damaged value", "チームの番号"))};
         played.reset();
         played.bind(1, member.id).bind(2, std::int64_t{lastYear_});
         while (played.step()) {
-            teams.insert(checkedRow(played, 0, lastYear_).team(1, "チームの番号"));
+            teams.insert(checkedRow(played, 0, lastYear_)
+                             .team(1, text::translatedIn("damaged value", "チームの番号")));
         }
         member.teams.assign(teams.begin(), teams.end());
         records.hallOfFame.push_back(std::move(member));

@@ -15,6 +15,7 @@
 #include "folder_store/unique_fd.h"
 #include "season/history/history_file.h"
 #include "season/history/history_schema.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -65,15 +66,19 @@ Stamps stampsOf(const std::array<std::string, 4>& names) {
 }
 
 [[noreturn]] void notRegular(const std::string& path) {
-    throw HistoryProblem(SQLITE_CANTOPEN, "「" + path +
-                                              "」が通常のファイルではありません（リンク、フォルダー"
-                                              "、FIFOなどの特殊なファイルです）。");
+    throw HistoryProblem(
+        SQLITE_CANTOPEN,
+        text::fillIn(text::translated("「{1}」が通常のファイルではありません（リンク、フォルダー"
+                                      "、FIFOなどの特殊なファイルです）。"),
+                     {path}));
 }
 
 [[noreturn]] void keptChanging(const std::string& path) {
-    throw HistoryProblem(SQLITE_BUSY, "「" + path +
-                                          "」が書き換えられ続けているため、読めませんでした。"
-                                          "しばらくしてから、もう一度試してください。");
+    throw HistoryProblem(
+        SQLITE_BUSY, text::fillIn(text::translated("「{1}」が書き換えられ続けているため、読めません"
+                                                   "でした。しばらくしてから、もう一度試してくださ"
+                                                   "い。"),
+                                  {path}));
 }
 
 // The file opened without following a link and locked for reading as SQLite's readers lock
@@ -84,8 +89,9 @@ UniqueFd lockForReading(const std::string& path) {
     if (!file.valid()) {
         if (errno == ENOENT) return file;
         if (errno == ELOOP) notRegular(path);
-        throw HistoryProblem(SQLITE_CANTOPEN, "「" + path + "」を開けませんでした（" +
-                                                  std::strerror(errno) + "）。");
+        throw HistoryProblem(SQLITE_CANTOPEN,
+                             text::fillIn(text::translated("「{1}」を開けませんでした（{2}）。"),
+                                          {path, std::strerror(errno)}));
     }
     struct stat status {};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) notRegular(path);
@@ -108,8 +114,10 @@ public:
     PrivateFolder() {
         std::string pattern = (fs::temp_directory_path() / "zelvano-history-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
-            throw HistoryProblem(SQLITE_CANTOPEN, "一時フォルダーを作れませんでした（" +
-                                                      std::string(std::strerror(errno)) + "）。");
+            throw HistoryProblem(
+                SQLITE_CANTOPEN,
+                text::fillIn(text::translated("一時フォルダーを作れませんでした（{1}）。"),
+                             {std::strerror(errno)}));
         }
         path_ = pattern;
     }
@@ -139,8 +147,10 @@ void copyRegularFile(const std::string& from, const fs::path& to) {
         if (got == 0) return;
         if (got < 0 || !out.valid() ||
             ::write(out.get(), buffer.data(), static_cast<std::size_t>(got)) != got) {
-            throw HistoryProblem(SQLITE_IOERR,
-                                 "「" + from + "」を一時フォルダーに写せませんでした。");
+            throw HistoryProblem(
+                SQLITE_IOERR,
+                text::fillIn(text::translated("「{1}」を一時フォルダーに写せませんでした。"),
+                             {from}));
         }
     }
 }
@@ -169,10 +179,11 @@ void readNewer(SqliteDatabase& db, const std::function<void(SqliteDatabase&)>& r
         throw;
     } catch (const SqliteError& error) {
         if (error.code != SQLITE_ERROR) throw;
-        throw HistoryProblem(SQLITE_NOTADB,
-                             "より新しいZelvanoが書いたリーグの歴史のため、このZelvanoでは"
-                             "読めません（" +
-                                 std::string(error.what()) + "）。");
+        throw HistoryProblem(
+            SQLITE_NOTADB,
+            text::fillIn(text::translated("より新しいZelvanoが書いたリーグの歴史のため、この"
+                                          "Zelvanoでは読めません（{1}）。"),
+                         {error.what()}));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "season/history/history_damage.h"
 #include "season/history/history_schema.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -102,8 +103,9 @@ PlayerId HistoryWriter::highestPlayerId() {
         db_.prepare("SELECT id, start_year FROM player WHERE id < 1 OR id > ? LIMIT 1");
     outside.bind(1, kPlayerIdLimit);
     if (outside.step()) {
-        throw HistoryDamage(outside.integer(1),
-                            "選手のIDが" + std::to_string(outside.integer(0)) + "です");
+        throw HistoryDamage(
+            outside.integer(1),
+            unexpectedValue(text::translatedIn("damaged value", "選手のID"), outside.integer(0)));
     }
     return db_.single("SELECT coalesce(max(id), 0) FROM player");
 }

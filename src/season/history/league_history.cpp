@@ -7,12 +7,13 @@
 #include "season/history/history_schema.h"
 #include "season/history/history_snapshot.h"
 #include "season/major_league_loan.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
 namespace {
 
-constexpr const char* kTitle = "Zelvano／リーグの歴史";
+constexpr const char* kTitle = text::textToTranslate("Zelvano／リーグの歴史");
 
 }  // namespace
 
@@ -30,7 +31,7 @@ bool takeIdsFromRoster(League& league, const std::optional<RosterIds>& roster) {
 }
 
 void LeagueHistory::tell(Platform& platform, const std::string& text, MessageIcon icon) {
-    platform.message({text, kTitle, icon});
+    platform.message({text, text::translated(kTitle), icon});
 }
 
 void LeagueHistory::takeLeague(League& league, Platform& platform) {
@@ -71,10 +72,12 @@ void LeagueHistory::takeLeague(League& league, Platform& platform) {
             if (takeIdsFromReadOnly(league)) return;
         } else {
             tell(platform,
-                 "リーグの歴史「" + shownPath_ + "」を開けませんでした。\n（" +
-                     historyProblemText(error) +
-                     "）\n\n今回は歴史を記録しません。シーズンはいつもどおり遊べて、リーグのデータ"
-                     "も保存されます。記録しなかった年は、歴史の中で記録のない年になります。",
+                 text::fillIn(text::translated(
+                                  "リーグの歴史「{1}」を開けませんでした。\n（{2}）\n\n今回は歴史"
+                                  "を記録しません。シーズンはいつもどおり遊べて、リーグのデータも"
+                                  "保存されます。記録しなかった年は、歴史の中で記録のない年になり"
+                                  "ます。"),
+                              {shownPath_, historyProblemText(error)}),
                  MessageIcon::Exclamation);
         }
     }
@@ -107,37 +110,58 @@ void LeagueHistory::setAside(HistoryWriter& writer, Platform& platform, AsideRea
         writer.copyInto(aside);
         syncFolderOf(aside);
     } catch (const SqliteError& error) {
-        throw HistoryProblem(error.code, "リーグのデータファイルと合わない記録を、別のファイル「" +
-                                             aside + "」に移せませんでした。" +
-                                             historyProblemText(error) +
-                                             "記録は元のファイルに残してあります。");
+        throw HistoryProblem(
+            error.code,
+            text::fillIn(text::translated("リーグのデータファイルと合わない記録を、別のファイル「"
+                                          "{1}」に移せませんでした。{2}記録は元のファイルに残し"
+                                          "てあります。"),
+                         {aside, historyProblemText(error)}));
     }
-    const std::string which = years ? std::to_string(years->first) + "年目から" +
-                                          std::to_string(years->second) + "年目までの記録"
-                                    : "記録";
+    const std::string saved = std::to_string(savedYear_);
+    const std::string from = years ? std::to_string(years->first) : "";
+    const std::string to = years ? std::to_string(years->second) : "";
     const std::string bringBack =
-        std::string("\n\n元に戻すときは、ゲームを終えてから、いまの「") + kHistoryFileName +
-        "」を別の名前に変え、このファイルの名前を「" + kHistoryFileName +
-        "」にして、リーグのデータファイルもそのときのものに戻してください。";
+        "\n\n" + text::fillIn(text::translated("元に戻すときは、ゲームを終えてから、いまの「{1}」"
+                                               "を別の名前に変え、このファイルの名前を「{1}」に"
+                                               "して、リーグのデータファイルもそのときのものに"
+                                               "戻してください。"),
+                              {kHistoryFileName});
     if (reason == AsideReason::OlderLeagueFile) {
-        tell(platform,
-             "リーグの歴史「" + shownPath_ + "」には、リーグのデータファイル（" +
-                 std::to_string(savedYear_) +
-                 "年目）より先の年の記録がありました（データファイルを前のものに戻したようで"
-                 "す）。\n" +
-                 which + "をすべて「" + aside + "」に写して残し、この歴史は" +
-                 std::to_string(savedYear_) + "年目の続きから記録していきます。" + bringBack,
-             MessageIcon::Information);
+        const std::string told =
+            years ? text::fillIn(
+                        text::translated(
+                            "リーグの歴史「{1}」には、リーグのデータファイル（{2}年目）より先の年"
+                            "の記録がありました（データファイルを前のものに戻したようです）。\n"
+                            "{3}年目から{4}年目までの記録をすべて「{5}」に写して残し、この歴史は"
+                            "{2}年目の続きから記録していきます。"),
+                        {shownPath_, saved, from, to, aside})
+                  : text::fillIn(
+                        text::translated(
+                            "リーグの歴史「{1}」には、リーグのデータファイル（{2}年目）より先の年"
+                            "の記録がありました（データファイルを前のものに戻したようです）。\n"
+                            "記録をすべて「{3}」に写して残し、この歴史は{2}年目の続きから記録して"
+                            "いきます。"),
+                        {shownPath_, saved, aside});
+        tell(platform, told + bringBack, MessageIcon::Information);
         return;
     }
     writer.clear();
-    tell(platform,
-         "リーグの歴史「" + shownPath_ + "」には、いまのリーグのデータファイルと合わない、" +
-             which +
-             "がありました（別のリーグか、前に遊んでいたリーグの歴史のようです）。\nその記録は消"
-             "さずに「" +
-             aside + "」として残し、このリーグの歴史は新しく記録していきます。" + bringBack,
-         MessageIcon::Information);
+    const std::string told =
+        years ? text::fillIn(
+                    text::translated(
+                        "リーグの歴史「{1}」には、いまのリーグのデータファイルと合わない、{2}年目"
+                        "から{3}年目までの記録がありました（別のリーグか、前に遊んでいたリーグの"
+                        "歴史のようです）。\nその記録は消さずに「{4}」として残し、このリーグの"
+                        "歴史は新しく記録していきます。"),
+                    {shownPath_, from, to, aside})
+              : text::fillIn(
+                    text::translated(
+                        "リーグの歴史「{1}」には、いまのリーグのデータファイルと合わない、記録が"
+                        "ありました（別のリーグか、前に遊んでいたリーグの歴史のようです）。\n"
+                        "その記録は消さずに「{2}」として残し、このリーグの歴史は新しく記録して"
+                        "いきます。"),
+                    {shownPath_, aside});
+    tell(platform, told + bringBack, MessageIcon::Information);
     setAsideTold_ = true;
 }
 
@@ -177,10 +201,27 @@ LeagueHistory::Resumed LeagueHistory::resumeAcrossGap(const League& league, Hist
 }
 
 std::string LeagueHistory::missedText(Counter year) const {
-    if (!resumed_.knownUntil) return std::to_string(year) + "年目を終えたときの選手";
+    const std::string last = std::to_string(year);
+    if (!resumed_.knownUntil) {
+        return text::fillIn(
+            text::translated("リーグの歴史「{1}」には、{2}年目を終えたときの選手の記録がありません"
+                             "（記録できなかったシーズンがあるか、リーグのデータファイルが書き換え"
+                             "られたようです）。これまでの記録はそのまま残っています。"),
+            {shownPath_, last});
+    }
     const Counter first = *resumed_.knownUntil + 1;
-    if (first == year) return std::to_string(year) + "年目のシーズン";
-    return std::to_string(first) + "年目から" + std::to_string(year) + "年目までのシーズン";
+    if (first == year) {
+        return text::fillIn(
+            text::translated("リーグの歴史「{1}」には、{2}年目のシーズンの記録がありません（記録"
+                             "できなかったシーズンがあるか、リーグのデータファイルが書き換えられた"
+                             "ようです）。これまでの記録はそのまま残っています。"),
+            {shownPath_, last});
+    }
+    return text::fillIn(
+        text::translated("リーグの歴史「{1}」には、{2}年目から{3}年目までのシーズンの記録があり"
+                         "ません（記録できなかったシーズンがあるか、リーグのデータファイルが書き換"
+                         "えられたようです）。これまでの記録はそのまま残っています。"),
+        {shownPath_, std::to_string(first), last});
 }
 
 void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYears) {
@@ -218,22 +259,37 @@ void LeagueHistory::begin(League& league, Platform& platform, bool knewEarlierYe
     // A new league's history simply starts with it; an old one says where it starts.
     if (!writable_ || league.CurrentYear == 0 || setAsideTold_) return;
     const std::string next = std::to_string(league.CurrentYear + 1);
-    tell(platform,
-         knewEarlierYears
-             ? "リーグの歴史「" + shownPath_ + "」には、" + missedText(league.CurrentYear) +
-                   "の記録がありません（記録できなかったシーズンがあるか、リーグのデータファイル"
-                   "が書き換えられたようです）。これまでの記録はそのまま残っています。\n" +
-                   (resumedPlayers > 0
-                        ? "そのあいだも同じ枠にいた" + std::to_string(resumedPlayers) +
-                              "人は、これまでの歩みに続けて記録します。"
-                        : std::string()) +
-                   (newPlayers > 0 ? "見分けられなかった" + std::to_string(newPlayers) + "人は、" +
-                                         next + "年目のシーズンから新しく記録していきます。"
-                                   : std::string())
-             : "このリーグの歴史は、まだ記録されていません。\n" + next +
-                   "年目のシーズンから、優勝チーム、試合、トレード、選手の成績などを「" +
-                   shownPath_ + "」に記録していきます。",
-         MessageIcon::Information);
+    if (!knewEarlierYears) {
+        tell(platform,
+             text::fillIn(text::translated("このリーグの歴史は、まだ記録されていません。\n{1}年目"
+                                           "のシーズンから、優勝チーム、試合、トレード、選手の成"
+                                           "績などを「{2}」に記録していきます。"),
+                          {next, shownPath_}),
+             MessageIcon::Information);
+        return;
+    }
+    std::string told = missedText(league.CurrentYear) + "\n";
+    if (resumedPlayers > 0) {
+        told += text::fillIn(
+            text::translatedCount("そのあいだも同じ枠にいた{1}人は、これまでの歩みに続けて記録"
+                                  "します。",
+                                  "そのあいだも同じ枠にいた{1}人は、これまでの歩みに続けて記録"
+                                  "します。",
+                                  static_cast<std::uint64_t>(resumedPlayers)),
+            {std::to_string(resumedPlayers)});
+    }
+    if (newPlayers > 0) {
+        // Japanese runs its sentences on; English leaves a space between them.
+        if (resumedPlayers > 0 && !text::japaneseText()) told += " ";
+        told += text::fillIn(
+            text::translatedCount("見分けられなかった{1}人は、{2}年目のシーズンから新しく記録して"
+                                  "いきます。",
+                                  "見分けられなかった{1}人は、{2}年目のシーズンから新しく記録して"
+                                  "いきます。",
+                                  static_cast<std::uint64_t>(newPlayers)),
+            {std::to_string(newPlayers), next});
+    }
+    tell(platform, told, MessageIcon::Information);
 }
 
 void LeagueHistory::commitSeason(const League& league, Platform& platform,
@@ -252,11 +308,13 @@ void LeagueHistory::commitSeason(const League& league, Platform& platform,
         if (toldWriteFailure_) return;
         toldWriteFailure_ = true;
         tell(platform,
-             "リーグの歴史「" + shownPath_ + "」に、" + std::to_string(league.CurrentYear) +
-                 "年目のシーズンを書き込めませんでした。\n（" + historyProblemText(error) +
-                 "）\n\nシーズンはこのまま続き、リーグのデータはいつもどおり保存されます。書き込め"
-                 "なかったシーズンは、次のシーズンを保存するときに、もう一度書き込みます。それまで"
-                 "にゲームを終えると、その年は歴史の中で記録のない年になります。",
+             text::fillIn(
+                 text::translated(
+                     "リーグの歴史「{1}」に、{2}年目のシーズンを書き込めませんでした。\n（{3}）"
+                     "\n\nシーズンはこのまま続き、リーグのデータはいつもどおり保存されます。書き"
+                     "込めなかったシーズンは、次のシーズンを保存するときに、もう一度書き込みます。"
+                     "それまでにゲームを終えると、その年は歴史の中で記録のない年になります。"),
+                 {shownPath_, std::to_string(league.CurrentYear), historyProblemText(error)}),
              MessageIcon::Exclamation);
     }
 }
@@ -269,10 +327,12 @@ bool LeagueHistory::showWithoutWriting(Platform& platform, const SqliteError& wh
     }
     if (!readOnly_) return false;
     tell(platform,
-         "リーグの歴史「" + shownPath_ + "」に書き込めません。\n（" + historyProblemText(whyNot) +
-             "）\n\nこれまでの歴史は「リーグの歴史」で見られますが、今回遊ぶシーズンは記録しま"
-             "せん。シーズンはいつもどおり遊べて、リーグのデータも保存されます。記録しなかった年"
-             "は、歴史の中で記録のない年になります。",
+         text::fillIn(text::translated(
+                          "リーグの歴史「{1}」に書き込めません。\n（{2}）\n\nこれまでの歴史は「"
+                          "リーグの歴史」で見られますが、今回遊ぶシーズンは記録しません。シーズン"
+                          "はいつもどおり遊べて、リーグのデータも保存されます。記録しなかった年は"
+                          "、歴史の中で記録のない年になります。"),
+                      {shownPath_, historyProblemText(whyNot)}),
          MessageIcon::Exclamation);
     return true;
 }

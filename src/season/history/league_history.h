@@ -65,7 +65,7 @@ private:
         std::vector<PlayerGap> gaps;
     };
     Resumed resumeAcrossGap(const League& league, HistoryWriter& writer);
-    // The seasons the history misses before `year`, as the message names them.
+    // The message's first sentences: the seasons the history misses before `year`.
     std::string missedText(Counter year) const;
     void tell(Platform& platform, const std::string& text, MessageIcon icon);
     // A history that cannot be written is still shown: opened for reading, and the player told

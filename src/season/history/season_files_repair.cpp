@@ -10,6 +10,7 @@
 #include "season/history/history_file.h"
 #include "season/scouting_list.h"
 #include "text/cp932.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -43,20 +44,34 @@ RecordedSeasonFiles recordedSeasonFiles(const HistoryReader& history, Counter ye
 // One line of the message about the hall of fame.
 std::string completeHallOfFame(FileStore& files, const RecordedSeasonFiles& recorded) {
     const std::string path = files.resolve(kHallOfFameAppendName).string();
-    const std::string where = "・名球会の名簿「" + path + "」：";
-    if (recorded.members == 0) return where + "この年に名球会に入った選手はいません。";
+    const std::string where = text::fillIn(text::translated("・名球会の名簿「{1}」："), {path});
+    if (recorded.members == 0) {
+        return where + text::translated("この年に名球会に入った選手はいません。");
+    }
+    const std::string members = std::to_string(recorded.members);
+    const auto count = static_cast<std::uint64_t>(recorded.members);
     const FileRead read = files.readFile(kHallOfFameFileName);
     if (read.status == FileRead::Status::Failed) {
-        return where + "読めなかったので、書き加えていません。（" + read.problem + "）";
+        return where +
+               text::fillIn(text::translated("読めなかったので、書き加えていません。（{1}）"),
+                            {read.problem});
     }
     if (read.bytes.ends_with(recorded.hallOfFameRecords)) {
-        return where + std::to_string(recorded.members) + "人とも、すでに載っていました。";
+        return where +
+               text::fillIn(text::translatedCount("{1}人とも、すでに載っていました。",
+                                                  "{1}人とも、すでに載っていました。", count),
+                            {members});
     }
     // One whole new file, as the season's own save writes it.
     const std::string problem =
         files.replaceFile(kHallOfFameAppendName, read.bytes + recorded.hallOfFameRecords);
-    if (!problem.empty()) return where + "書き加えられませんでした。（" + problem + "）";
-    return where + std::to_string(recorded.members) + "人を書き加えました。";
+    if (!problem.empty()) {
+        return where +
+               text::fillIn(text::translated("書き加えられませんでした。（{1}）"), {problem});
+    }
+    return where + text::fillIn(text::translatedCount("{1}人を書き加えました。",
+                                                      "{1}人を書き加えました。", count),
+                                {members});
 }
 
 // The list's first name as a rookie would have taken it; nothing when there is none.
@@ -70,12 +85,18 @@ std::optional<std::string> firstName(const ScoutedLine& top) {
 // One line of the message about the scouting list.
 std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& recorded) {
     const std::string path = files.resolve(kScoutingListName).string();
-    const std::string where = "・新人の名簿「" + path + "」：";
-    if (recorded.rookieNames.empty()) return where + "この年に入った新人はいません。";
+    const std::string where = text::fillIn(text::translated("・新人の名簿「{1}」："), {path});
+    if (recorded.rookieNames.empty()) {
+        return where + text::translated("この年に入った新人はいません。");
+    }
     const FileRead read = files.readFile(kScoutingListName);
-    if (read.status == FileRead::Status::Missing) return where + "名簿はありません。";
+    if (read.status == FileRead::Status::Missing) {
+        return where + text::translated("名簿はありません。");
+    }
     if (read.status == FileRead::Status::Failed) {
-        return where + "読めなかったので、書き換えていません。（" + read.problem + "）";
+        return where +
+               text::fillIn(text::translated("読めなかったので、書き換えていません。（{1}）"),
+                            {read.problem});
     }
     // The names come off the top in the order the rookies took them, as long as they are there.
     std::string list = read.bytes;
@@ -87,37 +108,53 @@ std::string completeScoutingList(FileStore& files, const RecordedSeasonFiles& re
         ++removed;
     }
     if (removed == 0) {
-        return where +
-               "先頭にこの年の新人の名前はありませんでした（取り除き済みか、書き換え"
-               "られています）。";
+        return where + text::translated(
+                           "先頭にこの年の新人の名前はありませんでした（取り除き済み"
+                           "か、書き換えられています）。");
     }
     const std::string problem =
         files.replaceFileThrough(kScoutingListName, kScoutingListTemporary, list);
-    if (!problem.empty()) return where + "書き換えられませんでした。（" + problem + "）";
-    return where + "新人が使った名前を" + std::to_string(removed) +
-           "人分、先頭から取り除きました。";
+    if (!problem.empty()) {
+        return where +
+               text::fillIn(text::translated("書き換えられませんでした。（{1}）"), {problem});
+    }
+    return where +
+           text::fillIn(text::translatedCount("新人が使った名前を{1}人分、先頭から取り除きました。",
+                                              "新人が使った名前を{1}人分、先頭から取り除きました。",
+                                              static_cast<std::uint64_t>(removed)),
+                        {std::to_string(removed)});
 }
 
 // What the history recorded of the year, carried into the two files; or why it could not be.
 std::string completeFromHistory(FileStore& files, const HistoryReader* history, Counter year) {
-    const std::string yearText = std::to_string(year) + "年目";
-    std::string unreadable;
+    const std::string yearText = std::to_string(year);
+    std::optional<std::string> unreadable;
     try {
         if (history != nullptr && history->season(year)) {
             const RecordedSeasonFiles recorded = recordedSeasonFiles(*history, year);
-            return yearText +
-                   "のシーズンの名球会入りと新人の名前を、リーグの歴史から確かめました。\n" +
-                   completeHallOfFame(files, recorded) + "\n" +
+            return text::fillIn(text::translated("{1}年目のシーズンの名球会入りと新人の名前を、リー"
+                                                 "グの歴史から確かめました。"),
+                                {yearText}) +
+                   "\n" + completeHallOfFame(files, recorded) + "\n" +
                    completeScoutingList(files, recorded);
         }
     } catch (const SqliteError& error) {
-        unreadable = "（" + historyProblemText(error) + "）";
+        unreadable = historyProblemText(error);
     }
-    return "リーグの歴史に" + yearText + "のシーズンがないため" + unreadable +
-           "、この年に名球会に入った選手と、新人が使った名前を確かめられませんでした。名球会の名簿"
-           "「" +
-           files.resolve(kHallOfFameAppendName).string() + "」と新人の名簿「" +
-           files.resolve(kScoutingListName).string() + "」を確かめて、必要なら手で直してください。";
+    const std::string hallOfFame = files.resolve(kHallOfFameAppendName).string();
+    const std::string scouting = files.resolve(kScoutingListName).string();
+    if (unreadable) {
+        return text::fillIn(
+            text::translated("リーグの歴史に{1}年目のシーズンがないため（{4}）、この年に名球会に入"
+                             "った選手と、新人が使った名前を確かめられませんでした。名球会の名簿「"
+                             "{2}」と新人の名簿「{3}」を確かめて、必要なら手で直してください。"),
+            {yearText, hallOfFame, scouting, *unreadable});
+    }
+    return text::fillIn(
+        text::translated("リーグの歴史に{1}年目のシーズンがないため、この年に名球会に入った選手と"
+                         "、新人が使った名前を確かめられませんでした。名球会の名簿「{2}」と新人の"
+                         "名簿「{3}」を確かめて、必要なら手で直してください。"),
+        {yearText, hallOfFame, scouting});
 }
 
 }  // namespace
@@ -129,20 +166,29 @@ void completeSeasonFilesFromHistory(League& league, Platform& platform,
     league.UnusableSeasonJournal.reset();
     FileStore& files = platform.files();
 
-    std::string text = "前回のシーズンの保存の記録「" + note.path + "」を使えませんでした。\n（" +
-                       note.reason + "）\n\n";
+    std::string told =
+        text::fillIn(text::translated("前回のシーズンの保存の記録「{1}」を使えませんでした。\n（{2}"
+                                      "）"),
+                     {note.path, note.reason}) +
+        "\n\n";
     if (!note.movedTo.empty()) {
-        text += "このファイルは消さずに「" + note.movedTo + "」に移しました。\n\n";
+        told += text::fillIn(text::translated("このファイルは消さずに「{1}」に移しました。"),
+                             {note.movedTo});
     } else {
-        text += "このファイルを移せなかったので、そのまま残してあります。（" + note.whyItStays +
-                "）\n次にシーズンを保存するときに、このファイルは新しいものに置き換わります。\n\n";
+        told += text::fillIn(text::translated("このファイルを移せなかったので、そのまま残してあり"
+                                              "ます。（{1}）\n次にシーズンを保存するときに、この"
+                                              "ファイルは新しいものに置き換わります。"),
+                             {note.whyItStays});
     }
+    told += "\n\n";
     if (note.year <= 0) {
-        text += "保存済みのシーズンはまだないので、ほかのファイルはそのままです。";
+        told +=
+            text::translated("保存済みのシーズンはまだないので、ほかのファイルはそのままです。");
     } else {
-        text += completeFromHistory(files, history, note.year);
+        told += completeFromHistory(files, history, note.year);
     }
-    platform.message({text, "Zelvano／データ読込エラー", MessageIcon::Exclamation});
+    platform.message(
+        {told, text::translated("Zelvano／データ読込エラー"), MessageIcon::Exclamation});
 }
 
 }  // namespace zelvano

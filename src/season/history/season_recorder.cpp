@@ -6,6 +6,7 @@
 
 #include "league/league_file.h"
 #include "season/history/milestones.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
@@ -109,8 +110,8 @@ void SeasonRecorder::seasonPlayed(const League& league, int champion, const Resu
     for (int team = 1; team <= kTeams; ++team) {
         const auto at = static_cast<std::size_t>(team - 1);
         season_->marks[at] = league.SeasonMarks[team];
-        season_->wins[at] = countMarks(league.SeasonMarks[team], "☆");
-        season_->losses[at] = countMarks(league.SeasonMarks[team], "★");
+        season_->wins[at] = countMarks(league.SeasonMarks[team], text::dataText("☆"));
+        season_->losses[at] = countMarks(league.SeasonMarks[team], text::dataText("★"));
     }
     season_->report = report;
     season_->titles = league.LeagueRecord[static_cast<std::size_t>(champion + kTitleCountSlot)];
