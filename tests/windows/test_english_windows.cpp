@@ -2,7 +2,8 @@
 // the desktop shows read no Japanese but the league's own names; every caption reads whole or is
 // cut with "…" and then whole in its tool tip and accessible name, and no window outgrows a
 // 1024 × 768 screen. The owner's page keeps the player's choice of language for the next start.
-// The league's names are typed in Latin letters here, so only their full-width forms may show.
+// The league's names are typed in Latin letters here; they, and whatever else the league holds as
+// a player's name (a player's slot while he plays in the major leagues), may show as they are.
 
 #include <QAccessible>
 #include <QChart>
@@ -82,28 +83,27 @@ QString plain(const QString& caption) {
 // with Japanese in it and each caption that neither fits nor is cut with its whole text at hand.
 class Reader {
 public:
-    Reader() {
-        // The league's names in their full-width form, and each language's own name in the
-        // choice of the language ("日本語"), are no texts to translate; nor are the season's
-        // marks (read()).
+    // The names the league holds when a window is read are its own, and may stay as they are.
+    explicit Reader(const League* league = nullptr) : league_(league) {
+        // The names given here in their full-width form, also those of players long retired, and
+        // each language's own name in the choice of the language ("日本語"), are no texts to
+        // translate; nor are the season's marks (readOne()).
         for (int team = 1; team <= 3; ++team) {
-            allowed_.push_back(text::toFullWidth(kTeamNames[team - 1]));
+            given_.push_back(text::toFullWidth(kTeamNames[team - 1]));
             for (int player = 1; player <= kPlayers; ++player) {
-                allowed_.push_back(text::toFullWidth(latinName(team, player)));
+                given_.push_back(text::toFullWidth(latinName(team, player)));
             }
         }
-        allowed_.push_back(text::toFullWidth(kRookie));
+        given_.push_back(text::toFullWidth(kRookie));
         for (const std::string& code : text::spokenLanguages()) {
-            allowed_.push_back(text::languageName(code));
+            given_.push_back(text::languageName(code));
         }
-        // The longest first, so that a name never leaves a piece of a longer one behind.
-        std::sort(allowed_.begin(), allowed_.end(),
-                  [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
     }
 
     // `name` says which window it is, for the notes.
     void read(QWidget& window, const char* name) { read(window, QString::fromLatin1(name)); }
     void read(QWidget& window, const QString& name) {
+        allowLeagueNames();
         readOne(name, window);
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             if (widget->window() == &window) readOne(name, *widget);  // not a window of its own
@@ -123,6 +123,23 @@ public:
     }
 
 private:
+    void allowLeagueNames() {
+        allowed_ = given_;
+        if (league_ != nullptr) {
+            for (int team = 1; team <= kTeams; ++team) {
+                allowed_.push_back(league_->TeamName[team]);
+                for (int player = 1; player <= kPlayers; ++player) {
+                    allowed_.push_back(league_->PlayerName[team][player]);
+                    allowed_.push_back(text::toFullWidth(league_->PlayerName[team][player]));
+                }
+            }
+        }
+        // The longest first, so that a name never leaves a piece of a longer one behind.
+        std::sort(allowed_.begin(), allowed_.end(),
+                  [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+        allowed_.erase(std::unique(allowed_.begin(), allowed_.end()), allowed_.end());
+    }
+
     void readOne(const QString& window, QWidget& widget) {
         const QString where =
             window + QLatin1Char('/') +
@@ -236,6 +253,8 @@ private:
         notes.insert(where + QStringLiteral(": ") + text);
     }
 
+    const League* league_;
+    std::vector<std::string> given_;
     std::vector<std::string> allowed_;
     std::set<QString> japanese_;
     std::set<QString> badFits_;
@@ -387,12 +406,12 @@ private slots:
     // From the first start of a new league to the goodbye.
     void aNewLeagueSpeaksEnglish() {
         const text::ScopedLanguage english("en");
-        Reader reader;
+        League league;
+        Reader reader(&league);
         auto memory = test::memoryParts(std::make_unique<SeededRandom>(2024));
         QtPlatform platform(std::move(memory.parts));
         EnglishPlayer player(reader);
         player.start(platform, 120000);
-        League league;
         QCOMPARE(runLeague(league, platform), 0);
         QVERIFY(!player.stuck);
         QVERIFY(player.sawDemo);
@@ -409,7 +428,7 @@ private slots:
         PlayedLeague league;
         QCOMPARE(runLeague(league.played.league, *league.played.platform, nullptr, &league.history),
                  0);
-        Reader reader;
+        Reader reader(&league.played.league);
         auto memory = test::memoryParts();
         QtPlatform platform(std::move(memory.parts));
         test::GuiScript script;
