@@ -39,6 +39,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void placeEntries();
+
     RegistrationWizardEvents& events_;
     ElidedLabel* teamLabel_ = nullptr;
     QLineEdit* teamNameEdit_ = nullptr;

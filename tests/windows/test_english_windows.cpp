@@ -36,6 +36,7 @@
 #include "desktop/qt_translations.h"
 #include "league/league_file.h"
 #include "league/settings_keys.h"
+#include "recording_events.h"
 #include "season/history/league_history.h"
 #include "season/information_presenter.h"
 #include "season/season_driver.h"
@@ -50,6 +51,7 @@
 #include "windows/registration_wizard_window.h"
 #include "windows/results_report_window.h"
 #include "windows/scoreboard_window.h"
+#include "windows/twips.h"
 
 using namespace zelvano;
 using test::control;
@@ -570,6 +572,33 @@ private slots:
             QCOMPARE(widget->toolTip(), QString());
             QCOMPARE(widget->accessibleName(), QString());
         }
+    }
+
+    // The wizard's labels read whole: a longer one widens both labels, and the boxes give the room
+    // up from their left; a label that fits keeps the design's place.
+    void wizardLabelsReadWhole_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("designPlace");
+        QTest::newRow("Japanese") << QStringLiteral("選手名12") << true;
+        QTest::newRow("English") << QStringLiteral("Player name 12") << false;
+    }
+    void wizardLabelsReadWhole() {
+        QFETCH(QString, label);
+        QFETCH(bool, designPlace);
+        test::RecordingRegistrationWizardEvents events;
+        RegistrationWizardWindow wizard(events);
+        wizard.setTeamLabel("Team 1");
+        wizard.setPlayerLabel(label.toStdString());
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        auto* player = control<QLabel>(wizard, "playerLabel");
+        auto* box = control<QLineEdit>(wizard, "playerNameEdit");
+        QCOMPARE(player->text(), label);
+        QVERIFY(player->fontMetrics().horizontalAdvance(label) <= player->contentsRect().width());
+        QCOMPARE(player->geometry() == zelvano::twipsRect(120, 720, 1095, 375), designPlace);
+        QVERIFY(box->x() > player->geometry().right());
+        QCOMPARE(box->geometry().right(), zelvano::twipsRect(1320, 720, 5295, 375).right());
+        QCOMPARE(control(wizard, "teamNameEdit")->x(), box->x());
     }
 
     // The owner's page offers the desktop's language and each one the game speaks, keeps the
