@@ -5,16 +5,31 @@
 # and the results report at the end of a season. The game runs with a throw-away home folder, so
 # the player's own league and settings are never touched.
 #
-#   scripts/screenshots.sh [OUTPUT_FOLDER]
+#   scripts/screenshots.sh [--language CODE] [OUTPUT_FOLDER]
 #
-# ZELVANO_BUILD_DIR names the build folder to use (build by default).
+# The game speaks the language given (ja by default; en for English, whose screenshots go to
+# docs/screenshots/en); the windows are found by their titles in that language, read from its
+# catalogue in po/. ZELVANO_BUILD_DIR names the build folder to use (build by default).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck source=scripts/setup-common.sh
 source "$root/scripts/setup-common.sh"
 
-out=${1:-$root/docs/screenshots}
+language=ja
+if [ "${1:-}" = --language ]; then
+    language=${2:?"screenshots: --language takes a language's code"}
+    shift 2
+fi
+if [ "$language" != ja ] && [ ! -f "$root/po/$language.po" ]; then
+    echo "screenshots: the game does not speak \"$language\" (no po/$language.po)" >&2
+    exit 2
+fi
+if [ "$language" = ja ]; then
+    out=${1:-$root/docs/screenshots}
+else
+    out=${1:-$root/docs/screenshots/$language}
+fi
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -63,8 +78,28 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Orvane" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 # A slow game (about 0.4 s a plate appearance), so that the scoreboard is caught in the middle
-# of one.
-printf '[ZelvanoSim]\nZWait=8\nZNext=OFF\n' >"$XDG_CONFIG_HOME/Orvane/Orvane.ini"
+# of one; in the language asked for, whatever the desktop's.
+printf '[ZelvanoSim]\nZWait=8\nZNext=OFF\nLanguage=%s\n' "$language" >"$XDG_CONFIG_HOME/Orvane/Orvane.ini"
+
+# title TEXT: a window's title as the game shows it in the language: the Japanese itself, or its
+# translation in the language's catalogue.
+title() {
+    if [ "$language" = ja ]; then
+        printf '%s' "$1"
+        return
+    fi
+    local translation
+    translation=$(msggrep --no-wrap --msgid --regexp="^$1\$" "$root/po/$language.po" |
+        sed -n 's/^msgstr "\(..*\)"$/\1/p' | head -n 1)
+    printf '%s' "${translation:-$1}"
+}
+demo_title=$(title "Orvane Opening Demo")
+greeting_title=$(title "Zelvano 2004　選手登録ウィザード")
+wizard_title=$(title "Zelvano 2002　選手登録ウィザード")
+order_title=$(title "打者選考")
+info_title=$(title "Zelvano -情報ウィンドウ")
+history_title=$(title "Zelvano -リーグの歴史")
+report_title=$(title "年間結果報告")
 
 # start_game FOLDER: the game started in FOLDER, as the launcher does.
 start_game() {
@@ -112,14 +147,14 @@ shoot() {
 # first start.
 mkdir -p "$work/new-league"
 start_game "$work/new-league"
-demo=$(window "Orvane Opening Demo")
+demo=$(window "$demo_title")
 sleep 4
 shoot "$demo" demo
 # The registration greets the player first; Enter answers it.
-window "Zelvano 2004　選手登録ウィザード" >/dev/null
+window "$greeting_title" >/dev/null
 sleep 0.5
-press "Zelvano 2004　選手登録ウィザード" Return
-wizard=$(window "Zelvano 2002　選手登録ウィザード")
+press "$greeting_title" Return
+wizard=$(window "$wizard_title")
 sleep 0.5
 shoot "$wizard" wizard
 stop_game
@@ -130,12 +165,12 @@ mkdir -p "$work/league"
 "$build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" new >/dev/null
 "$build/src/app/zelvano-sim" --seed 2004 --dir "$work/league" play 2 >/dev/null
 start_game "$work/league"
-order=$(window "打者選考")
+order=$(window "$order_title")
 sleep 0.5
 shoot "$order" batting-order
 # Enter presses the suggested, focused player, nine times over.
 for _ in $(seq 9); do
-    press "打者選考" Return
+    press "$order_title" Return
     sleep 0.3
 done
 # The scoreboard's caption changes with the game: it is the one window of the game left.
@@ -150,16 +185,16 @@ mkdir -p "$work/veteran"
 "$build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" new >/dev/null
 "$build/src/app/zelvano-sim" --seed 1998 --dir "$work/veteran" play 30 >/dev/null
 start_game "$work/veteran"
-window "打者選考" >/dev/null
+window "$order_title" >/dev/null
 for _ in $(seq 9); do
-    press "打者選考" Return
+    press "$order_title" Return
     sleep 0.3
 done
 sleep 2
 board=$(xdotool search --onlyvisible --class zelvano | head -n 1)
 # The baseball button at the bottom right of the scoreboard (twips 7200, 5040, 615 × 600).
 xdotool mousemove --window "$board" 500 356 click 1
-info=$(window "Zelvano -情報ウィンドウ")
+info=$(window "$info_title")
 sleep 1
 for tab in 0 1 2 3 4 5; do
     if [ "$tab" = 1 ]; then
@@ -168,37 +203,37 @@ for tab in 0 1 2 3 4 5; do
         sleep 4
     fi
     shoot "$info" "info-tab-$tab"
-    press "Zelvano -情報ウィンドウ" ctrl+Tab
+    press "$info_title" ctrl+Tab
     sleep 1
 done
 # The league's history, thirty seasons old: the best average's career (the first line of
 # 「打率５０傑」, then 「この選手の歩み」) with his games of a season and one of those games, the
 # chart of the three team averages, the champions.
-press "Zelvano -情報ウィンドウ" ctrl+Tab
+press "$info_title" ctrl+Tab
 sleep 1
 xdotool mousemove --window "$info" 100 104 click 1
 sleep 0.5
 xdotool mousemove --window "$info" 450 72 click 1
-history=$(window "Zelvano -リーグの歴史")
+history=$(window "$history_title")
 sleep 1
 shoot "$history" history-career
 # His games of his first season, when he played every game (later he sat out most): Alt+Y
 # reaches the year box, Home picks the first year. Tab goes on to his games and Enter opens the
 # first; Backspace comes back to the career.
-press "Zelvano -リーグの歴史" alt+y
+press "$history_title" alt+y
 sleep 0.5
-press "Zelvano -リーグの歴史" Home
+press "$history_title" Home
 sleep 1
-press "Zelvano -リーグの歴史" Tab
+press "$history_title" Tab
 sleep 0.5
 shoot "$history" history-game-log
-press "Zelvano -リーグの歴史" Return
+press "$history_title" Return
 sleep 1
 shoot "$history" history-game
-press "Zelvano -リーグの歴史" BackSpace
+press "$history_title" BackSpace
 sleep 0.5
 for name in history-records history-chart history-champions; do
-    press "Zelvano -リーグの歴史" ctrl+Tab
+    press "$history_title" ctrl+Tab
     sleep 1
     [ "$name" = history-records ] || shoot "$history" "$name"
 done
@@ -206,13 +241,13 @@ stop_game
 
 # 6. The results report at the end of a season, played without a pause between plate
 # appearances: Enter picks the batters and presses 「次へ」 after every game.
-printf '[ZelvanoSim]\nZNext=OFF\n' >"$XDG_CONFIG_HOME/Orvane/Orvane.ini"
+printf '[ZelvanoSim]\nZNext=OFF\nLanguage=%s\n' "$language" >"$XDG_CONFIG_HOME/Orvane/Orvane.ini"
 start_game "$work/league"
 report=""
 for _ in $(seq 600); do
-    report=$(xdotool search --onlyvisible --name "^年間結果報告\$" 2>/dev/null | head -n 1 || true)
+    report=$(xdotool search --onlyvisible --name "^$report_title\$" 2>/dev/null | head -n 1 || true)
     [ -n "$report" ] && break
-    order=$(xdotool search --onlyvisible --name "^打者選考\$" 2>/dev/null | head -n 1 || true)
+    order=$(xdotool search --onlyvisible --name "^$order_title\$" 2>/dev/null | head -n 1 || true)
     target=${order:-$(xdotool search --onlyvisible --class zelvano 2>/dev/null | head -n 1 || true)}
     if [ -n "$target" ]; then
         xdotool windowfocus "$target" 2>/dev/null || true

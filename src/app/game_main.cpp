@@ -8,9 +8,13 @@
 
 #include "app/game_options.h"
 #include "desktop/qt_platform.h"
+#include "desktop/qt_settings_store.h"
 #include "desktop/qt_translations.h"
 #include "league/league.h"
+#include "league/settings_keys.h"
 #include "season/season_driver.h"
+#include "text/desktop_language.h"
+#include "text/translation.h"
 #include "windows/baseball_icon.h"
 #include "windows/fonts.h"
 
@@ -65,7 +69,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(zelvano::baseballIcon());
     QApplication::setFont(zelvano::defaultWindowFont());
-    const auto translator = zelvano::installQtTranslations();
+    // The player's language, else the desktop's, before the first window is made. The settings
+    // are only read here; an unusable file is told of by the platform's own store.
+    const std::string language = zelvano::text::chosenLanguage(
+        zelvano::QtSettingsStore().read(zelvano::kLanguageKey),
+        [](const char* name) -> const char* { return std::getenv(name); });
+    zelvano::text::useLanguage(language);
+    const auto translator = zelvano::installQtTranslations(language);
 
     try {
         zelvano::QtPlatform platform;

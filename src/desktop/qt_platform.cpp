@@ -10,6 +10,7 @@
 #include "desktop/qt_dialogs.h"
 #include "desktop/qt_settings_store.h"
 #include "folder_store/folder_file_store.h"
+#include "text/translation.h"
 #include "windows/batting_order_window.h"
 #include "windows/information_window_handle.h"
 #include "windows/opening_demo_window.h"
@@ -27,10 +28,13 @@ QtPlatform::QtPlatform(Parts parts)
     if (!parts_.settings) {
         auto settings = std::make_unique<QtSettingsStore>();
         settings->onUnusableFile = [](const std::string& path, const std::string& problem) {
-            showMessageBox({"設定ファイル「" + path + "」を使えませんでした。\n（" + problem +
-                                "）\n\n設定は初期値のまま遊べますが、変えた設定は保存されま"
-                                "せん。このファイルを取り除いてから、もう一度起動してください。",
-                            "Zelvano／設定", MessageIcon::Exclamation});
+            showMessageBox({text::fillIn(text::translated(
+                                             "設定ファイル「{1}」を使えませんでした。\n（{2}）\n\n"
+                                             "設定は初期値のまま遊べますが、変えた設定は保存され"
+                                             "ません。このファイルを取り除いてから、もう一度起動"
+                                             "してください。"),
+                                         {path, problem}),
+                            text::translated("Zelvano／設定"), MessageIcon::Exclamation});
         };
         parts_.settings = std::move(settings);
     }
@@ -127,7 +131,7 @@ std::unique_ptr<OpeningDemoView> QtPlatform::createOpeningDemoView(OpeningDemoEv
 }
 
 std::unique_ptr<InformationView> QtPlatform::createInformationView(InformationEvents& events) {
-    return std::make_unique<InformationWindowHandle>(events);
+    return std::make_unique<InformationWindowHandle>(events, parts_.settings.get());
 }
 
 }  // namespace zelvano

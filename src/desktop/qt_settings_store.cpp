@@ -7,12 +7,13 @@
 #include <QSettings>
 
 #include "league/settings_keys.h"
+#include "text/translation.h"
 
 namespace zelvano {
 
 namespace {
 
-// The settings file holds two short lines; a file far larger is not one.
+// The settings file holds a few short lines; a file far larger is not one.
 constexpr off_t kSettingsFileLimit = 1024 * 1024;
 
 // Where QSettings keeps the user's INI file, honouring QSettings::setPath. Asked of a file that
@@ -36,9 +37,10 @@ bool QtSettingsStore::usable() const {
     if (::stat(path.constData(), &status) != 0) return true;  // missing: made when written
     const char* problem = nullptr;
     if (!S_ISREG(status.st_mode)) {
-        problem = "通常のファイルではありません（フォルダーや特殊なファイルです）。";
+        problem =
+            text::translated("通常のファイルではありません（フォルダーや特殊なファイルです）。");
     } else if (status.st_size > kSettingsFileLimit) {
-        problem = "ファイルが大きすぎます。";
+        problem = text::translated("ファイルが大きすぎます。");
     }
     if (problem == nullptr) return true;
     if (!told_ && onUnusableFile) onUnusableFile(path_.toStdString(), problem);

@@ -6,10 +6,12 @@
 
 namespace zelvano {
 
-std::unique_ptr<QTranslator> installQtTranslations() {
+std::unique_ptr<QTranslator> installQtTranslations(std::string_view language) {
+    if (language == "en") return nullptr;
+    const QLocale locale(
+        QString::fromUtf8(language.data(), static_cast<qsizetype>(language.size())));
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         return nullptr;
     }

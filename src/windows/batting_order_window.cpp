@@ -6,10 +6,12 @@
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
 #include "windows/double_click_label.h"
+#include "windows/fitted_caption.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -50,14 +52,14 @@ RowPlace rowPlace(int index) {
 
 BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(events) {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
-    setWindowTitle(QStringLiteral("打者選考"));
+    setWindowTitle(uiText("打者選考"));
     setWindowIcon(baseballIcon());
     setBackground(*this, kLightYellow);
 
     const LabelLook gothic{windowFont(FontFace::Gothic, 9.75), std::nullopt};
-    matchLabel_ = makeLabel(this, twipsRect(120, 120, 8775, 255), gothic);
+    matchLabel_ = makeNameLabel(this, twipsRect(120, 120, 8775, 255), gothic);
     matchLabel_->setObjectName(QStringLiteral("matchLabel"));
-    rosterTitleLabel_ = makeLabel(this, twipsRect(120, 480, 8895, 255), gothic);
+    rosterTitleLabel_ = makeNameLabel(this, twipsRect(120, 480, 8895, 255), gothic);
     rosterTitleLabel_->setObjectName(QStringLiteral("rosterTitleLabel"));
 
     // Created in player order, so that Tab walks the players 1 to 30 and then the shortcuts. A
@@ -77,30 +79,30 @@ BattingOrderWindow::BattingOrderWindow(BattingOrderEvents& events) : events_(eve
         setBackground(*name, kWhite);
         playerNameLabels_[index] = name;
 
-        QLabel* average =
-            makeLabel(this, QRect(), {windowFont(FontFace::Mincho, 12.0), std::nullopt});
+        ElidedLabel* average =
+            makeNameLabel(this, QRect(), {windowFont(FontFace::Mincho, 12.0), std::nullopt});
         average->setObjectName(QStringLiteral("playerAverageLabel%1").arg(index));
-        average->setAccessibleDescription(QStringLiteral("打率"));
+        average->setAccessibleDescription(uiTextIn("what a label shows", "打率"));
         playerAverageLabels_[index] = average;
         placeRow(index);
     }
 
-    promptLabel_ = makeLabel(this, twipsRect(120, 5520, 4095, 375),
-                             {windowFont(FontFace::Mincho, 13.5), std::nullopt});
+    promptLabel_ = makeNameLabel(this, twipsRect(120, 5520, 4095, 375),
+                                 {windowFont(FontFace::Mincho, 13.5), std::nullopt});
     promptLabel_->setObjectName(QStringLiteral("promptLabel"));
 
     wholeOrderButton_ =
-        makeButton(this, QStringLiteral("前回と同順"), twipsRect(5280, 5520, 1335, 270));
+        makeFittedButton(this, uiText("前回と同順"), twipsRect(5280, 5520, 1335, 270));
     wholeOrderButton_->setObjectName(QStringLiteral("wholeOrderButton"));
     wholeOrderButton_->setVisible(false);
-    wholeOrderButton_->setAccessibleDescription(QStringLiteral("残りの打順をまとめて決めます"));
+    wholeOrderButton_->setAccessibleDescription(uiText("残りの打順をまとめて決めます"));
     connect(wholeOrderButton_, &QPushButton::clicked, this,
             [this] { events_.wholeOrderPressed(); });
 
     sortButton_ =
-        makeButton(this, QStringLiteral("打順の打率順ソート"), twipsRect(6840, 5520, 1815, 270));
+        makeFittedButton(this, uiText("打順の打率順ソート"), twipsRect(6840, 5520, 1815, 270));
     sortButton_->setObjectName(QStringLiteral("sortButton"));
-    sortButton_->setAccessibleDescription(QStringLiteral("打率の高い９人を打順に並べて提案します"));
+    sortButton_->setAccessibleDescription(uiText("打率の高い９人を打順に並べて提案します"));
     connect(sortButton_, &QPushButton::clicked, this, [this] { events_.sortPressed(); });
 
     centreWindow(*this);
@@ -118,13 +120,13 @@ void BattingOrderWindow::placeRow(int index) {
 }
 
 void BattingOrderWindow::setMatchLine(const std::string& text) {
-    matchLabel_->setText(toQString(text));
-    setAccessibleDescription(matchLabel_->text());
+    matchLabel_->setFullText(toQString(text));
+    setAccessibleDescription(matchLabel_->fullText());
     describePlayerButtons();
 }
 
 void BattingOrderWindow::setRosterTitle(const std::string& text) {
-    rosterTitleLabel_->setText(toQString(text));
+    rosterTitleLabel_->setFullText(toQString(text));
 }
 
 void BattingOrderWindow::setPlayerRow(int index, const std::string& name, int average) {
@@ -133,9 +135,10 @@ void BattingOrderWindow::setPlayerRow(int index, const std::string& name, int av
     button->setText(QString::number(index + 1));
     // The button shows only the number; a screen reader says whose number it is.
     button->setAccessibleName(
-        QStringLiteral("%1 %2 打率%3").arg(index + 1).arg(toQString(name)).arg(average));
+        uiFillIn(uiText("{1} {2} 打率{3}"),
+                 {QString::number(index + 1), toQString(name), uiAverage(average)}));
     playerNameLabels_.at(index)->setFullText(QStringLiteral("  ") + toQString(name));
-    playerAverageLabels_.at(index)->setText(QString::number(average));
+    playerAverageLabels_.at(index)->setFullText(uiAverage(average));
 }
 
 void BattingOrderWindow::disablePlayer(int index, bool averageToo) {
@@ -145,7 +148,7 @@ void BattingOrderWindow::disablePlayer(int index, bool averageToo) {
 }
 
 void BattingOrderWindow::setPrompt(const std::string& text) {
-    promptLabel_->setText(toQString(text));
+    promptLabel_->setFullText(toQString(text));
     describePlayerButtons();
 }
 
@@ -153,12 +156,12 @@ void BattingOrderWindow::describePlayerButtons() {
     // What a press of a player's button does now: the prompt for the next batter, or, when there
     // is none (the rookie's slot), the line that asks for the pick.
     const QString description =
-        promptLabel_->text().isEmpty() ? matchLabel_->text() : promptLabel_->text();
+        promptLabel_->fullText().isEmpty() ? matchLabel_->fullText() : promptLabel_->fullText();
     for (QPushButton* button : playerButtons_) button->setAccessibleDescription(description);
 }
 
 void BattingOrderWindow::showWholeOrderButton(const std::string& caption) {
-    wholeOrderButton_->setText(toQString(caption));
+    setFittedCaption(*wholeOrderButton_, toQString(caption));
     wholeOrderButton_->setEnabled(true);
     wholeOrderButton_->setVisible(true);
 }

@@ -19,6 +19,7 @@ class QPushButton;
 namespace zelvano {
 
 class DoubleClickLabel;
+class ElidedLabel;
 
 class BattingOrderWindow final : public ClosableWindow, public BattingOrderView {
 public:
@@ -46,12 +47,12 @@ private:
     void describePlayerButtons();
 
     BattingOrderEvents& events_;
-    QLabel* matchLabel_ = nullptr;
-    QLabel* rosterTitleLabel_ = nullptr;
+    ElidedLabel* matchLabel_ = nullptr;
+    ElidedLabel* rosterTitleLabel_ = nullptr;
     std::array<QPushButton*, 30> playerButtons_{};
     std::array<DoubleClickLabel*, 30> playerNameLabels_{};
-    std::array<QLabel*, 30> playerAverageLabels_{};
-    QLabel* promptLabel_ = nullptr;
+    std::array<ElidedLabel*, 30> playerAverageLabels_{};
+    ElidedLabel* promptLabel_ = nullptr;
     QPushButton* wholeOrderButton_ = nullptr;
     QPushButton* sortButton_ = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include "season/history/chart_scale.h"
 #include "windows/fonts.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -17,6 +18,12 @@ namespace {
 
 // The team colours of the scoreboard's marks, darkened enough to read as lines on white.
 const QColor kLineColours[] = {QColor(200, 0, 120), QColor(0, 110, 170), QColor(40, 140, 40)};
+
+// What ends one sentence of a description and begins the next.
+QString sentenceEnd() {
+    // Translators: between two sentences a screen reader speaks.
+    return uiTextIn("between sentences", "。");
+}
 
 QString averageText(double average) {
     return QString::number(average, 'f', 3).remove(QRegularExpression(QStringLiteral("^0")));
@@ -32,24 +39,25 @@ QString spokenSummary(const QStringList& names,
                                  ? names[static_cast<qsizetype>(at)]
                                  : QString();
         if (points.empty()) {
-            parts << name + QStringLiteral("：記録がありません");
+            parts << uiFillIn(uiText("{1}：記録がありません"), {name});
             continue;
         }
         const auto [lowest, highest] = std::minmax_element(
             points.begin(), points.end(),
             [](const ChartPoint& a, const ChartPoint& b) { return a.second < b.second; });
-        parts << QStringLiteral(
-                     "%1：%2年目から%3年目までの%4シーズン、最高%5（%6年目）、最低%7（%8年目）")
-                     .arg(name)
-                     .arg(points.front().first)
-                     .arg(points.back().first)
-                     .arg(points.size())
-                     .arg(averageText(highest->second))
-                     .arg(highest->first)
-                     .arg(averageText(lowest->second))
-                     .arg(lowest->first);
+        // Translators: {1} a line's name, {2} and {3} its first and last year, {4} its number of
+        // seasons, {5} its best average in year {6}, {7} its worst in year {8}.
+        const char* summary = text::translatedCount(
+            "{1}：{2}年目から{3}年目までの{4}シーズン、最高{5}（{6}年目）、最低{7}（{8}年目）",
+            "{1}：{2}年目から{3}年目までの{4}シーズン、最高{5}（{6}年目）、最低{7}（{8}年目）",
+            points.size());
+        parts << uiFillIn(QString::fromUtf8(summary),
+                          {name, QString::number(points.front().first),
+                           QString::number(points.back().first), QString::number(points.size()),
+                           averageText(highest->second), QString::number(highest->first),
+                           averageText(lowest->second), QString::number(lowest->first)});
     }
-    return parts.isEmpty() ? QStringLiteral("記録がありません") : parts.join(QStringLiteral("。"));
+    return parts.isEmpty() ? uiText("記録がありません") : parts.join(sentenceEnd());
 }
 
 }  // namespace
@@ -87,9 +95,9 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
     auto* years = new QValueAxis;
     auto* averages = new QValueAxis;
     years->setLabelFormat(QStringLiteral("%d"));
-    years->setTitleText(QStringLiteral("年度"));
+    years->setTitleText(uiTextIn("chart axis", "年度"));
     averages->setLabelFormat(QStringLiteral("%.3f"));
-    averages->setTitleText(QStringLiteral("打率"));
+    averages->setTitleText(uiTextIn("chart axis", "打率"));
     for (QValueAxis* axis : {years, averages}) {
         axis->setLabelsFont(windowFont(FontFace::Gothic, 9.0));
         axis->setTitleFont(windowFont(FontFace::Gothic, 9.0));
@@ -131,7 +139,7 @@ void showAverages(QChartView& view, const QString& title, const QStringList& nam
     averages->setTickType(QValueAxis::TicksDynamic);
     averages->setTickAnchor(0.0);
     averages->setTickInterval(averageAxis.step);
-    view.setAccessibleDescription(title + QStringLiteral("。") + spokenSummary(names, series));
+    view.setAccessibleDescription(title + sentenceEnd() + spokenSummary(names, series));
 }
 
 }  // namespace zelvano

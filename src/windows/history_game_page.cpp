@@ -16,6 +16,7 @@
 #include "windows/history_controls.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -23,8 +24,13 @@ namespace {
 
 const std::array<QColor, 2> kSideColours{kLightGreen, kLightCyan};
 
-const QString kLineScoreWords =
-    QStringLiteral("先攻と後攻のイニングごとの得点。計は得点、安は安打");
+// What the line score's columns mean, for a screen reader: in the language of the moment, so
+// asked for when used.
+QString lineScoreWords() {
+    // Translators: the headings of the line score's two last columns are those the game page
+    // gives (計 the runs, 安 the hits).
+    return uiText("先攻と後攻のイニングごとの得点。計は得点、安は安打");
+}
 
 // The widest a team's name stands in the line score; a longer one ends in "…".
 constexpr int kTeamColumnLimit = 220;
@@ -102,9 +108,9 @@ HistoryGamePage::HistoryGamePage(QWidget* parent, std::function<void()> back,
     setObjectName(QStringLiteral("gamePage"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    backButton_ =
-        makeHistoryButton(this, QStringLiteral("gameBackButton"), QStringLiteral("戻る"),
-                          QStringLiteral("試合を開いたページに戻ります（Esc または Backspace）"));
+    backButton_ = makeHistoryButton(this, QStringLiteral("gameBackButton"),
+                                    uiTextIn("history button", "戻る"),
+                                    uiText("試合を開いたページに戻ります（Esc または Backspace）"));
     connect(backButton_, &QPushButton::clicked, this, [this] { back_(); });
     title_ = makeHistoryTitle(this, QStringLiteral("gameTitle"));
     top->addWidget(backButton_);
@@ -117,7 +123,7 @@ HistoryGamePage::HistoryGamePage(QWidget* parent, std::function<void()> back,
     layout->addWidget(lineScore_);
 
     auto* sides = new QHBoxLayout;
-    const std::array<QString, 2> sideWords{QStringLiteral("先攻"), QStringLiteral("後攻")};
+    const std::array<QString, 2> sideOrders{uiText("先攻の打順"), uiText("後攻の打順")};
     for (std::size_t side = 0; side < 2; ++side) {
         auto* column = new QVBoxLayout;
         QLabel* title = makeHistoryTitle(this, QStringLiteral("battingTitle%1").arg(side));
@@ -125,11 +131,10 @@ HistoryGamePage::HistoryGamePage(QWidget* parent, std::function<void()> back,
         title->setWordWrap(false);
         setBackground(*title, kSideColours[side]);
         title->setAutoFillBackground(true);
-        QTableView* table = makeHistoryTable(
-            this, QStringLiteral("battingTable%1").arg(side),
-            sideWords[side] + QStringLiteral("の打順"),
-            QStringLiteral("打順、選手、この試合の打数と安打。Enter かダブルクリックで"
-                           "その選手の歩みを開きます"));
+        QTableView* table =
+            makeHistoryTable(this, QStringLiteral("battingTable%1").arg(side), sideOrders[side],
+                             uiText("打順、選手、この試合の打数と安打。Enter かダブルクリックで"
+                                    "その選手の歩みを開きます"));
         table->setFont(windowFont(FontFace::Mincho, 12.75));
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         connect(table, &QTableView::activated, this, [this, side](const QModelIndex& index) {
@@ -169,8 +174,8 @@ QTableView* HistoryGamePage::makeLineScore() {
     table->setObjectName(QStringLiteral("lineScoreTable"));
     lineScoreModel_ = new LineScoreModel(table);  // owned by the table
     table->setModel(lineScoreModel_);
-    table->setAccessibleName(QStringLiteral("イニングごとの得点"));
-    table->setAccessibleDescription(kLineScoreWords);
+    table->setAccessibleName(uiText("イニングごとの得点"));
+    table->setAccessibleDescription(lineScoreWords());
     table->setVisible(false);  // shown with a game
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -236,14 +241,15 @@ void HistoryGamePage::showPage(GamePage page) {
     lineScoreModel_->setTable(std::move(page.lineScore));
     fitLineScore();
     lineScore_->setVisible(lineScoreModel_->rowCount() > 0);
-    lineScore_->setAccessibleDescription(toQString(page.result) + QStringLiteral("　") +
-                                         kLineScoreWords);
+    lineScore_->setAccessibleDescription(toQString(page.result) +
+                                         uiTextIn("between spoken parts", "　") + lineScoreWords());
     for (std::size_t side = 0; side < 2; ++side) {
         BattingLine& line = page.batting[side];
         const bool shown = !line.table.rows.empty();
         battingTitles_[side]->setText(toQString(line.title));
         battingTitles_[side]->setVisible(shown);
-        battingTables_[side]->setAccessibleName(toQString(line.title) + QStringLiteral("の打順"));
+        battingTables_[side]->setAccessibleName(
+            uiFillIn(uiText("{1}の打順"), {toQString(line.title)}));
         batterIds_[side] = std::move(line.ids);
         showHistoryTable(*battingTables_[side], std::move(line.table));
         battingTables_[side]->setVisible(shown);

@@ -22,6 +22,7 @@
 #include "windows/history_table_model.h"
 #include "windows/qt_text.h"
 #include "windows/tab_keys.h"
+#include "windows/ui_text.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -30,6 +31,9 @@
 namespace zelvano {
 
 namespace {
+
+// "7年目": a year of the league, as the year boxes list it.
+QString yearCaption(Counter year) { return uiFillIn(uiText("{1}年目"), {QString::number(year)}); }
 
 void returnFreedMemory() {
 #if defined(__GLIBC__)
@@ -42,7 +46,7 @@ void returnFreedMemory() {
 HistoryWindow::HistoryWindow(std::shared_ptr<const HistorySource> source, QWidget* parent)
     : QWidget(parent, Qt::Window), source_(std::move(source)) {
     setObjectName(QStringLiteral("historyWindow"));
-    setWindowTitle(QStringLiteral("Zelvano -リーグの歴史"));
+    setWindowTitle(uiText("Zelvano -リーグの歴史"));
     // Closed, it is gone with every page it read: a long history is not kept in memory for a
     // window the player may never open again.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,17 +55,17 @@ HistoryWindow::HistoryWindow(std::shared_ptr<const HistorySource> source, QWidge
     connect(this, &QObject::destroyed, [] { QTimer::singleShot(0, [] { returnFreedMemory(); }); });
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("historyTabs"));
-    tabs_->setAccessibleName(QStringLiteral("リーグの歴史"));
-    tabs_->addTab(buildChampionsTab(), QStringLiteral("歴代優勝"));
-    tabs_->addTab(buildSeasonTab(), QStringLiteral("シーズン"));
-    tabs_->addTab(buildMovesTab(), QStringLiteral("トレード・移籍"));
-    tabs_->addTab(buildCareerTab(), QStringLiteral("選手の歩み"));
-    tabs_->addTab(buildRecordsTab(), QStringLiteral("通算記録"));
-    tabs_->addTab(buildTeamChartTab(), QStringLiteral("チーム打率の推移"));
+    tabs_->setAccessibleName(uiText("リーグの歴史"));
+    tabs_->addTab(buildChampionsTab(), uiText("歴代優勝"));
+    tabs_->addTab(buildSeasonTab(), uiTextIn("history", "シーズン"));
+    tabs_->addTab(buildMovesTab(), uiText("トレード・移籍"));
+    tabs_->addTab(buildCareerTab(), uiText("選手の歩み"));
+    tabs_->addTab(buildRecordsTab(), uiText("通算記録"));
+    tabs_->addTab(buildTeamChartTab(), uiText("チーム打率の推移"));
     tabs_->tabBar()->setObjectName(QStringLiteral("historyTabBar"));
-    tabs_->tabBar()->setAccessibleName(QStringLiteral("リーグの歴史のページ"));
+    tabs_->tabBar()->setAccessibleName(uiText("リーグの歴史のページ"));
     tabs_->tabBar()->setAccessibleDescription(
-        QStringLiteral("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
+        uiText("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { fillTab(tab); });
     buildTabKeys();
     gamePage_ = new HistoryGamePage(
@@ -105,11 +109,10 @@ QWidget* HistoryWindow::buildChampionsTab() {
     auto* layout = new QVBoxLayout(page);
     knownSince_ = makeHistoryTitle(page, QStringLiteral("knownSince"));
     knownSince_->setFont(windowFont(FontFace::Gothic, 9.0));
-    champions_ =
-        makeHistoryTable(page, QStringLiteral("championsTable"), QStringLiteral("歴代優勝"),
-                         QStringLiteral("記録したシーズンごとの優勝チーム、各チームの勝敗と"
-                                        "優勝回数。Enter かダブルクリックでそのシーズンの"
-                                        "ページを開きます"));
+    champions_ = makeHistoryTable(page, QStringLiteral("championsTable"), uiText("歴代優勝"),
+                                  uiText("記録したシーズンごとの優勝チーム、各チームの勝敗と"
+                                         "優勝回数。Enter かダブルクリックでそのシーズンの"
+                                         "ページを開きます"));
     layout->addWidget(knownSince_);
     layout->addWidget(champions_);
     // A year's row leads to its page: double-click or Enter.
@@ -128,8 +131,8 @@ QWidget* HistoryWindow::buildSeasonTab() {
     auto* top = new QHBoxLayout;
     seasonYear_ = new QComboBox(page);
     seasonYear_->setObjectName(QStringLiteral("seasonYear"));
-    seasonYear_->setAccessibleName(QStringLiteral("シーズン"));
-    seasonYear_->setAccessibleDescription(QStringLiteral("ページに表示するシーズンを選びます"));
+    seasonYear_->setAccessibleName(uiTextIn("history", "シーズン"));
+    seasonYear_->setAccessibleDescription(uiText("ページに表示するシーズンを選びます"));
     seasonTitle_ = makeHistoryTitle(page, QStringLiteral("seasonTitle"));
     top->addWidget(seasonYear_);
     top->addWidget(seasonTitle_, 1);
@@ -138,15 +141,14 @@ QWidget* HistoryWindow::buildSeasonTab() {
     auto* left = new QWidget(split);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    standings_ = makeHistoryTable(left, QStringLiteral("standingsTable"), QStringLiteral("順位表"),
-                                  QStringLiteral("このシーズンの各チームの勝敗と平均打率"));
+    standings_ = makeHistoryTable(left, QStringLiteral("standingsTable"), uiText("順位表"),
+                                  uiText("このシーズンの各チームの勝敗と平均打率"));
     standings_->setMaximumHeight(120);
-    games_ = makeHistoryTable(left, QStringLiteral("gamesTable"), QStringLiteral("試合結果"),
-                              QStringLiteral("このシーズンの12試合の先攻、後攻、得点と安打。"
-                                             "Enter かダブルクリックで試合の詳細を開きます"));
-    gameButton_ =
-        makeHistoryButton(left, QStringLiteral("gameDetailsButton"), QStringLiteral("試合の詳細"),
-                          QStringLiteral("試合結果の表で選んだ試合のスコアと打順を表示します"));
+    games_ = makeHistoryTable(left, QStringLiteral("gamesTable"), uiText("試合結果"),
+                              uiText("このシーズンの12試合の先攻、後攻、得点と安打。"
+                                     "Enter かダブルクリックで試合の詳細を開きます"));
+    gameButton_ = makeHistoryButton(left, QStringLiteral("gameDetailsButton"), uiText("試合の詳細"),
+                                    uiText("試合結果の表で選んだ試合のスコアと打順を表示します"));
     leftLayout->addWidget(standings_);
     leftLayout->addWidget(games_);
     leftLayout->addWidget(gameButton_, 0, Qt::AlignLeft);
@@ -155,20 +157,19 @@ QWidget* HistoryWindow::buildSeasonTab() {
     auto* right = new QWidget(split);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    report_ = makeHistoryTable(right, QStringLiteral("reportList"), QStringLiteral("年間結果報告"),
-                               QStringLiteral("このシーズンの終わりに表示した年間結果報告"));
+    report_ = makeHistoryTable(right, QStringLiteral("reportList"), uiText("年間結果報告"),
+                               uiText("このシーズンの終わりに表示した年間結果報告"));
     report_->setFont(columnFont(FontFace::Mincho, 9.0));
     report_->horizontalHeader()->setVisible(false);
     report_->setShowGrid(false);
     historyModelOf(*report_).setToolTips(true);
-    seasonMoves_ = makeHistoryTable(
-        right, QStringLiteral("seasonMovesTable"), QStringLiteral("このシーズンのトレード・移籍"),
-        QStringLiteral("このシーズンのトレード、大リーグ移籍と復帰、引退、"
-                       "新人入団"));
+    seasonMoves_ = makeHistoryTable(right, QStringLiteral("seasonMovesTable"),
+                                    uiText("このシーズンのトレード・移籍"),
+                                    uiText("このシーズンのトレード、大リーグ移籍と復帰、引退、"
+                                           "新人入団"));
     historyModelOf(*seasonMoves_).setToolTips(true);
-    milestones_ =
-        makeHistoryTable(right, QStringLiteral("milestonesList"), QStringLiteral("記録達成"),
-                         QStringLiteral("このシーズンに達成された通算安打などの記録"));
+    milestones_ = makeHistoryTable(right, QStringLiteral("milestonesList"), uiText("記録達成"),
+                                   uiText("このシーズンに達成された通算安打などの記録"));
     milestones_->setShowGrid(false);
     historyModelOf(*milestones_).setToolTips(true);
     rightLayout->addWidget(report_, 2);
@@ -187,13 +188,11 @@ QWidget* HistoryWindow::buildMovesTab() {
     auto* layout = new QVBoxLayout(page);
     moveTeam_ = new QComboBox(page);
     moveTeam_->setObjectName(QStringLiteral("moveTeam"));
-    moveTeam_->setAccessibleName(QStringLiteral("チーム"));
-    moveTeam_->setAccessibleDescription(
-        QStringLiteral("トレード・移籍の記録を表示するチームを選びます"));
-    moves_ =
-        makeHistoryTable(page, QStringLiteral("movesTable"), QStringLiteral("トレード・移籍の記録"),
-                         QStringLiteral("年度ごとのトレード、大リーグ移籍と復帰、引退、新人入団。"
-                                        "新しいものほど下にあります"));
+    moveTeam_->setAccessibleName(uiTextIn("history", "チーム"));
+    moveTeam_->setAccessibleDescription(uiText("トレード・移籍の記録を表示するチームを選びます"));
+    moves_ = makeHistoryTable(page, QStringLiteral("movesTable"), uiText("トレード・移籍の記録"),
+                              uiText("年度ごとのトレード、大リーグ移籍と復帰、引退、新人入団。"
+                                     "新しいものほど下にあります"));
     historyModelOf(*moves_).setToolTips(true);
     layout->addWidget(moveTeam_);
     layout->addWidget(moves_, 1);
@@ -206,18 +205,17 @@ QWidget* HistoryWindow::buildCareerTab() {
     auto* layout = new QVBoxLayout(page);
     careerTitle_ = makeHistoryTitle(page, QStringLiteral("careerTitle"));
     careerTitle_->setText(
-        QStringLiteral("情報ウィンドウの「現役選手一覧」か「らんだむ資料館」で選手を選び、"
-                       "「この選手の歩み」を押してください。"));
+        uiText("情報ウィンドウの「現役選手一覧」か「らんだむ資料館」で選手を選び、"
+               "「この選手の歩み」を押してください。"));
     auto* split = new QSplitter(Qt::Vertical, page);
-    career_ =
-        makeHistoryTable(split, QStringLiteral("careerTable"), QStringLiteral("選手の歩み"),
-                         QStringLiteral("選手の記録の始まりと、シーズンごとの成績と通算成績"));
+    career_ = makeHistoryTable(split, QStringLiteral("careerTable"), uiText("選手の歩み"),
+                               uiText("選手の記録の始まりと、シーズンごとの成績と通算成績"));
     auto* below = new QWidget(split);
     auto* belowLayout = new QHBoxLayout(below);
     belowLayout->setContentsMargins(0, 0, 0, 0);
     careerChart_ = makeAverageChart(below, QStringLiteral("careerChart"));
-    careerChart_->setAccessibleName(QStringLiteral("シーズンごとの打率のグラフ"));
-    careerChart_->setAccessibleDescription(QStringLiteral("選手を選ぶと、その打率を表示します"));
+    careerChart_->setAccessibleName(uiText("シーズンごとの打率のグラフ"));
+    careerChart_->setAccessibleDescription(uiText("選手を選ぶと、その打率を表示します"));
     // The game log's seven columns want the wider part, whether a year is picked or not.
     belowLayout->addWidget(careerChart_, 2);
     belowLayout->addWidget(buildGameLog(below), 3);
@@ -235,23 +233,22 @@ QWidget* HistoryWindow::buildGameLog(QWidget* parent) {
     auto* top = new QHBoxLayout;
     logYear_ = new QComboBox(box);
     logYear_->setObjectName(QStringLiteral("gameLogYear"));
-    logYear_->setPlaceholderText(QStringLiteral("年度を選ぶ"));
-    logYear_->setAccessibleName(QStringLiteral("試合ごとの成績の年度"));
+    logYear_->setPlaceholderText(uiText("年度を選ぶ"));
+    logYear_->setAccessibleName(uiText("試合ごとの成績の年度"));
     logYear_->setAccessibleDescription(
-        QStringLiteral("選んだ年度の、この選手の試合ごとの成績を表示します"));
+        uiText("選んだ年度の、この選手の試合ごとの成績を表示します"));
     logTitle_ = makeHistoryTitle(box, QStringLiteral("gameLogTitle"));
     logTitle_->setFont(windowFont(FontFace::Gothic, 9.0, true));
     // Alt+Y reaches the year from anywhere on the page.
-    auto* yearLabel = new QLabel(QStringLiteral("年度(&Y)"), box);
+    auto* yearLabel = new QLabel(uiText("年度(&Y)"), box);
     yearLabel->setFont(windowFont(FontFace::Gothic, 9.0));
     yearLabel->setBuddy(logYear_);
     top->addWidget(yearLabel);
     top->addWidget(logYear_);
     top->addWidget(logTitle_, 1);
-    gameLog_ =
-        makeHistoryTable(box, QStringLiteral("gameLogTable"), QStringLiteral("試合ごとの成績"),
-                         QStringLiteral("選んだ年度の試合ごとの打順、打数、安打と勝敗。"
-                                        "Enter かダブルクリックで試合の詳細を開きます"));
+    gameLog_ = makeHistoryTable(box, QStringLiteral("gameLogTable"), uiText("試合ごとの成績"),
+                                uiText("選んだ年度の試合ごとの打順、打数、安打と勝敗。"
+                                       "Enter かダブルクリックで試合の詳細を開きます"));
     gameLog_->setVisible(false);  // until a year is picked
     layout->addLayout(top);
     layout->addWidget(gameLog_, 1);
@@ -276,14 +273,12 @@ QWidget* HistoryWindow::buildRecordsTab() {
     // the averages' columns past the window's edge.
     recordsSections_ = new QListWidget(page);
     recordsSections_->setObjectName(QStringLiteral("recordsSections"));
-    recordsSections_->setAccessibleName(QStringLiteral("通算記録の項目"));
-    recordsSections_->setAccessibleDescription(
-        QStringLiteral("選んだ項目の記録を、右の表に表示します"));
+    recordsSections_->setAccessibleName(uiText("通算記録の項目"));
+    recordsSections_->setAccessibleDescription(uiText("選んだ項目の記録を、右の表に表示します"));
     recordsSections_->setFont(windowFont(FontFace::Gothic, 9.0));
     recordsSections_->setMaximumWidth(200);
-    recordsTable_ =
-        makeHistoryTable(page, QStringLiteral("recordsTable"), QStringLiteral("通算記録"),
-                         QStringLiteral("左で選んだ通算記録"));
+    recordsTable_ = makeHistoryTable(page, QStringLiteral("recordsTable"), uiText("通算記録"),
+                                     uiText("左で選んだ通算記録"));
     layout->addWidget(recordsSections_);
     layout->addWidget(recordsTable_, 1);
     connect(recordsSections_, &QListWidget::currentRowChanged, this,
@@ -295,7 +290,7 @@ QWidget* HistoryWindow::buildTeamChartTab() {
     auto* page = new QWidget;  // owned by the tab widget
     auto* layout = new QVBoxLayout(page);
     teamChart_ = makeAverageChart(page, QStringLiteral("teamChart"));
-    teamChart_->setAccessibleName(QStringLiteral("各チームの平均打率のグラフ"));
+    teamChart_->setAccessibleName(uiText("各チームの平均打率のグラフ"));
     layout->addWidget(teamChart_);
     return page;
 }
@@ -349,7 +344,7 @@ void HistoryWindow::fillSeasonYears() {
         const QSignalBlocker quiet(seasonYear_);
         seasonYear_->clear();
         for (const Counter year : years()) {
-            seasonYear_->addItem(QString::number(year) + QStringLiteral("年目"), year);
+            seasonYear_->addItem(yearCaption(year), year);
         }
         const int at = shownYear.isValid() ? seasonYear_->findData(shownYear) : -1;
         seasonYear_->setCurrentIndex(at >= 0 ? at : seasonYear_->count() - 1);
@@ -360,7 +355,7 @@ void HistoryWindow::fillSeasonYears() {
 void HistoryWindow::fillSeason() {
     const QVariant year = seasonYear_->currentData();
     if (!year.isValid()) {
-        seasonTitle_->setText(QStringLiteral("記録されたシーズンはまだありません。"));
+        seasonTitle_->setText(uiText("記録されたシーズンはまだありません。"));
         return;
     }
     SeasonPage page = source_->season(year.value<Counter>());
@@ -369,10 +364,10 @@ void HistoryWindow::fillSeason() {
     seasonGames_ = std::move(page.gameNumbers);
     showHistoryTable(*games_, std::move(page.games));
     gameButton_->setEnabled(!seasonGames_.empty());
-    HistoryTable milestones{{"記録達成"}, {}};
+    HistoryTable milestones{{text::translated("記録達成")}, {}};
     for (std::string& line : page.milestones) milestones.rows.push_back({std::move(line)});
     showHistoryTable(*milestones_, std::move(milestones));
-    HistoryTable report{{"年間結果報告"}, {}};
+    HistoryTable report{{text::translated("年間結果報告")}, {}};
     for (std::string& line : page.report) report.rows.push_back({std::move(line)});
     showHistoryTable(*report_, std::move(report));
     showHistoryTable(*seasonMoves_, std::move(page.moves));
@@ -383,7 +378,7 @@ void HistoryWindow::fillMoveTeams() {
     {
         const QSignalBlocker quiet(moveTeam_);
         moveTeam_->clear();
-        moveTeam_->addItem(QStringLiteral("全チーム"));
+        moveTeam_->addItem(uiText("全チーム"));
         for (int each = 1; each <= kHistoryTeams; ++each)
             moveTeam_->addItem(toQString(source_->teamName(each)));
         moveTeam_->setCurrentIndex(team);
@@ -417,7 +412,7 @@ void HistoryWindow::showRecordsSection(int section) {
 
 void HistoryWindow::fillTeamChart() {
     const auto teams = source_->teamAverages();
-    showAverages(*teamChart_, QStringLiteral("各チームの平均打率"),
+    showAverages(*teamChart_, uiText("各チームの平均打率"),
                  {toQString(source_->teamName(1)), toQString(source_->teamName(2)),
                   toQString(source_->teamName(3))},
                  {teams[0], teams[1], teams[2]});
@@ -429,14 +424,14 @@ void HistoryWindow::fillCareer() {
     careerTitle_->setText(toQString(page.title));
     career_->setAccessibleName(toQString(page.title));
     showHistoryTable(*career_, std::move(page.seasons));
-    showAverages(*careerChart_, QStringLiteral("シーズンごとの打率"), {toQString(page.title)},
+    showAverages(*careerChart_, uiText("シーズンごとの打率"), {toQString(page.title)},
                  {page.averages});
     // His games are read only when the player picks a year.
     {
         const QSignalBlocker quiet(logYear_);
         logYear_->clear();
         for (const Counter year : page.years) {
-            logYear_->addItem(QString::number(year) + QStringLiteral("年目"), year);
+            logYear_->addItem(yearCaption(year), year);
         }
         logYear_->setCurrentIndex(-1);
     }

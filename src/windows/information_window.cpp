@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTimer>
 
@@ -22,12 +21,14 @@
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
 #include "windows/elided_label.h"
+#include "windows/fitted_caption.h"
 #include "windows/fonts.h"
 #include "windows/information_window_layout.h"
 #include "windows/qt_text.h"
 #include "windows/tab_icons.h"
 #include "windows/tab_keys.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -37,22 +38,14 @@ namespace {
 constexpr int kWidth = 9225;
 constexpr int kHeight = 5520;
 
-const std::array<const char*, 6> kTabCaptions{"現役選手一覧", "らんだむ資料館", "名球会名簿",
-                                              "大リーグ情報", "リーグオーナー", "Zelvanoについて"};
+const std::array<const char*, 6> kTabCaptions{
+    text::textToTranslate("現役選手一覧"),   text::textToTranslate("らんだむ資料館"),
+    text::textToTranslate("名球会名簿"),     text::textToTranslate("大リーグ情報"),
+    text::textToTranslate("リーグオーナー"), text::textToTranslate("Zelvanoについて")};
 
 void fillList(QListWidget& list, const std::vector<std::string>& lines) {
     list.clear();
     for (const std::string& line : lines) list.addItem(toQString(line));
-}
-
-// The width a push button gives its caption, between its frame's edges, less a little air.
-int captionRoom(const QPushButton& button) {
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    if (button.autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
-    const QStyle& style = *button.style();
-    return style.subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() -
-           style.pixelMetric(QStyle::PM_ButtonMargin, &option, &button);
 }
 
 // Counts this window's handlers on the stack, also when the logic's call unwinds.
@@ -69,9 +62,10 @@ private:
 
 }  // namespace
 
-InformationWindow::InformationWindow(InformationEvents& events) : events_(&events) {
+InformationWindow::InformationWindow(InformationEvents& events, SettingsStore* settings)
+    : events_(&events), settings_(settings) {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
-    setWindowTitle(QStringLiteral("Zelvano -情報ウィンドウ"));
+    setWindowTitle(uiText("Zelvano -情報ウィンドウ"));
     setWindowIcon(baseballIcon());
     setFont(defaultWindowFont());
     buildTabControl();
@@ -102,15 +96,14 @@ void InformationWindow::buildTabControl() {
 
     tabBar_ = new QTabBar(tabControl_);
     tabBar_->setObjectName(QStringLiteral("tabBar"));
-    tabBar_->setAccessibleName(QStringLiteral("情報ウィンドウのページ"));
-    tabBar_->setAccessibleDescription(
-        QStringLiteral("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
+    tabBar_->setAccessibleName(uiText("情報ウィンドウのページ"));
+    tabBar_->setAccessibleDescription(uiText("Ctrl+Tab で次のページ、Ctrl+Shift+Tab で前のページ"));
     // Six captions in one row: an 11-pixel face keeps them all in the control's width.
     tabBar_->setFont(windowFont(FontFace::Gothic, 8.25));
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
     for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
-        tabBar_->addTab(QString::fromUtf8(kTabCaptions[tab]));
+        tabBar_->addTab(uiText(kTabCaptions[tab]));
         auto* page = new QWidget;  // the stack becomes its parent
         page->setObjectName(QStringLiteral("page%1").arg(tab));
         stack_->addWidget(page);
@@ -121,6 +114,7 @@ void InformationWindow::buildTabControl() {
     }
     const int barHeight = std::min(tabBar_->sizeHint().height(), pageOffset());
     tabBar_->setGeometry(0, 0, tabControl_->width(), barHeight);
+    fitTabCaptions(*tabBar_);
     // The panel is drawn behind the pages, from the tabs down; the pages are transparent.
     auto* panel = new QFrame(tabControl_);
     panel->setObjectName(QStringLiteral("tabPanel"));
@@ -270,8 +264,8 @@ void InformationWindow::placeMarksLegend(const QString& line) {
 }
 
 void InformationWindow::setRankingTitle(const std::string& text) {
-    rankingTitleLabel_->setText(toQString(text));
-    rankingList_->setAccessibleName(rankingTitleLabel_->text());
+    rankingTitleLabel_->setFullText(toQString(text));
+    rankingList_->setAccessibleName(rankingTitleLabel_->fullText());
 }
 
 void InformationWindow::clearRanking() { rankingList_->clear(); }
@@ -290,8 +284,8 @@ void InformationWindow::setHallOfFameLines(const std::vector<std::string>& lines
 }
 
 void InformationWindow::setHallOfFameCount(const std::string& text) {
-    hallOfFameCountLabel_->setText(toQString(text));
-    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->text());
+    hallOfFameCountLabel_->setFullText(toQString(text));
+    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->fullText());
 }
 
 void InformationWindow::setMajorLeagueText(const std::string& text) {

@@ -1,8 +1,10 @@
 #pragma once
 // "Zelvano -情報ウィンドウ": the non-modal window in which the player browses the rosters, the
 // rankings, the hall of fame and the major-league news, changes the owner's settings and reads
-// the about page, one tab each. It shows the texts and lines the logic gives it and reports what
-// the user does; values the logic sets are never reported back.
+// the about page, one tab each. Given the player's settings, the owner's page also offers the
+// game's language (language_choice.h), which the window keeps in them itself. It shows the texts
+// and lines the logic gives it and reports what the user does; values the logic sets are never
+// reported back.
 //
 // The logic holds it through InformationWindowHandle (information_window_handle.h), which may let
 // go of it at any moment, even from inside one of the window's own handlers: release() cuts the
@@ -30,10 +32,11 @@ class QTabBar;
 namespace zelvano {
 
 class ElidedLabel;
+class SettingsStore;
 
 class InformationWindow final : public QWidget, public InformationView {
 public:
-    explicit InformationWindow(InformationEvents& events);
+    explicit InformationWindow(InformationEvents& events, SettingsStore* settings = nullptr);
     ~InformationWindow() override;
 
     // No more reports; hidden at once and deleted later, when no handler of it is running.
@@ -86,6 +89,7 @@ private:
     void placeMarksLegend(const QString& line);
 
     InformationEvents* events_;  // null once released
+    SettingsStore* settings_;    // null: no choice of the language
     int reporting_ = 0;          // handlers of this window now running, nested
     bool released_ = false;
     bool deleteScheduled_ = false;
@@ -101,7 +105,7 @@ private:
     QListWidget* rosterList_ = nullptr;
     std::array<QPushButton*, 3> teamButtons_{};
 
-    QLabel* rankingTitleLabel_ = nullptr;
+    ElidedLabel* rankingTitleLabel_ = nullptr;
     QListWidget* rankingList_ = nullptr;
     std::array<QPushButton*, 5> rankingButtons_{};
 
@@ -111,7 +115,7 @@ private:
     QPointer<HistoryWindow> history_;
 
     QListWidget* hallOfFameList_ = nullptr;
-    QLabel* hallOfFameCountLabel_ = nullptr;
+    ElidedLabel* hallOfFameCountLabel_ = nullptr;
 
     QLabel* majorLeagueLabel_ = nullptr;
 

@@ -5,8 +5,8 @@
 namespace zelvano {
 
 // From here on Qt deletes the window, through the deleteLater of InformationWindow::release.
-InformationWindowHandle::InformationWindowHandle(InformationEvents& events)
-    : window_(std::make_unique<InformationWindow>(events).release()) {}
+InformationWindowHandle::InformationWindowHandle(InformationEvents& events, SettingsStore* settings)
+    : window_(std::make_unique<InformationWindow>(events, settings).release()) {}
 
 InformationWindowHandle::~InformationWindowHandle() {
     if (window_) window_->release();

@@ -17,7 +17,8 @@ namespace zelvano {
 
 class InformationWindowHandle final : public InformationView {
 public:
-    explicit InformationWindowHandle(InformationEvents& events);
+    // With the player's settings, the window offers the choice of the game's language.
+    explicit InformationWindowHandle(InformationEvents& events, SettingsStore* settings = nullptr);
     ~InformationWindowHandle() override;
     InformationWindowHandle(const InformationWindowHandle&) = delete;
     InformationWindowHandle& operator=(const InformationWindowHandle&) = delete;

@@ -7,6 +7,7 @@
 #include "windows/information_window.h"
 #include "windows/information_window_layout.h"
 #include "windows/look.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -21,20 +22,20 @@ int selectedLine(const QListWidget& list) {
 
 void InformationWindow::buildHistoryButtons(QWidget& rosterPage, QWidget& rankingPage) {
     careerButtons_[0] =
-        makeButton(&rosterPage, QStringLiteral("この選手の歩み"), pageRect(7080, 720, 1575, 330));
+        makeFittedButton(&rosterPage, uiText("この選手の歩み"), pageRect(7080, 720, 1575, 330));
     careerButtons_[1] =
-        makeButton(&rankingPage, QStringLiteral("この選手の歩み"), pageRect(5940, 780, 1380, 360));
+        makeFittedButton(&rankingPage, uiText("この選手の歩み"), pageRect(5940, 780, 1380, 360));
     historyButton_ =
-        makeButton(&rankingPage, QStringLiteral("リーグの歴史"), pageRect(7380, 780, 1275, 360));
+        makeFittedButton(&rankingPage, uiText("リーグの歴史"), pageRect(7380, 780, 1275, 360));
     careerButtons_[0]->setObjectName(QStringLiteral("rosterCareerButton"));
     careerButtons_[1]->setObjectName(QStringLiteral("rankingCareerButton"));
     historyButton_->setObjectName(QStringLiteral("historyButton"));
     for (QPushButton* career : careerButtons_) {
         career->setAccessibleDescription(
-            QStringLiteral("選んだ選手の年ごとの成績を、リーグの歴史の窓に表示します"));
+            uiText("選んだ選手の年ごとの成績を、リーグの歴史の窓に表示します"));
     }
     historyButton_->setAccessibleDescription(
-        QStringLiteral("歴代優勝チーム、各シーズン、トレード記録、歴代記録を表示します"));
+        uiText("歴代優勝チーム、各シーズン、トレード記録、歴代記録を表示します"));
     // Each button acts on the line chosen in the list above it, so Tab reaches it right after
     // that list.
     setTabOrder(rosterList_, careerButtons_[0]);

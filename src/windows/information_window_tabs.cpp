@@ -11,11 +11,14 @@
 #include <QScrollBar>
 
 #include "windows/elided_label.h"
+#include "windows/fitted_caption.h"
 #include "windows/fonts.h"
 #include "windows/information_window.h"
 #include "windows/information_window_layout.h"
+#include "windows/language_choice.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -33,12 +36,23 @@ QListWidget* makeColumnList(QWidget* page, const QRect& geometry, FontFace face,
     return list;
 }
 
-// A label with a name the tests find it by.
-QLabel* makeNamedLabel(QWidget* page, const QRect& geometry, const LabelLook& look,
-                       const QString& name, const QString& caption = QString()) {
-    QLabel* label = makeLabel(page, geometry, look, caption);
+// A label with a name the tests find it by; a caption longer than its place is cut with "…".
+ElidedLabel* makeNamedLabel(QWidget* page, const QRect& geometry, const LabelLook& look,
+                            const QString& name, const QString& caption = QString()) {
+    ElidedLabel* label = makeNameLabel(page, geometry, look, caption);
     label->setObjectName(name);
     return label;
+}
+
+// A check box whose caption is cut with "…" when a translation makes it too long.
+QCheckBox* makeCheckBox(QWidget* page, const QString& name, const QRect& geometry,
+                        const QFont& font, const QString& caption) {
+    auto* box = new QCheckBox(page);  // owned by its page
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(font);
+    setFittedCaption(*box, caption);
+    return box;
 }
 
 LabelLook titleLook() { return {windowFont(FontFace::Gothic, 12.0, true), std::nullopt}; }
@@ -58,13 +72,13 @@ void InformationWindow::buildRosterTab(QWidget& page) {
     // its lines (InformationWindow::placeMarksLegend).
     rosterMarksLabel_ = makeNamedLabel(
         &page, pageRect(7080, 1080, 1335, 180), {windowFont(FontFace::Gothic, 6.75), std::nullopt},
-        QStringLiteral("rosterMarksLabel"), QStringLiteral("優劣:名球:履歴"));
-    rosterMarksLabel_->setAccessibleDescription(QStringLiteral("一覧の右端の三つの印"));
+        QStringLiteral("rosterMarksLabel"), uiText("優劣:名球:履歴"));
+    rosterMarksLabel_->setAccessibleDescription(uiText("一覧の右端の三つの印"));
     rosterList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3180), FontFace::Gothic,
                                  QStringLiteral("rosterList"));
-    rosterList_->setAccessibleName(QStringLiteral("現役選手一覧"));
+    rosterList_->setAccessibleName(uiText("現役選手一覧"));
     rosterList_->setAccessibleDescription(
-        QStringLiteral("選手を選んで Enter かダブルクリックで、その選手の個人データを表示します"));
+        uiText("選手を選んで Enter かダブルクリックで、その選手の個人データを表示します"));
     rosterList_->installEventFilter(this);
     rosterList_->viewport()->installEventFilter(this);
 
@@ -74,8 +88,7 @@ void InformationWindow::buildRosterTab(QWidget& page) {
         teamButtons_[i] =
             makeButton(&page, QStringLiteral("Command1"), pageRect(lefts[i], 4800, 2535, 375));
         teamButtons_[i]->setObjectName(QStringLiteral("teamButton%1").arg(i));
-        teamButtons_[i]->setAccessibleDescription(
-            QStringLiteral("このチームの登録選手一覧を表示します"));
+        teamButtons_[i]->setAccessibleDescription(uiText("このチームの登録選手一覧を表示します"));
         connect(teamButtons_[i], &QPushButton::clicked, this,
                 [this, i] { report([i](InformationEvents& events) { events.teamPressed(i); }); });
     }
@@ -84,21 +97,28 @@ void InformationWindow::buildRosterTab(QWidget& page) {
 void InformationWindow::buildRankingTab(QWidget& page) {
     rankingTitleLabel_ =
         makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
-                       QStringLiteral("rankingTitleLabel"), QStringLiteral("らんだむ資料館"));
+                       QStringLiteral("rankingTitleLabel"), uiText("らんだむ資料館"));
     rankingList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3390), FontFace::Mincho,
                                   QStringLiteral("rankingList"));
-    rankingList_->setAccessibleName(rankingTitleLabel_->text());
-    rankingList_->setAccessibleDescription(QStringLiteral("リーグ全体のランキング"));
+    rankingList_->setAccessibleName(rankingTitleLabel_->fullText());
+    rankingList_->setAccessibleDescription(uiText("リーグ全体のランキング"));
 
-    const std::array<const char*, 5> captions{"打率５０傑", "安打５０傑", "年数５０傑",
-                                              "低打率５０貧", "長名５０傑"};
+    // Narrow buttons: their captions are translated apart from the rankings' titles.
+    const std::array<QString, 5> captions{
+        uiTextIn("ranking button", "打率５０傑"), uiTextIn("ranking button", "安打５０傑"),
+        uiTextIn("ranking button", "年数５０傑"), uiTextIn("ranking button", "低打率５０貧"),
+        uiTextIn("ranking button", "長名５０傑")};
+    const std::array<QString, 5> descriptions{uiText("打率５０傑をリーグ全体から選びます"),
+                                              uiText("安打５０傑をリーグ全体から選びます"),
+                                              uiText("年数５０傑をリーグ全体から選びます"),
+                                              uiText("低打率５０貧をリーグ全体から選びます"),
+                                              uiText("長名５０傑をリーグ全体から選びます")};
     const std::array<int, 5> lefts{240, 1920, 3600, 5280, 6960};
     for (int i = 0; i < 5; ++i) {
         rankingButtons_[i] =
-            makeButton(&page, QString::fromUtf8(captions[i]), pageRect(lefts[i], 4800, 1500, 350));
+            makeFittedButton(&page, captions[i], pageRect(lefts[i], 4800, 1500, 350));
         rankingButtons_[i]->setObjectName(QStringLiteral("rankingButton%1").arg(i));
-        rankingButtons_[i]->setAccessibleDescription(QString::fromUtf8(captions[i]) +
-                                                     QStringLiteral("をリーグ全体から選びます"));
+        rankingButtons_[i]->setAccessibleDescription(descriptions[i]);
         connect(rankingButtons_[i], &QPushButton::clicked, this, [this, i] {
             report([i](InformationEvents& events) { events.rankingPressed(i); });
         });
@@ -107,38 +127,37 @@ void InformationWindow::buildRankingTab(QWidget& page) {
 
 void InformationWindow::buildHallOfFameTab(QWidget& page) {
     makeNamedLabel(&page, pageRect(1080, 840, 4815, 255), titleLook(),
-                   QStringLiteral("hallOfFameTitleLabel"), QStringLiteral("名球会　登録選手一覧"));
+                   QStringLiteral("hallOfFameTitleLabel"), uiText("名球会　登録選手一覧"));
     hallOfFameList_ = makeColumnList(&page, pageRect(120, 1320, 8535, 3570), FontFace::Gothic,
                                      QStringLiteral("hallOfFameList"));
-    hallOfFameList_->setAccessibleName(QStringLiteral("名球会　登録選手一覧"));
+    hallOfFameList_->setAccessibleName(uiText("名球会　登録選手一覧"));
     hallOfFameCountLabel_ = makeNamedLabel(
         &page, pageRect(6240, 4920, 2415, 255), {windowFont(FontFace::Gothic, 10.5), std::nullopt},
-        QStringLiteral("hallOfFameCountLabel"), QStringLiteral("現在　0名"));
+        QStringLiteral("hallOfFameCountLabel"), uiText("現在　0名"));
     hallOfFameCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->text());
+    hallOfFameList_->setAccessibleDescription(hallOfFameCountLabel_->fullText());
 }
 
 void InformationWindow::buildMajorLeagueTab(QWidget& page) {
-    QLabel* title = makeNamedLabel(&page, pageRect(2160, 1200, 4455, 495),
-                                   {windowFont(FontFace::Gothic, 18.0, true), std::nullopt},
-                                   QStringLiteral("majorLeagueTitleLabel"),
-                                   QStringLiteral("メジャーリーグ情報"));
+    QLabel* title =
+        makeNamedLabel(&page, pageRect(2160, 1200, 4455, 495),
+                       {windowFont(FontFace::Gothic, 18.0, true), std::nullopt},
+                       QStringLiteral("majorLeagueTitleLabel"), uiText("メジャーリーグ情報"));
     title->setAlignment(Qt::AlignCenter);
-    majorLeagueLabel_ = makeNamedLabel(&page, pageRect(360, 2040, 8175, 1215),
-                                       {windowFont(FontFace::Gothic, 10.5), std::nullopt},
-                                       QStringLiteral("majorLeagueLabel"));
+    // The news is several lines, wrapped.
+    majorLeagueLabel_ = makeLabel(&page, pageRect(360, 2040, 8175, 1215),
+                                  {windowFont(FontFace::Gothic, 10.5), std::nullopt});
+    majorLeagueLabel_->setObjectName(QStringLiteral("majorLeagueLabel"));
     majorLeagueLabel_->setWordWrap(true);
 }
 
 void InformationWindow::buildOwnerTab(QWidget& page) {
     makeNamedLabel(&page, pageRect(1800, 960, 5175, 255), titleLook(),
-                   QStringLiteral("settingsTitleLabel"), QStringLiteral("Zelvano 各種設定"));
+                   QStringLiteral("settingsTitleLabel"), uiText("Zelvano 各種設定"));
 
-    autoAdvanceCheck_ = new QCheckBox(
-        QStringLiteral("試合終了後、しばらく経つと自動的に次の試合に進むようにする"), &page);
-    autoAdvanceCheck_->setObjectName(QStringLiteral("autoAdvanceCheck"));
-    autoAdvanceCheck_->setGeometry(pageRect(1800, 1440, 5175, 255));
-    autoAdvanceCheck_->setFont(settingsFont());
+    autoAdvanceCheck_ = makeCheckBox(
+        &page, QStringLiteral("autoAdvanceCheck"), pageRect(1800, 1440, 5175, 255), settingsFont(),
+        uiText("試合終了後、しばらく経つと自動的に次の試合に進むようにする"));
     connect(autoAdvanceCheck_, &QCheckBox::clicked, this, [this](bool checked) {
         report([checked](InformationEvents& events) { events.autoAdvanceClicked(checked); });
     });
@@ -146,11 +165,13 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
     // 15 full-width spaces between the two ends of the scale; a 9-pixel face fits it above the
     // slider.
     QFont scaleFont = windowFont(FontFace::Gothic, 6.75);
+    // Translators: the two ends of the speed scale, kept apart by spaces so that each stands
+    // over its end of the slider: as wide as the Japanese, 46 half-width columns.
     makeNamedLabel(&page, pageRect(3480, 1800, 3255, 255), {scaleFont, std::nullopt},
                    QStringLiteral("speedScaleLabel"),
-                   QStringLiteral("めちゃ速　　　　　　　　　　　　　　　のんびり"));
+                   uiText("めちゃ速　　　　　　　　　　　　　　　のんびり"));
     makeNamedLabel(&page, pageRect(1800, 2040, 1215, 255), {settingsFont(), std::nullopt},
-                   QStringLiteral("speedLabel"), QStringLiteral("試合のスピード"));
+                   QStringLiteral("speedLabel"), uiText("試合のスピード"));
 
     speedSlider_ = new QScrollBar(Qt::Horizontal, &page);
     speedSlider_->setObjectName(QStringLiteral("speedSlider"));
@@ -161,45 +182,44 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
     speedSlider_->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
     // A scroll bar's keys are inverted for vertical use; here → moves towards "のんびり".
     speedSlider_->setInvertedControls(false);
-    speedSlider_->setAccessibleName(QStringLiteral("試合のスピード"));
+    speedSlider_->setAccessibleName(uiText("試合のスピード"));
     speedSlider_->setAccessibleDescription(
-        QStringLiteral("左の端がめちゃ速、右の端がのんびり。矢印キーで変わります"));
+        uiText("左の端がめちゃ速、右の端がのんびり。矢印キーで変わります"));
     connect(speedSlider_, &QScrollBar::valueChanged, this, [this](int value) {
         report([value](InformationEvents& events) { events.speedChanged(value); });
     });
 
-    QPushButton* scout = makeButton(&page, QStringLiteral("来年度以降の新人選手をスカウト"),
-                                    pageRect(1800, 2520, 5175, 375));
+    QPushButton* scout = makeFittedButton(&page, uiText("来年度以降の新人選手をスカウト"),
+                                          pageRect(1800, 2520, 5175, 375));
     scout->setObjectName(QStringLiteral("scoutButton"));
     scout->setAccessibleDescription(
-        QStringLiteral("来年度以降に入団する新人選手の名前の一覧を、テキストエディタで開きます"));
+        uiText("来年度以降に入団する新人選手の名前の一覧を、テキストエディタで開きます"));
     connect(scout, &QPushButton::clicked, this,
             [this] { report([](InformationEvents& events) { events.scoutPressed(); }); });
 
     renameCheck_ =
-        new QCheckBox(QStringLiteral("チーム名の変更（あまり多用しないことをお勧めします)"), &page);
-    renameCheck_->setObjectName(QStringLiteral("renameCheck"));
-    renameCheck_->setGeometry(pageRect(1800, 3120, 5175, 255));
-    renameCheck_->setFont(settingsFont());
+        makeCheckBox(&page, QStringLiteral("renameCheck"), pageRect(1800, 3120, 5175, 255),
+                     settingsFont(), uiText("チーム名の変更（あまり多用しないことをお勧めします)"));
     connect(renameCheck_, &QCheckBox::clicked, this, [this](bool checked) {
         report([checked](InformationEvents& events) { events.renameUnlockClicked(checked); });
     });
 
-    const std::array<const char*, 3> owners{"あなたのチーム", "ライバルチーム１",
-                                            "ライバルチーム２"};
+    const std::array<const char*, 3> owners{text::textToTranslate("あなたのチーム"),
+                                            text::textToTranslate("ライバルチーム１"),
+                                            text::textToTranslate("ライバルチーム２")};
     for (int i = 0; i < 3; ++i) {
         QLabel* owner = makeNamedLabel(
             &page, pageRect(1680, 3600 + 480 * i, 1335, 255), {settingsFont(), std::nullopt},
-            QStringLiteral("teamOwnerLabel%1").arg(i), QString::fromUtf8(owners[i]));
+            QStringLiteral("teamOwnerLabel%1").arg(i), uiText(owners[i]));
         owner->setAlignment(Qt::AlignRight | Qt::AlignTop);
         QLineEdit* edit = new QLineEdit(&page);  // owned by its page
         edit->setObjectName(QStringLiteral("teamNameEdit%1").arg(i));
         edit->setGeometry(pageRect(3240, 3480 + 480 * i, 3735, 375));
         edit->setFont(windowFont(FontFace::Gothic, 10.5));
         edit->setEnabled(false);
-        edit->setAccessibleName(QString::fromUtf8(owners[i]));
+        edit->setAccessibleName(uiText(owners[i]));
         edit->setAccessibleDescription(
-            QStringLiteral("「チーム名の変更」にチェックを入れると変えられます"));
+            uiText("「チーム名の変更」にチェックを入れると変えられます"));
         owner->setBuddy(edit);
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             report([i, name = toStdString(text)](InformationEvents& events) {
@@ -207,6 +227,14 @@ void InformationWindow::buildOwnerTab(QWidget& page) {
             });
         });
         teamNameEdits_[i] = edit;
+    }
+
+    // The game's language, in a row of its own under the team names.
+    if (settings_ != nullptr) {
+        addLanguageChoice(page, *settings_,
+                          {pageRect(1680, 4980, 1335, 255), pageRect(3240, 4860, 2295, 330),
+                           pageRect(5640, 4980, 3255, 255)},
+                          settingsFont());
     }
 }
 
@@ -216,12 +244,12 @@ void InformationWindow::buildAboutTab(QWidget& page) {
                    QStringLiteral("aboutTitleLabel"), QStringLiteral("Zelvano"));
     const LabelLook small{windowFont(FontFace::Gothic, 9.0), std::nullopt};
     makeNamedLabel(&page, pageRect(6240, 720, 2415, 255), small, QStringLiteral("productLabel"),
-                   QStringLiteral("品番 ZLV-3T12"));
+                   uiText("品番 ZLV-3T12"));
     makeNamedLabel(&page, pageRect(6240, 960, 2415, 255), small, QStringLiteral("versionLabel"),
-                   QStringLiteral("バージョン 1.0"));
+                   uiText("バージョン 1.0"));
     aboutText_ = new QPlainTextEdit(&page);
     aboutText_->setObjectName(QStringLiteral("aboutText"));
-    aboutText_->setAccessibleName(QStringLiteral("Zelvanoについて"));
+    aboutText_->setAccessibleName(uiText("Zelvanoについて"));
     aboutText_->setGeometry(pageRect(240, 1320, 8415, 3375));
     aboutText_->setFont(windowFont(FontFace::Gothic, 10.5));
     aboutText_->setReadOnly(true);
@@ -231,7 +259,7 @@ void InformationWindow::buildAboutTab(QWidget& page) {
     aboutText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     aboutText_->setTabChangesFocus(true);
     makeNamedLabel(&page, pageRect(240, 4800, 8415, 255), small, QStringLiteral("creditsLabel"),
-                   QStringLiteral("制作：Zelvano 開発チーム"));
+                   uiText("制作：Zelvano 開発チーム"));
 }
 
 }  // namespace zelvano

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "windows/elided_label.h"
+#include "windows/fitted_caption.h"
 #include "windows/fonts.h"
 
 namespace zelvano {
@@ -46,6 +47,12 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& ge
     button->setFont(defaultWindowFont());
     // Outside a dialog a push button ignores Enter unless it is made auto-default.
     button->setAutoDefault(true);
+    return button;
+}
+
+QPushButton* makeFittedButton(QWidget* parent, const QString& caption, const QRect& geometry) {
+    QPushButton* button = makeButton(parent, QString(), geometry);
+    setFittedCaption(*button, caption);
     return button;
 }
 

@@ -41,13 +41,17 @@ struct LabelLook {
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
                   const QString& caption = QString());
 
-// The same for a name that may be longer than its place: it is cut with "…" and shown whole in
-// its tool tip (elided_label.h).
+// The same for a text that may be longer than its place (a name, a translated caption): it is cut
+// with "…" and shown whole in its tool tip (elided_label.h).
 ElidedLabel* makeNameLabel(QWidget* parent, const QRect& geometry, const LabelLook& look,
                            const QString& caption = QString());
 
 // A push button at the given place in the windows' usual font that Enter presses when it has
 // the focus, as keyboard players expect.
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QRect& geometry);
+
+// The same for a caption that a translation may make too long: it is cut with "…" and shown whole
+// in its tool tip (fitted_caption.h).
+QPushButton* makeFittedButton(QWidget* parent, const QString& caption, const QRect& geometry);
 
 }  // namespace zelvano

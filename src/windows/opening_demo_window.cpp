@@ -9,6 +9,7 @@
 #include "windows/look.h"
 #include "windows/pictures.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -78,8 +79,7 @@ int modifierMask(const QKeyEvent& event) {
 
 OpeningDemoWindow::OpeningDemoWindow(OpeningDemoEvents& events) : events_(events) {
     setWindowTitle(QStringLiteral("Orvane Opening Demo"));
-    setAccessibleDescription(
-        QStringLiteral("オープニングデモ。Shift、Ctrl、Alt で音だけ止まります"));
+    setAccessibleDescription(uiText("オープニングデモ。Shift、Ctrl、Alt で音だけ止まります"));
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     setFocusPolicy(Qt::StrongFocus);
     zelvano::setBackground(*this, Qt::black);

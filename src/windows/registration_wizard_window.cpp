@@ -4,13 +4,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <array>
 
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -18,6 +22,16 @@ namespace {
 
 constexpr int kWidth = 6780;
 constexpr int kHeight = 1875;
+
+// The entries' rows: a label, then its box up to the same right edge. A label never takes more
+// than this, whatever its text.
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 1095;
+constexpr int kBoxLeft = 1320;
+constexpr int kBoxWidth = 5295;
+constexpr int kWidestLabel = 2400;
+constexpr std::array<int, 2> kRowTops{120, 720};
+constexpr int kRowHeight = 375;
 
 QLineEdit* makeTextBox(QWidget* parent, const QRect& geometry, const QString& name) {
     auto* box = new QLineEdit(parent);  // owned by its window
@@ -32,30 +46,30 @@ QLineEdit* makeTextBox(QWidget* parent, const QRect& geometry, const QString& na
 RegistrationWizardWindow::RegistrationWizardWindow(RegistrationWizardEvents& events)
     : events_(events) {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
-    setWindowTitle(QStringLiteral("Zelvano 2002　選手登録ウィザード"));
+    setWindowTitle(uiText("Zelvano 2002　選手登録ウィザード"));
     setWindowIcon(baseballIcon());
 
     const LabelLook look{windowFont(FontFace::Gothic, 12.0), std::nullopt};
-    teamLabel_ = makeLabel(this, twipsRect(120, 120, 1095, 375), look);
+    teamLabel_ = makeNameLabel(this, QRect(), look);
     teamLabel_->setObjectName(QStringLiteral("teamLabel"));
     teamLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    teamNameEdit_ =
-        makeTextBox(this, twipsRect(1320, 120, 5295, 375), QStringLiteral("teamNameEdit"));
-    playerLabel_ = makeLabel(this, twipsRect(120, 720, 1095, 375), look);
+    teamNameEdit_ = makeTextBox(this, QRect(), QStringLiteral("teamNameEdit"));
+    playerLabel_ = makeNameLabel(this, QRect(), look);
     playerLabel_->setObjectName(QStringLiteral("playerLabel"));
     playerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    playerNameEdit_ =
-        makeTextBox(this, twipsRect(1320, 720, 5295, 375), QStringLiteral("playerNameEdit"));
+    playerNameEdit_ = makeTextBox(this, QRect(), QStringLiteral("playerNameEdit"));
+    placeEntries();
+    // Each button is read by its name alone, without the arrows and the mnemonic.
     backButton_ =
-        makeButton(this, QStringLiteral("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
+        makeFittedButton(this, uiText("＜＜　戻る　(&B)"), twipsRect(1320, 1320, 1815, 375));
     backButton_->setObjectName(QStringLiteral("backButton"));
-    backButton_->setAccessibleName(QStringLiteral("戻る"));
-    backButton_->setAccessibleDescription(QStringLiteral("一つ前の名前に戻ります"));
+    backButton_->setAccessibleName(uiTextIn("wizard button", "戻る"));
+    backButton_->setAccessibleDescription(uiText("一つ前の名前に戻ります"));
     forwardButton_ =
-        makeButton(this, QStringLiteral("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
+        makeFittedButton(this, uiText("進む　(&F)  ＞＞"), twipsRect(4800, 1320, 1815, 375));
     forwardButton_->setObjectName(QStringLiteral("forwardButton"));
-    forwardButton_->setAccessibleName(QStringLiteral("進む"));
-    forwardButton_->setAccessibleDescription(QStringLiteral("入力した名前で次の名前に進みます"));
+    forwardButton_->setAccessibleName(uiTextIn("wizard button", "進む"));
+    forwardButton_->setAccessibleDescription(uiText("入力した名前で次の名前に進みます"));
     // Each box is read by the label in front of it ("チーム名1", "選手名12"), which changes
     // with every entry.
     teamLabel_->setBuddy(teamNameEdit_);
@@ -87,12 +101,40 @@ bool RegistrationWizardWindow::eventFilter(QObject* watched, QEvent* event) {
     return ClosableWindow::eventFilter(watched, event);
 }
 
+void RegistrationWizardWindow::placeEntries() {
+    // The labels stand where the design puts them while their texts fit, as the Japanese do; a
+    // longer one (a translation's "Player name 12") widens both, and the boxes give the room up
+    // from their left.
+    const QRect label = twipsRect(kLabelLeft, kRowTops[0], kLabelWidth, kRowHeight);
+    const QRect box = twipsRect(kBoxLeft, kRowTops[0], kBoxWidth, kRowHeight);
+    int needed = 0;
+    for (const ElidedLabel* each : {teamLabel_, playerLabel_}) {
+        // The text and the label's own margins.
+        needed = std::max(needed, each->fontMetrics().horizontalAdvance(each->fullText()) +
+                                      each->width() - each->contentsRect().width());
+    }
+    const int width = std::clamp(needed, label.width(), twipsToPixels(kWidestLabel));
+    const int boxLeft = box.left() + (width - label.width());
+    for (std::size_t row = 0; row < kRowTops.size(); ++row) {
+        const int top = twipsRect(kLabelLeft, kRowTops[row], kLabelWidth, kRowHeight).top();
+        (row == 0 ? teamLabel_ : playerLabel_)
+            ->setGeometry(label.left(), top, width, label.height());
+        (row == 0 ? teamNameEdit_ : playerNameEdit_)
+            ->setGeometry(boxLeft, top, box.right() + 1 - boxLeft, box.height());
+    }
+}
+
+// A box is read by its label's whole text, also when the label shows it cut.
 void RegistrationWizardWindow::setTeamLabel(const std::string& text) {
-    teamLabel_->setText(toQString(text));
+    teamLabel_->setFullText(toQString(text));
+    teamNameEdit_->setAccessibleName(teamLabel_->fullText());
+    placeEntries();
 }
 
 void RegistrationWizardWindow::setPlayerLabel(const std::string& text) {
-    playerLabel_->setText(toQString(text));
+    playerLabel_->setFullText(toQString(text));
+    playerNameEdit_->setAccessibleName(playerLabel_->fullText());
+    placeEntries();
 }
 
 void RegistrationWizardWindow::setTeamText(const std::string& text) {

@@ -11,11 +11,12 @@
 #include "platform/views.h"
 #include "windows/closable_window.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zelvano {
+
+class ElidedLabel;
 
 class RegistrationWizardWindow final : public ClosableWindow, public RegistrationWizardView {
 public:
@@ -38,10 +39,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void placeEntries();
+
     RegistrationWizardEvents& events_;
-    QLabel* teamLabel_ = nullptr;
+    ElidedLabel* teamLabel_ = nullptr;
     QLineEdit* teamNameEdit_ = nullptr;
-    QLabel* playerLabel_ = nullptr;
+    ElidedLabel* playerLabel_ = nullptr;
     QLineEdit* playerNameEdit_ = nullptr;
     QPushButton* backButton_ = nullptr;
     QPushButton* forwardButton_ = nullptr;

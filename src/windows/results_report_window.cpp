@@ -7,10 +7,12 @@
 
 #include "windows/baseball_icon.h"
 #include "windows/centre_window.h"
+#include "windows/elided_label.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -26,7 +28,7 @@ constexpr std::array<int, 3> kTeamTops{2040, 2400, 2760};
 
 ResultsReportWindow::ResultsReportWindow() {
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
-    setWindowTitle(QStringLiteral("年間結果報告"));
+    setWindowTitle(uiText("年間結果報告"));
     setWindowIcon(baseballIcon());
     // The season end owns the window: a close only hides it, which ends the season end's wait.
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -34,65 +36,65 @@ ResultsReportWindow::ResultsReportWindow() {
     // Labels the season end fills show their design-time captions ("Label2", ...) until it does.
     const LabelLook heading{windowFont(FontFace::Gothic, 12.0, true), std::nullopt};
     const LabelLook text{windowFont(FontFace::Gothic, 10.5), std::nullopt};
-    makeLabel(this, twipsRect(120, 120, 5175, 375), heading,
-              QStringLiteral("一年間の全試合が終了しました"))
+    makeNameLabel(this, twipsRect(120, 120, 5175, 375), heading,
+                  uiText("一年間の全試合が終了しました"))
         ->setObjectName(QStringLiteral("seasonOverLabel"));
-    championLabel_ = makeLabel(this, twipsRect(120, 600, 7575, 495),
-                               {windowFont(FontFace::Gothic, 18.0, true), std::nullopt},
-                               QStringLiteral("Label2"));
+    championLabel_ = makeNameLabel(this, twipsRect(120, 600, 7575, 495),
+                                   {windowFont(FontFace::Gothic, 18.0, true), std::nullopt},
+                                   QStringLiteral("Label2"));
     championLabel_->setObjectName(QStringLiteral("championLabel"));
     titleRunLabel_ =
-        makeLabel(this, twipsRect(120, 1080, 4575, 375), heading, QStringLiteral("Label7"));
+        makeNameLabel(this, twipsRect(120, 1080, 4575, 375), heading, QStringLiteral("Label7"));
     titleRunLabel_->setObjectName(QStringLiteral("titleRunLabel"));
     titleCountLabel_ =
-        makeLabel(this, twipsRect(4680, 1080, 3015, 375), heading, QStringLiteral("Label6"));
+        makeNameLabel(this, twipsRect(4680, 1080, 3015, 375), heading, QStringLiteral("Label6"));
     titleCountLabel_->setObjectName(QStringLiteral("titleCountLabel"));
-    makeLabel(this, twipsRect(120, 1680, 3255, 255), text, QStringLiteral("各チームの平均打率"))
+    makeNameLabel(this, twipsRect(120, 1680, 3255, 255), text, uiText("各チームの平均打率"))
         ->setObjectName(QStringLiteral("teamAveragesHeading"));
     for (int team = 0; team < 3; ++team) {
-        teamNameLabels_[team] = makeLabel(this, twipsRect(480, kTeamTops[team], 2655, 255), text,
-                                          QStringLiteral("Label4"));
+        teamNameLabels_[team] = makeNameLabel(this, twipsRect(480, kTeamTops[team], 2655, 255),
+                                              text, QStringLiteral("Label4"));
         teamNameLabels_[team]->setObjectName(QStringLiteral("teamNameLabel%1").arg(team));
-        teamAverageLabels_[team] = makeLabel(this, twipsRect(3360, kTeamTops[team], 2535, 255),
-                                             text, QStringLiteral("Label5"));
+        teamAverageLabels_[team] = makeNameLabel(this, twipsRect(3360, kTeamTops[team], 2535, 255),
+                                                 text, QStringLiteral("Label5"));
         teamAverageLabels_[team]->setObjectName(QStringLiteral("teamAverageLabel%1").arg(team));
     }
-    makeLabel(this, twipsRect(120, 3240, 3255, 255), text, QStringLiteral("今年度のＭＶＰ選手一覧"))
+    makeNameLabel(this, twipsRect(120, 3240, 3255, 255), text, uiText("今年度のＭＶＰ選手一覧"))
         ->setObjectName(QStringLiteral("mvpHeading"));
 
     mvpList_ = new QListWidget(this);  // owned by the window
     mvpList_->setObjectName(QStringLiteral("mvpList"));
-    mvpList_->setAccessibleName(QStringLiteral("今年度のＭＶＰ選手一覧"));
-    mvpList_->setAccessibleDescription(QStringLiteral("チーム、選手名と打率"));
+    mvpList_->setAccessibleName(uiText("今年度のＭＶＰ選手一覧"));
+    mvpList_->setAccessibleDescription(uiText("チーム、選手名と打率"));
     mvpList_->setGeometry(twipsRect(120, 3600, 7575, 1710));
     // Team, name and average stand in columns made of full-width spaces.
     mvpList_->setFont(columnFont(FontFace::Mincho, 10.5));
     mvpList_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    okButton_ = makeButton(this, QStringLiteral("ＯＫ"), twipsRect(6600, 5400, 975, 375));
+    okButton_ = makeFittedButton(this, uiText("ＯＫ"), twipsRect(6600, 5400, 975, 375));
     okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setAccessibleDescription(QStringLiteral("報告を閉じます"));
+    okButton_->setAccessibleDescription(uiText("報告を閉じます"));
     connect(okButton_, &QPushButton::clicked, this, [this] { close(); });
 
     centreWindow(*this);
 }
 
 void ResultsReportWindow::setChampionLine(const std::string& text) {
-    championLabel_->setText(toQString(text));
+    championLabel_->setFullText(toQString(text));
 }
 
 void ResultsReportWindow::setTitleCount(const std::string& text) {
-    titleCountLabel_->setText(toQString(text));
+    titleCountLabel_->setFullText(toQString(text));
 }
 
 void ResultsReportWindow::setTitleRun(const std::string& text) {
-    titleRunLabel_->setText(toQString(text));
+    titleRunLabel_->setFullText(toQString(text));
 }
 
 void ResultsReportWindow::setTeamAverage(int team, const std::string& name,
                                          const std::string& average) {
-    teamNameLabels_.at(team - 1)->setText(toQString(name));
-    teamAverageLabels_.at(team - 1)->setText(toQString(average));
+    teamNameLabels_.at(team - 1)->setFullText(toQString(name));
+    teamAverageLabels_.at(team - 1)->setFullText(toQString(average));
 }
 
 void ResultsReportWindow::addMvpLine(const std::string& text) {

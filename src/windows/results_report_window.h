@@ -12,11 +12,12 @@
 
 #include "platform/views.h"
 
-class QLabel;
 class QListWidget;
 class QPushButton;
 
 namespace zelvano {
+
+class ElidedLabel;
 
 class ResultsReportWindow final : public QWidget, public ResultsReportView {
 public:
@@ -35,11 +36,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* championLabel_ = nullptr;
-    QLabel* titleCountLabel_ = nullptr;
-    QLabel* titleRunLabel_ = nullptr;
-    std::array<QLabel*, 3> teamNameLabels_{};     // [team - 1]
-    std::array<QLabel*, 3> teamAverageLabels_{};  // [team - 1]
+    ElidedLabel* championLabel_ = nullptr;
+    ElidedLabel* titleCountLabel_ = nullptr;
+    ElidedLabel* titleRunLabel_ = nullptr;
+    std::array<ElidedLabel*, 3> teamNameLabels_{};     // [team - 1]
+    std::array<ElidedLabel*, 3> teamAverageLabels_{};  // [team - 1]
     QListWidget* mvpList_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };

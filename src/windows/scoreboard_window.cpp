@@ -13,11 +13,13 @@
 #include "windows/board_scaler.h"
 #include "windows/centre_window.h"
 #include "windows/elided_label.h"
+#include "windows/fitted_caption.h"
 #include "windows/fonts.h"
 #include "windows/look.h"
 #include "windows/pictures.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
+#include "windows/ui_text.h"
 
 namespace zelvano {
 
@@ -50,7 +52,7 @@ ScoreboardWindow::ScoreboardWindow(ScoreboardEvents& events) : events_(events) {
     resize(designSize);
     setWindowTitle(QString());
     setWindowIcon(baseballIcon());
-    setAccessibleName(QStringLiteral("スコアボード"));
+    setAccessibleName(uiText("スコアボード"));
     buildScoreboard();
     buildStandings();
     describeState();
@@ -68,31 +70,31 @@ ScoreboardWindow::~ScoreboardWindow() = default;
 // Labels the game fills show their design-time captions ("Label5", ...) until it does, as the
 // scoreboard always has.
 void ScoreboardWindow::buildScoreboard() {
-    inningLabel_ = makeLabel(board_, twipsRect(120, 120, 1335, 375),
-                             {windowFont(FontFace::Mincho, 15.75), kPink});
+    inningLabel_ = makeNameLabel(board_, twipsRect(120, 120, 1335, 375),
+                                 {windowFont(FontFace::Mincho, 15.75), kPink});
     inningLabel_->setObjectName(QStringLiteral("inningLabel"));
-    inningLabel_->setAccessibleDescription(QStringLiteral("イニング"));
+    inningLabel_->setAccessibleDescription(uiTextIn("what a label shows", "イニング"));
     scoreLabel_ =
-        makeLabel(board_, twipsRect(1560, 120, 2655, 375),
-                  {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
+        makeNameLabel(board_, twipsRect(1560, 120, 2655, 375),
+                      {windowFont(FontFace::Gothic, 15.75), kLightGrey}, QStringLiteral("Label5"));
     scoreLabel_->setObjectName(QStringLiteral("scoreLabel"));
-    scoreLabel_->setAccessibleDescription(QStringLiteral("得点"));
+    scoreLabel_->setAccessibleDescription(uiTextIn("what a label shows", "得点"));
 
-    nextButton_ = makeButton(board_, QStringLiteral("次へ"), twipsRect(7920, 120, 855, 375));
+    nextButton_ = makeFittedButton(board_, uiText("次へ"), twipsRect(7920, 120, 855, 375));
     nextButton_->setObjectName(QStringLiteral("nextButton"));
     nextButton_->setVisible(false);
-    nextButton_->setAccessibleDescription(QStringLiteral("次の試合に進みます"));
+    nextButton_->setAccessibleDescription(uiText("次の試合に進みます"));
     connect(nextButton_, &QPushButton::clicked, this, [this] { events_.nextPressed(); });
 
     const std::array<QColor, 2> sideColour{kLightGreen, kLightCyan};
-    const std::array<QString, 2> sideName{QStringLiteral("表"), QStringLiteral("裏")};
+    const std::array<QString, 2> sideTeam{uiText("表のチーム"), uiText("裏のチーム")};
+    const std::array<QString, 2> sideBatter{uiText("表の{1}番打者"), uiText("裏の{1}番打者")};
     for (int side = 0; side < 2; ++side) {
         teamNameLabels_[side] = makeNameLabel(
             board_, twipsRect(kNameLeft[side], 600, 4215, 255),
             {windowFont(FontFace::Gothic, 13.5, true), sideColour[side]}, QStringLiteral("Label1"));
         teamNameLabels_[side]->setObjectName(QStringLiteral("teamNameLabel%1").arg(side));
-        teamNameLabels_[side]->setAccessibleDescription(sideName[side] +
-                                                        QStringLiteral("のチーム"));
+        teamNameLabels_[side]->setAccessibleDescription(sideTeam[side]);
         for (int slot = 0; slot < 9; ++slot) {
             const int index = side * 9 + slot;
             const int top = kFirstSlotTop + kSlotStep * slot;
@@ -100,20 +102,19 @@ void ScoreboardWindow::buildScoreboard() {
                                               {windowFont(FontFace::Mincho, 12.75), std::nullopt},
                                               QStringLiteral("Label2"));
             name->setObjectName(QStringLiteral("batterNameLabel%1").arg(index));
-            name->setAccessibleDescription(
-                QStringLiteral("%1の%2番打者").arg(sideName[side]).arg(slot + 1));
+            name->setAccessibleDescription(uiFillIn(sideBatter[side], {QString::number(slot + 1)}));
             // The name labels paint their own background so that the current batter can be
             // marked; in the design state it is the window's own colour.
             setBackground(*name, board_->palette().color(QPalette::Window));
             batterNameLabels_[index] = name;
-            QLabel* average = makeLabel(board_, twipsRect(kAverageLeft[side], top, 735, 255),
-                                        {windowFont(FontFace::Mincho, 12.0), std::nullopt},
-                                        QStringLiteral("Label3"));
+            ElidedLabel* average = makeNameLabel(
+                board_, twipsRect(kAverageLeft[side], top, 735, 255),
+                {windowFont(FontFace::Mincho, 12.0), std::nullopt}, QStringLiteral("Label3"));
             average->setObjectName(QStringLiteral("batterAverageLabel%1").arg(index));
-            average->setAccessibleDescription(QStringLiteral("打率"));
+            average->setAccessibleDescription(uiTextIn("what a label shows", "打率"));
             batterAverageLabels_[index] = average;
         }
-        teamAverageLabels_[side] = makeLabel(
+        teamAverageLabels_[side] = makeNameLabel(
             board_, twipsRect(kTeamAverageLeft[side], 4200, 1335, 255),
             {windowFont(FontFace::Gothic, 11.25), sideColour[side]}, QStringLiteral("Label6"));
         teamAverageLabels_[side]->setObjectName(QStringLiteral("teamAverageLabel%1").arg(side));
@@ -126,10 +127,11 @@ void ScoreboardWindow::buildScoreboard() {
 }
 
 void ScoreboardWindow::buildStandings() {
-    standingsFrame_ = new QGroupBox(QStringLiteral(" 勝敗表 "), board_);
+    standingsFrame_ = new QGroupBox(board_);
     standingsFrame_->setObjectName(QStringLiteral("standingsFrame"));
     standingsFrame_->setGeometry(twipsRect(1440, 4680, 5535, 1095));
     standingsFrame_->setFont(defaultWindowFont());
+    setFittedCaption(*standingsFrame_, uiText(" 勝敗表 "));
     for (int team = 0; team < 3; ++team) {
         const int top = 240 + 240 * team;
         standingsNameLabels_[team] = makeNameLabel(
@@ -137,12 +139,12 @@ void ScoreboardWindow::buildStandings() {
             {windowFont(FontFace::Gothic, 11.25), kLightGreen}, QStringLiteral("Label10"));
         standingsNameLabels_[team]->setObjectName(QStringLiteral("standingsNameLabel%1").arg(team));
         standingsMarksLabels_[team] =
-            makeLabel(standingsFrame_, twipsRect(2400, top, 2895, 255),
-                      {windowFont(FontFace::Gothic, 11.25), kPink}, QStringLiteral("Label11"));
+            makeNameLabel(standingsFrame_, twipsRect(2400, top, 2895, 255),
+                          {windowFont(FontFace::Gothic, 11.25), kPink}, QStringLiteral("Label11"));
         standingsMarksLabels_[team]->setObjectName(
             QStringLiteral("standingsMarksLabel%1").arg(team));
         standingsMarksLabels_[team]->setAccessibleDescription(
-            QStringLiteral("今シーズンの勝敗、☆は勝ち、★は負け"));
+            uiText("今シーズンの勝敗、☆は勝ち、★は負け"));
     }
 
     playersListButton_ = new QToolButton(board_);
@@ -150,9 +152,9 @@ void ScoreboardWindow::buildStandings() {
     playersListButton_->setGeometry(twipsRect(7200, 5040, 615, 600));
     playersListButton_->setIcon(gameIcon());
     playersListButton_->setIconSize(QSize(32, 32));
-    playersListButton_->setToolTip(QStringLiteral("選手一覧"));
-    playersListButton_->setAccessibleName(QStringLiteral("選手一覧"));
-    playersListButton_->setAccessibleDescription(QStringLiteral("情報ウィンドウを開きます"));
+    playersListButton_->setToolTip(uiText("選手一覧"));
+    playersListButton_->setAccessibleName(uiText("選手一覧"));
+    playersListButton_->setAccessibleDescription(uiText("情報ウィンドウを開きます"));
     // Reachable from the keyboard: Tab to it, Space presses it. A click leaves the keyboard
     // where it was, so Enter still presses "次へ" after the information window is closed.
     playersListButton_->setFocusPolicy(Qt::TabFocus);
@@ -190,13 +192,13 @@ void ScoreboardWindow::setCaption(const std::string& text) { setWindowTitle(toQS
 
 void ScoreboardWindow::setInning(int inning, int half) {
     const QString text = toQString(inningText(inning, half));
-    inningLabel_->setText(text);
+    inningLabel_->setFullText(text);
     setWindowTitle(text);
     describeState();
 }
 
 void ScoreboardWindow::setScoreLine(const std::string& text) {
-    scoreLabel_->setText(toQString(text));
+    scoreLabel_->setFullText(toQString(text));
     describeState();
 }
 
@@ -210,7 +212,7 @@ void ScoreboardWindow::setBatterName(int index, const std::string& text) {
 }
 
 void ScoreboardWindow::setBatterFigures(int index, Counter hits, Counter atBats) {
-    batterAverageLabels_.at(index)->setText(QString::number(displayedAverage(hits, atBats)));
+    batterAverageLabels_.at(index)->setFullText(uiAverage(displayedAverage(hits, atBats)));
 }
 
 void ScoreboardWindow::setCurrentBatter(int index) {
@@ -222,12 +224,12 @@ void ScoreboardWindow::setCurrentBatter(int index) {
 }
 
 void ScoreboardWindow::setTeamAverage(int side, const std::string& text) {
-    teamAverageLabels_.at(side - 1)->setText(toQString(text));
+    teamAverageLabels_.at(side - 1)->setFullText(toQString(text));
 }
 
 void ScoreboardWindow::setStandings(int team, const std::string& name, const std::string& marks) {
     standingsNameLabels_.at(team - 1)->setFullText(toQString(name));
-    standingsMarksLabels_.at(team - 1)->setText(toQString(marks));
+    standingsMarksLabels_.at(team - 1)->setFullText(toQString(marks));
 }
 
 void ScoreboardWindow::show() { QWidget::show(); }
@@ -237,7 +239,7 @@ void ScoreboardWindow::startAdvanceTimer(int milliseconds) { advanceTimer_->star
 void ScoreboardWindow::showNextButton() {
     // The button comes after the game: a screen reader that lands on it hears the final score.
     nextButton_->setAccessibleDescription(
-        QStringLiteral("試合終了　%1。次の試合に進みます").arg(spokenScore()));
+        uiFillIn(uiText("試合終了　{1}。次の試合に進みます"), {spokenScore()}));
     nextButton_->setVisible(true);
     nextButton_->setFocus(Qt::OtherFocusReason);
 }
@@ -253,28 +255,29 @@ QString ScoreboardWindow::spokenScore() const {
     // last "n - m" of the line, as an abbreviation of two characters cannot hold one.
     static const QRegularExpression runsPattern(QStringLiteral(" (\\d+) - (\\d+) "));
     QRegularExpressionMatch runs;
-    for (auto match = runsPattern.globalMatch(scoreLabel_->text()); match.hasNext();) {
+    for (auto match = runsPattern.globalMatch(scoreLabel_->fullText()); match.hasNext();) {
         runs = match.next();
     }
     const QString& top = teamNameLabels_[0]->fullText();
     const QString& bottom = teamNameLabels_[1]->fullText();
     if (!runs.hasMatch()) {
-        return QStringLiteral("表 %1 対 裏 %2　%3").arg(top, bottom, scoreLabel_->text());
+        return uiFillIn(uiText("表 {1} 対 裏 {2}　{3}"), {top, bottom, scoreLabel_->fullText()});
     }
-    return QStringLiteral("表 %1 %2、裏 %3 %4")
-        .arg(top, runs.captured(1), bottom, runs.captured(2));
+    return uiFillIn(uiText("表 {1} {2}、裏 {3} {4}"),
+                    {top, runs.captured(1), bottom, runs.captured(2)});
 }
 
 void ScoreboardWindow::describeState() {
     // What the eye takes in at a glance, for a screen reader in one line: the inning, the two
     // teams with their runs, and the batter at the plate. The title says the inning too.
     QStringList state;
-    if (!inningLabel_->text().isEmpty()) state << inningLabel_->text();
+    if (!inningLabel_->fullText().isEmpty()) state << inningLabel_->fullText();
     state << spokenScore();
     if (currentBatter_ >= 0) {
-        state << QStringLiteral("打席 ") + batterNameLabels_.at(currentBatter_)->fullText();
+        state << uiFillIn(uiText("打席 {1}"), {batterNameLabels_.at(currentBatter_)->fullText()});
     }
-    setAccessibleDescription(state.join(QStringLiteral("　")));
+    // Translators: what separates the parts of a description a screen reader speaks.
+    setAccessibleDescription(state.join(uiTextIn("between spoken parts", "　")));
 }
 
 bool ScoreboardWindow::refuseUserClose() { return events_.refuseUserClose(); }

@@ -60,16 +60,16 @@ private:
 
     ScoreboardEvents& events_;
     QWidget* board_ = nullptr;  // the controls at their design places
-    QLabel* inningLabel_ = nullptr;
-    QLabel* scoreLabel_ = nullptr;
+    ElidedLabel* inningLabel_ = nullptr;
+    ElidedLabel* scoreLabel_ = nullptr;
     QPushButton* nextButton_ = nullptr;
-    std::array<ElidedLabel*, 2> teamNameLabels_{};     // [side - 1]
-    std::array<ElidedLabel*, 18> batterNameLabels_{};  // [(side - 1) × 9 + slot - 1]
-    std::array<QLabel*, 18> batterAverageLabels_{};    // likewise
-    std::array<QLabel*, 2> teamAverageLabels_{};       // [side - 1]
+    std::array<ElidedLabel*, 2> teamNameLabels_{};        // [side - 1]
+    std::array<ElidedLabel*, 18> batterNameLabels_{};     // [(side - 1) × 9 + slot - 1]
+    std::array<ElidedLabel*, 18> batterAverageLabels_{};  // likewise
+    std::array<ElidedLabel*, 2> teamAverageLabels_{};     // [side - 1]
     QGroupBox* standingsFrame_ = nullptr;
-    std::array<ElidedLabel*, 3> standingsNameLabels_{};  // [team - 1]
-    std::array<QLabel*, 3> standingsMarksLabels_{};      // [team - 1]
+    std::array<ElidedLabel*, 3> standingsNameLabels_{};   // [team - 1]
+    std::array<ElidedLabel*, 3> standingsMarksLabels_{};  // [team - 1]
     QToolButton* playersListButton_ = nullptr;
     QTimer* advanceTimer_ = nullptr;
     int currentBatter_ = -1;  // the red name label, -1 for none
