@@ -10,7 +10,7 @@
 
 #include "season/history/chart_scale.h"
 #include "windows/fonts.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

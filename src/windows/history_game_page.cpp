@@ -16,7 +16,7 @@
 #include "windows/history_controls.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

@@ -22,7 +22,7 @@
 #include "windows/history_table_model.h"
 #include "windows/qt_text.h"
 #include "windows/tab_keys.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>

@@ -28,7 +28,7 @@
 #include "windows/tab_icons.h"
 #include "windows/tab_keys.h"
 #include "windows/twips.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

@@ -7,7 +7,7 @@
 #include "windows/information_window.h"
 #include "windows/information_window_layout.h"
 #include "windows/look.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

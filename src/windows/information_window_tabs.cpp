@@ -18,7 +18,7 @@
 #include "windows/language_choice.h"
 #include "windows/look.h"
 #include "windows/qt_text.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

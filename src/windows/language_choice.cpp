@@ -8,7 +8,7 @@
 #include "text/desktop_language.h"
 #include "windows/elided_label.h"
 #include "windows/look.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

@@ -9,7 +9,7 @@
 #include "windows/look.h"
 #include "windows/pictures.h"
 #include "windows/twips.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

@@ -12,7 +12,7 @@
 #include "windows/look.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 

@@ -19,7 +19,7 @@
 #include "windows/pictures.h"
 #include "windows/qt_text.h"
 #include "windows/twips.h"
-#include "windows/ui_text.h"
+#include "windows/window_text.h"
 
 namespace zelvano {
 
