@@ -85,7 +85,7 @@ const char* translatedCount(const char* singular, const char* /*plural*/, std::u
     return found ? found->data() : singular;
 }
 
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+std::string fillIn(std::string_view pattern, std::span<const std::string_view> values) {
     std::string filled;
     filled.reserve(pattern.size() + 16);
     for (std::size_t at = 0; at < pattern.size(); ++at) {
@@ -93,7 +93,7 @@ std::string fillIn(std::string_view pattern, std::initializer_list<std::string_v
             pattern[at + 1] >= '1' && pattern[at + 1] <= '9') {
             const auto index = static_cast<std::size_t>(pattern[at + 1] - '1');
             if (index < values.size()) {
-                filled += *(values.begin() + index);
+                filled += values[index];
                 at += 2;
                 continue;
             }

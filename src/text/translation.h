@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,7 +44,11 @@ const char* translatedIn(const char* context, const char* text);
 const char* translatedCount(const char* singular, const char* plural, std::uint64_t count);
 
 // Replaces "{1}" … "{9}" by the values; any other brace is copied as it stands.
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string fillIn(std::string_view pattern, std::span<const std::string_view> values);
+inline std::string fillIn(std::string_view pattern,
+                          std::initializer_list<std::string_view> values) {
+    return fillIn(pattern, std::span<const std::string_view>(values.begin(), values.size()));
+}
 
 constexpr const char* textToTranslate(const char* text) { return text; }
 constexpr const char* dataText(const char* text) { return text; }

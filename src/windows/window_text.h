@@ -7,6 +7,9 @@
 
 #include <QString>
 #include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "text/number_format.h"
 #include "text/translation.h"
@@ -20,21 +23,10 @@ inline QString uiTextIn(const char* context, const char* text) {
 
 // Replaces "{1}" … "{9}" by the values, as text::fillIn does; the translation may reorder them.
 inline QString uiFillIn(const QString& pattern, std::initializer_list<QString> values) {
-    QString filled;
-    filled.reserve(pattern.size() + 16);
-    for (qsizetype at = 0; at < pattern.size(); ++at) {
-        if (pattern[at] == u'{' && at + 2 < pattern.size() && pattern[at + 2] == u'}' &&
-            pattern[at + 1] >= u'1' && pattern[at + 1] <= u'9') {
-            const auto index = static_cast<std::size_t>(pattern[at + 1].unicode() - u'1');
-            if (index < values.size()) {
-                filled += *(values.begin() + index);
-                at += 2;
-                continue;
-            }
-        }
-        filled += pattern[at];
-    }
-    return filled;
+    std::vector<std::string> texts;
+    for (const QString& value : values) texts.push_back(value.toStdString());
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    return QString::fromStdString(text::fillIn(pattern.toStdString(), views));
 }
 
 // An average the logic gives in thousandths (287): as it has always been shown in Japanese,
