@@ -132,6 +132,13 @@ const CraftedRow kCraftedRows[] = {
      3, "安打数が-1です"},
     {"an unknown transaction kind", "UPDATE move SET kind = 'swap' WHERE year = 1", 1,
      "移籍の種類が「swap」です"},
+    {"a long kind, told cut after forty whole characters",
+     "UPDATE move SET kind = "
+     "'あああああああああああああああああああああああああああああああああああああああああ' WHERE "
+     "year = 1",
+     1,
+     "移籍の種類が「あああああああああああああああああああああああああああああああああああああああ"
+     "あ」です"},
 };
 
 TEST(HistoryDamage, ARowTheGameNeverWritesIsDamageOfItsYearAndToldOnce) {

@@ -5,6 +5,7 @@
 #include "season/history/checked_row.h"
 #include "season/history/game_history_writer.h"
 #include "text/translation.h"
+#include "text/utf8.h"
 
 namespace zelvano {
 
@@ -23,7 +24,7 @@ std::vector<int> inningsOf(const CheckedRow& row, int column, int runs, int inni
         throw HistoryDamage(
             row.year(), text::fillIn(text::translatedIn("damaged value",
                                                         "試合のイニングごとの得点が「{1}」です"),
-                                     {row.text(column).substr(0, 40)}));
+                                     {text::leftChars(row.text(column), 40)}));
     }
     return *line;
 }
@@ -242,7 +243,7 @@ std::vector<Milestone> GameHistoryReader::milestones(Counter year) const {
         if (!known) {
             throw HistoryDamage(
                 year, text::fillIn(text::translatedIn("damaged value", "記録の種類が「{1}」です"),
-                                   {kind.substr(0, 40)}));
+                                   {text::leftChars(kind, 40)}));
         }
         milestone.team = row.team(2, text::translatedIn("damaged value", "チームの番号"));
         milestone.id = row.id(3, text::translatedIn("damaged value", "選手のID"), true);

@@ -7,6 +7,7 @@
 #include "season/history/checked_row.h"
 #include "season/history/history_damage.h"
 #include "text/translation.h"
+#include "text/utf8.h"
 
 namespace zelvano {
 
@@ -21,7 +22,7 @@ TransactionKind kindOf(const CheckedRow& row, int column) {
     }
     throw HistoryDamage(row.year(),
                         text::fillIn(text::translatedIn("damaged value", "移籍の種類が「{1}」です"),
-                                     {word.substr(0, 40)}));
+                                     {text::leftChars(word, 40)}));
 }
 
 // A season line of a player: written only for a season he came to bat in.
