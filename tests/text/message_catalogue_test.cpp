@@ -12,6 +12,8 @@
 namespace zelvano::text {
 namespace {
 
+using namespace std::string_literals;
+
 // A .mo file as msgfmt lays it out (little-endian, no hash table), from (original,
 // translation) pairs; NULs inside separate plural forms and "\x04" a context.
 std::string moFile(std::vector<std::pair<std::string, std::string>> entries) {
@@ -48,9 +50,8 @@ std::string moFile(std::vector<std::pair<std::string, std::string>> entries) {
 const std::string kEnglish = moFile({
     {"", "Language: en\nPlural-Forms: nplurals=2; plural=(n != 1);\n"},
     {"打率", "Batting average"},
-    {std::string("列見出し\x04打率"), "AVG"},
-    {std::string("{1}本塁打\0{1}本塁打", 13 + 1 + 13),
-     std::string("{1} home run\0{1} home runs", 26)},
+    {"列見出し\x04打率"s, "AVG"},
+    {"{1}本塁打\0{1}本塁打"s, "{1} home run\0{1} home runs"s},
     {"未訳", ""},
 });
 
